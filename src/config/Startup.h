@@ -1,0 +1,63 @@
+#pragma once
+// The start-up module: INI key access for every file of the program, the state that all windows share,
+// and the fixed tables of key names that the editor walks in step with its control arrays.
+#include <QString>
+#include <array>
+
+// ---- Shared state (lives as long as the process) ----
+extern QString UseriniPath;        // player file being edited
+extern QString UT2003iniPath;      // engine file, beside the player file found at start-up
+extern QString UT2003exePath;      // the game's executable, in the same folder
+extern QString OpenedUseriniPath;  // player file as found at start-up or chosen by File > Open: what Save As copies
+extern QString SettingsIniPath;    // the program's own settings file
+extern QString PlayerPicPath;      // folder of the portraits and crosshair pictures, with a closing separator
+extern QString NoDataFound;        // long not-found sentinel "No Data Found!!"
+extern QString NDF;                // short not-found sentinel "NDF"
+extern bool FileIsOpen;            // a player file is loaded into the main window
+extern int ViewFileNum;            // the raw viewer's open file: 0 when none is held
+
+// ---- Key-name tables, built once by Main ----
+extern std::array<QString, 26> LetterKeys;
+extern std::array<QString, 55> OtherKeys;
+extern std::array<QString, 8> MouseKeys;
+extern std::array<QString, 12> NumPadKeys;
+extern std::array<QString, 24> JoystickKeys;
+extern std::array<QString, 8> HudKeys;
+extern std::array<QString, 3> ConsoleKeys;
+extern std::array<QString, 6> PlayerControlKeys;
+extern std::array<QString, 4> SettingKeys;
+extern std::array<QString, 4> SettingValues;
+extern std::array<QString, 19> D3DKeys;
+extern std::array<QString, 8> OpenGLKeys;
+extern std::array<QString, 6> NullDeviceKeys;
+extern std::array<QString, 2> ControllerKeys;
+extern std::array<QString, 8> SoundKeys;
+extern std::array<QString, 7> ClientKeys;
+extern std::array<QString, 7> TextureDetailKeys;
+
+// The section of the program's own settings file.
+inline const QString kSettingsSection = QStringLiteral("Quarl_UT2003.Settings");
+
+// ---- INI key access ----
+// The value of Key in Section of FileName, or Default when the file, the section or the key is missing; a
+// key present with an empty value gives "". Values longer than 2047 characters come back cut.
+QString ReadINI(const QString& Section, const QString& Key, const QString& Default, const QString& FileName);
+// Sets Key in Section of FileName to Value, in place, keeping every other line. A write that cannot happen
+// (read-only file, missing folder, full disk, a character the code page cannot hold, a line break in a name
+// or value) raises platform::AppError and leaves the file exactly as it was.
+void WriteINI(const QString& Section, const QString& Key, const QString& Value, const QString& FileName);
+
+// ---- Start-up ----
+// The program's folder (the executable's folder unless set), without a closing separator.
+void setProgramFolder(const QString& folder);
+QString programFolder();
+// The folder joined with a name by the native separator.
+QString joinPath(const QString& folder, const QString& name);
+// A start-up switch is on when its text, read as a number, is 1; text that is not a number counts as off.
+bool switchIsOn(const QString& value);
+// The version text "major.minor.patch".
+QString versionText();
+
+// Prepares the shared state, reads the start-up switches, lets the options window resolve the game's paths
+// and shows the first window. Returns at once; the program lives while a window is loaded.
+void Main();

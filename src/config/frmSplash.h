@@ -1,0 +1,20 @@
+#pragma once
+// The splash window: one picture for the configured time, then the options or the main window.
+#include <QWidget>
+
+#include "platform/qt/forms.h"
+
+class QLabel;
+class QTimer;
+
+class frmSplash : public QWidget, public Form {
+    Q_OBJECT
+public:
+    frmSplash();
+    QWidget* widget() override { return this; }
+    void Form_Load() override;
+    void Timer1_Timer();
+
+    QLabel* picLogo = nullptr;
+    QTimer* Timer1 = nullptr;
+};

@@ -1,0 +1,58 @@
+#pragma once
+// The client, texture, controller and sound group: client switches, texture detail, mouse or joystick,
+// sound switches and the music, effects and announcer volumes.
+#include <QObject>
+#include <array>
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QRadioButton;
+class QSlider;
+class frmMain;
+
+class ClientGroup : public QObject {
+    Q_OBJECT
+public:
+    // Builds the controls inside frameClientSetup, frameTextures0, frameController and frameSound.
+    explicit ClientGroup(frmMain& main);
+
+    void fillLists();  // the seven texture lists
+
+    // Load steps.
+    void loadControllerAndClient();  // ControllerKeys, ClientKeys
+    void loadTextureDetail();        // TextureDetailKeys
+    void loadSound();                // SoundKeys, "MusicVolume", "SoundVolume"
+    void loadAnnouncer();            // "AnnouncerVolume" of the player file
+    void enableControls();
+
+    // Save steps.
+    void saveController();           // "CaptureMouse", "UseJoystick"
+    void saveClientAndTexture();     // ClientKeys, TextureDetailKeys
+    void saveSoundAndMusic();        // SoundKeys, "MusicVolume"
+    void saveAnnouncer();            // "AnnouncerVolume" into the player file
+    void saveSoundVolume();          // "SoundVolume"
+
+    // Reset steps, in the order the close runs them.
+    void disableTextureLists();
+    void resetVolumeLabels();        // the three read-outs "NFO"
+    void disableController();
+    void resetAndDisableVolumeSliders();
+    void disableChecks();            // sound and client check boxes
+
+    void chkClientSU_Click(int Index);
+
+    std::array<QCheckBox*, 7> chkClientSU{};
+    std::array<QComboBox*, 7> cboTexDetail{};
+    std::array<QRadioButton*, 2> optController{};
+    std::array<QCheckBox*, 8> chkSoundSetup{};
+    QSlider* slideMusic = nullptr;
+    QLabel* lblMusic = nullptr;
+    QSlider* slideAnnouncer = nullptr;
+    QLabel* lblAnnouncer = nullptr;
+    QSlider* slideEffects = nullptr;
+    QLabel* lblEffects = nullptr;
+
+private:
+    frmMain& main_;
+};

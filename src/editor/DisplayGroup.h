@@ -1,0 +1,68 @@
+#pragma once
+// The display and render group: render device, resolution, full screen, colour depth, refresh rates, gamma,
+// brightness, contrast and the switches of the three render devices. Engine file.
+#include <QObject>
+#include <array>
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QRadioButton;
+class QSlider;
+class frmMain;
+
+class DisplayGroup : public QObject {
+    Q_OBJECT
+public:
+    // Builds the controls inside frameEngineSettings, frameRenderEngine, frameRenderVariablesD3D,
+    // frameOpenGlVars and frameNullDevice.
+    explicit DisplayGroup(frmMain& main);
+
+    void fillLists();  // cboResolution, cboColorDepth
+
+    // Load steps.
+    void loadRenderDevice();    // "RenderDevice" of "Engine.Engine"
+    void loadWindowsClient();   // "FullscreenViewportX", "MinDesiredFrameRate", "StartupFullscreen", "Gamma", "Contrast", "Brightness"
+    void loadD3D();             // "Use16bit", D3DKeys, "DesiredRefreshRate"
+    void loadOpenGLAndNull();   // OpenGLKeys, NullDeviceKeys
+    void enableControls();
+
+    // Save steps.
+    void saveResolution();      // "FullscreenViewportX", "FullscreenViewportY"
+    void saveWindowsClient();   // "StartupFullscreen", "MinDesiredFrameRate", "Gamma", "Brightness", "Contrast"
+    void saveRenderDevice();    // "RenderDevice"
+    void saveOpenGL();          // OpenGLKeys
+    void saveD3DAndNull();      // D3DKeys, "DesiredRefreshRate", NullDeviceKeys
+
+    // Reset steps, in the order the close runs them.
+    void resetListsRefreshAndLabels();  // list texts, txtDesiredRefRate, gamma/brightness/contrast labels
+    void resetMinRefresh();             // txtMinRefRate
+    void resetRenderType();             // the three render options cleared
+    void resetAndDisableControls();     // lists disabled, sliders reset and disabled, full-screen box disabled
+    void disableRenderChecks();         // render options and the device check boxes disabled
+
+    void cboColorDepth_Click();
+    void chkDefaultVars_Click(int Index);
+    void txtMinRefRate_Change();
+    void txtDesiredRefRate_Change();
+
+    QComboBox* cboResolution = nullptr;
+    QComboBox* cboColorDepth = nullptr;
+    QCheckBox* chkFullScreen = nullptr;
+    QLineEdit* txtMinRefRate = nullptr;
+    QSlider* slideGamma = nullptr;
+    QLabel* lblGamma = nullptr;
+    QSlider* slideBrightness = nullptr;
+    QLabel* lblBrightness = nullptr;
+    QSlider* slideContrast = nullptr;
+    QLabel* lblContrast = nullptr;
+    std::array<QRadioButton*, 3> optRenderType{};
+    std::array<QCheckBox*, 19> chkDefaultVars{};
+    QLineEdit* txtDesiredRefRate = nullptr;
+    std::array<QCheckBox*, 8> chkOpenGL{};
+    std::array<QCheckBox*, 6> chkNullDevice{};
+
+private:
+    frmMain& main_;
+};

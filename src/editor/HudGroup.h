@@ -1,0 +1,65 @@
+#pragma once
+// The HUD group: the eight HUD switches, HUD scale and opacity, the three console lists, the crosshair style
+// with its preview and the crosshair colour with its sample. Section "Engine.Hud" of the player file.
+#include <QObject>
+#include <array>
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QSlider;
+class frmMain;
+
+class HudGroup : public QObject {
+    Q_OBJECT
+public:
+    // Builds the controls inside frameHudSettings.
+    explicit HudGroup(frmMain& main);
+
+    // Main window load: disable the style list, the sliders and the console lists; later fill the lists.
+    void disableAtLoad();
+    void fillLists();
+
+    // Load steps.
+    void loadHud();              // HudKeys; "HudScale"; "CrosshairStyle" with the preview; "HudOpacity"; ConsoleKeys
+    void loadCrossHairColor();   // "CrossHairColor" through the colour parser
+    void enableChecks();         // chkHud 0 to 7
+    void enableControls();       // style list, scale and opacity sliders, colour sliders, console lists
+
+    // Save steps.
+    void saveHudKeys();               // HudKeys
+    void saveScaleOpacityConsole();   // "HudScale", "HudOpacity", ConsoleKeys
+    void saveCrossHairColor();        // "CrossHairColor"
+    void saveCrosshairStyle();        // "CrosshairStyle"
+
+    // Reset steps, in the order the close runs them.
+    void disableColourSliders();
+    void resetChecksScaleOpacityStyleText();  // checks cleared, sliders 0, labels, style list text
+    void resetConsoleAndColour();             // console lists to index 0, colour sliders 0 and labels "NFO"
+    void resetPreviewAndSample();             // "hidden.jpg", sample in the button-face colour
+    void disableStyleAndSliders();            // style list, scale and opacity sliders
+    void disableConsoleAndChecks();           // console lists, chkHud 0 to 7
+
+    // The colour parser: cuts "(B=..,G=..,R=..,A=..)" into its four component texts (blue, green, red, alpha),
+    // raising AppError("Invalid procedure call or argument") where a cut cannot be made.
+    static std::array<QString, 4> parseCrossHairColor(const QString& value);
+
+    void LoadCrossHair();
+    void SetCrossHairColor(unsigned char red, unsigned char green, unsigned char blue);
+
+    // Controls.
+    std::array<QCheckBox*, 8> chkHud{};
+    QSlider* slideHudScale = nullptr;
+    QLabel* lblHudScale = nullptr;
+    QSlider* slideHudOpacity = nullptr;
+    QLabel* lblHudOpacity = nullptr;
+    std::array<QComboBox*, 3> cboMssgSetup{};
+    QComboBox* cboCrossSelect = nullptr;
+    QLabel* picCrossHair = nullptr;
+    std::array<QSlider*, 4> slideCrossColor{};
+    std::array<QLabel*, 4> lblCrossColor{};
+    QLabel* lblCHcolor = nullptr;
+
+private:
+    frmMain& main_;
+};

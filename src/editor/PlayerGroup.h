@@ -1,0 +1,71 @@
+#pragma once
+// The player group: name, character with portrait, team, statistics login, field of view, the six
+// player-control switches and weapon bob. Keys in the player file: "DefaultPlayer", "Engine.PlayerController",
+// "Engine.Pawn".
+#include <QObject>
+#include <array>
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class frmMain;
+
+class PlayerGroup : public QObject {
+    Q_OBJECT
+public:
+    // Builds the controls: pctPlayer on the "Player Settings" tab, the framePlayer controls, chkPlayerControls(0)
+    // in framePlayerSetup, (1) to (5) in frameHudSettings, chkWeaponBob in frameClientSetup.
+    explicit PlayerGroup(frmMain& main);
+
+    // Main window load: disable cboCharSelect and add the 50 characters.
+    void fillLists();
+
+    // Load steps (the loader places them; reads go to UseriniPath).
+    void loadNameAndCharacter();  // "Name"; "Character" with the portrait; then cboCharSelect enabled
+    void loadTeam();              // "team"
+    void loadPlayerController();  // PlayerControlKeys; "DefaultFOV"; "StatsUsername"; "StatsPassword"
+    void loadWeaponBob();         // "bWeaponBob" of "Engine.Pawn"
+    void enableSwitches();        // the six player-control boxes
+    void enableControls();        // optRed, optBlue, cmdAdd5, cmdSub5, chkWeaponBob
+
+    // Save steps.
+    void saveDefaultPlayer();    // "Name", "Character", "team"
+    void saveStatsUsername();    // "StatsUsername"
+    void savePasswordFovAndSwitches();  // "StatsPassword", "DefaultFOV", PlayerControlKeys
+    void saveWeaponBob();        // "bWeaponBob"
+
+    // Reset steps.
+    void resetCharacterLabel();  // lblCharacterName "NO File Open"
+    void resetTextBoxesAndList();  // name, stats name and password boxes; cboCharSelect text and disabled
+    void resetPortrait();        // "no_image.jpg" (raises when it cannot be loaded)
+    void resetFov();             // lblFOV "NFO"
+    void resetSwitches();        // the six boxes cleared
+    void disableTeamFovAndBob(); // optRed, optBlue, cmdAdd5, cmdSub5, chkWeaponBob disabled
+    void disableSwitches();      // the six boxes disabled
+
+    // Controls.
+    QLineEdit* txtPlayerName = nullptr;
+    QLabel* lblCharacterName = nullptr;
+    QRadioButton* optRed = nullptr;
+    QRadioButton* optBlue = nullptr;
+    QComboBox* cboCharSelect = nullptr;
+    QLineEdit* txtStatsName = nullptr;
+    QLineEdit* txtStatsPW = nullptr;
+    QLabel* lblFOV = nullptr;
+    QPushButton* cmdAdd5 = nullptr;
+    QPushButton* cmdSub5 = nullptr;
+    QLabel* pctPlayer = nullptr;
+    std::array<QCheckBox*, 6> chkPlayerControls{};
+    QCheckBox* chkWeaponBob = nullptr;
+
+    // Handlers.
+    void cboCharSelect_Click();
+    void cmdAdd5_Click();
+    void cmdSub5_Click();
+
+private:
+    frmMain& main_;
+};

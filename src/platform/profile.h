@@ -1,0 +1,22 @@
+#pragma once
+// INI key access, one key per call, in the manner of the Windows profile functions: every call reads the
+// file afresh and a write is in the file before the call returns. Bytes in, bytes out: no code page here.
+#include <cstddef>
+#include <string>
+
+namespace platform {
+
+// Value of key in section of the INI file at path, cut to bufferSize - 1 bytes, or defaultValue (less its
+// trailing spaces) when the file, the section or the key is missing. An unreadable file counts as missing.
+std::string getProfileString(const std::string& section, const std::string& key, const std::string& defaultValue,
+                             const std::string& path, std::size_t bufferSize = 2048);
+
+// Sets key in section to value, in place, keeping every other byte of the file. The file is replaced
+// atomically (temporary file in the same folder, flushed, renamed over the original). Throws
+// std::system_error when the file cannot be read, written or replaced (read-only file, missing folder,
+// full disk), and std::invalid_argument for names or values that would break the file (CR, LF, NUL,
+// a key with "=" or starting with ";" or "[", a section with "]"); the file is then exactly as it was.
+void writeProfileString(const std::string& section, const std::string& key, const std::string& value,
+                        const std::string& path);
+
+}  // namespace platform

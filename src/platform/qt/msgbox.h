@@ -1,0 +1,25 @@
+#pragma once
+// Message boxes and the other Qt-side stand-ins that tests answer in advance.
+#include <QString>
+#include <functional>
+
+// Styles: 0 none, 16 critical, 48 exclamation, 64 information, plus 4 for Yes/No buttons.
+inline constexpr int vbOKOnly = 0;
+inline constexpr int vbYesNo = 4;
+inline constexpr int vbCritical = 16;
+inline constexpr int vbExclamation = 48;
+inline constexpr int vbInformation = 64;
+// Results.
+inline constexpr int vbOK = 1;
+inline constexpr int vbYes = 6;
+inline constexpr int vbNo = 7;
+
+// The application's title, the title of every message box.
+inline const QString kAppTitle = QStringLiteral("Corvane");
+
+// Shows prompt (a bare carriage return starts a new line) with the application's title; returns vbOK, vbYes
+// or vbNo.
+int MsgBox(const QString& prompt, int style = vbOKOnly);
+
+// Seam: a test sets a handler that answers instead of a real box; an empty function restores the real one.
+void setMsgBoxHandler(std::function<int(const QString& prompt, int style)> handler);
