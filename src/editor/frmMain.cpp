@@ -302,14 +302,9 @@ void frmMain::Form_Load() {
 
 void frmMain::Form_Unload() {
     try {
-        // Unload the other windows, the latest first; window 0 is this one.
-        for (;;) {
-            const QList<Form*> loaded = forms::loadedForms();
-            if (loaded.size() <= 1) break;
-            Form* last = loaded.last();
-            if (last == this) break;
-            forms::unload(last);
-        }
+        // Unload the other windows, the latest first; window 0, the earliest still loaded, is this one.
+        const QList<Form*> loaded = forms::loadedForms();
+        for (qsizetype i = loaded.size() - 1; i >= 1; --i) forms::unload(loaded[i]);
         viewer->closeViewFile();
     } catch (const std::exception& error) {
         MsgBox(failure(error, QStringLiteral(" - "), QStringLiteral(" While Unloading Form!")), vbInformation);

@@ -1,0 +1,65 @@
+#include "platform/qt/forms.h"
+
+#include <QCoreApplication>
+
+namespace {
+struct Entry {
+    Form* form;
+    void (*clearSlot)();
+};
+QList<Entry>& entries() {
+    static QList<Entry> list;
+    return list;
+}
+}  // namespace
+
+namespace forms {
+
+QList<Form*> loadedForms() {
+    QList<Form*> result;
+    for (const Entry& e : entries()) result.append(e.form);
+    return result;
+}
+
+void registerLoaded(Form* form, void (*clearSlot)()) { entries().append({form, clearSlot}); }
+
+bool isRegistered(const Form* form) {
+    for (const Entry& e : entries())
+        if (e.form == form) return true;
+    return false;
+}
+
+void unload(Form* form) {
+    static QList<Form*> unloading;
+    auto& list = entries();
+    auto find = [&list](Form* f) {
+        for (qsizetype i = 0; i < list.size(); ++i)
+            if (list[i].form == f) return i;
+        return qsizetype(-1);
+    };
+    qsizetype index = find(form);
+    if (index < 0 || unloading.contains(form)) return;
+    unloading.append(form);
+    // Forget the instance first, so that a load from inside the unload step builds a new window; the window
+    // stays in the list while its unload step runs (the main window's unload walks that list).
+    list[index].clearSlot();
+    form->Form_Unload();
+    index = find(form);
+    if (index >= 0) list.removeAt(index);
+    unloading.removeAll(form);
+    QWidget* w = form->widget();
+    w->hide();
+    w->deleteLater();
+    // The program lives while a window is loaded.
+    if (list.isEmpty()) QCoreApplication::exit(0);
+}
+
+void showModeless(Form* form) {
+    QWidget* w = form->widget();
+    if (w->isMinimized()) w->showNormal();
+    w->show();
+    w->raise();
+    w->activateWindow();
+}
+
+}  // namespace forms
