@@ -8,7 +8,7 @@ namespace platform::fileio {
 
 // Owns a file descriptor and closes it.
 class FileDescriptor {
-public:
+  public:
     explicit FileDescriptor(int fd = -1) : fd_(fd) {}
     FileDescriptor(const FileDescriptor&) = delete;
     FileDescriptor& operator=(const FileDescriptor&) = delete;
@@ -17,7 +17,7 @@ public:
     // Closes now and returns close()'s result: a failed close can mean the data never reached the disk.
     int close();
 
-private:
+  private:
     int fd_;
 };
 

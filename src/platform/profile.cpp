@@ -1,0 +1,433 @@
+#include "platform/profile.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <bit>
+#include <cerrno>
+#include <cstdint>
+#include <cstring>
+#include <random>
+#include <stdexcept>
+#include <string_view>
+#include <system_error>
+
+#include "platform/fileio.h"
+
+namespace platform {
+namespace {
+
+using fileio::FileDescriptor;
+using fileio::readWholeFile;
+
+// Blanks around names and values in the file: space, tab and vertical tab.
+bool isBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\v';
+}
+
+std::string_view trimBlanks(std::string_view s) {
+    while (!s.empty() && isBlank(s.front())) s.remove_prefix(1);
+    while (!s.empty() && isBlank(s.back())) s.remove_suffix(1);
+    return s;
+}
+
+// The caller's section and key names lose their spaces only.
+std::string_view trimSpaces(std::string_view s) {
+    while (!s.empty() && s.front() == ' ') s.remove_prefix(1);
+    while (!s.empty() && s.back() == ' ') s.remove_suffix(1);
+    return s;
+}
+
+char asciiLower(char c) {
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+bool equalsNoCase(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (asciiLower(a[i]) != asciiLower(b[i])) return false;
+    }
+    return true;
+}
+
+// One line of the file as offsets into its bytes: [start, contentEnd) is the text, [contentEnd, end) its ending
+// (CR LF, LF, CR, or nothing on a last line).
+struct Line {
+    std::size_t start = 0;
+    std::size_t contentEnd = 0;
+    std::size_t end = 0;
+    bool hasEnding() const { return end != contentEnd; }
+};
+
+// The offset of the first CR or LF at or after pos, or n. Eight bytes are tested at a time: a byte of the word
+// XOR the character is zero exactly where the character is, and the lowest flagged byte of the zero-byte test
+// is exact, so on a little-endian machine its position is the break's.
+std::size_t findBreak(const char* data, std::size_t pos, std::size_t n) {
+    constexpr std::uint64_t kOnes = 0x0101010101010101ULL;
+    constexpr std::uint64_t kHighs = 0x8080808080808080ULL;
+    if constexpr (std::endian::native == std::endian::little) {
+        for (; pos + 8 <= n; pos += 8) {
+            std::uint64_t word;
+            std::memcpy(&word, data + pos, 8);
+            const std::uint64_t lf = word ^ (kOnes * '\n');
+            const std::uint64_t cr = word ^ (kOnes * '\r');
+            const std::uint64_t found = (((lf - kOnes) & ~lf) | ((cr - kOnes) & ~cr)) & kHighs;
+            if (found != 0) return pos + static_cast<std::size_t>(std::countr_zero(found)) / 8;
+        }
+    }
+    while (pos < n && data[pos] != '\n' && data[pos] != '\r') ++pos;
+    return pos;
+}
+
+// Splits bytes into lines. A line ends at CR LF, a lone LF or a lone CR.
+class LineWalker {
+  public:
+    explicit LineWalker(std::string_view text) : text_(text) {}
+
+    bool next(Line& line) {
+        const std::size_t n = text_.size();
+        if (pos_ >= n) return false;
+        line.start = pos_;
+        line.contentEnd = findBreak(text_.data(), pos_, n);
+        line.end = line.contentEnd;
+        if (line.end < n) {
+            const bool crLf = text_[line.end] == '\r' && line.end + 1 < n && text_[line.end + 1] == '\n';
+            line.end += crLf ? 2 : 1;
+        }
+        pos_ = line.end;
+        return true;
+    }
+
+  private:
+    std::string_view text_;
+    std::size_t pos_ = 0;
+};
+
+enum class LineKind { Header, Comment, Key, Other };
+
+struct ParsedLine {
+    LineKind kind = LineKind::Other;
+    std::string_view name;   // section name of a header, key name of a key line (both trimmed)
+    std::size_t equals = 0;  // offset of the first "=" within the line's text (key lines)
+};
+
+// What a line is. A header is "[" after leading blanks, its name running to the first "]" or the line's end;
+// a comment starts with ";" after leading blanks; a key line is any other line with "=".
+// Outside the wanted section only headers matter, so keys are looked at only when wantKeys is set.
+ParsedLine parseLine(std::string_view content, bool wantKeys) {
+    ParsedLine parsed;
+    std::size_t i = 0;
+    while (i < content.size() && isBlank(content[i])) ++i;
+    if (i < content.size() && content[i] == '[') {
+        std::string_view rest = content.substr(i + 1);
+        parsed.kind = LineKind::Header;
+        parsed.name = trimBlanks(rest.substr(0, rest.find(']')));
+        return parsed;
+    }
+    if (!wantKeys) return parsed;
+    if (i < content.size() && content[i] == ';') {
+        parsed.kind = LineKind::Comment;
+        return parsed;
+    }
+    const std::size_t eq = content.find('=');
+    if (eq == std::string_view::npos) return parsed;
+    parsed.kind = LineKind::Key;
+    parsed.name = trimBlanks(content.substr(0, eq));
+    parsed.equals = eq;
+    return parsed;
+}
+
+// Where a section and a key are in a file. Only the first section of the name is searched; within it the first
+// key of the name wins. When the key is missing, the section's last key line (or its header) tells where a new
+// key goes.
+struct Lookup {
+    bool sectionFound = false;
+    Line header;
+    bool keyFound = false;
+    Line keyLine;
+    std::size_t keyEquals = 0;  // absolute offset of the key line's first "="
+    bool hasKeyLine = false;
+    Line lastKeyLine;
+};
+
+Lookup lookUp(std::string_view text, std::string_view section, std::string_view key) {
+    Lookup found;
+    LineWalker walker(text);
+    Line line;
+    bool inSection = false;
+    while (walker.next(line)) {
+        const ParsedLine parsed = parseLine(text.substr(line.start, line.contentEnd - line.start), inSection);
+        if (parsed.kind == LineKind::Header) {
+            if (inSection) break;
+            if (equalsNoCase(parsed.name, section)) {
+                found.sectionFound = true;
+                found.header = line;
+                inSection = true;
+            }
+            continue;
+        }
+        if (!inSection || parsed.kind != LineKind::Key) continue;
+        found.hasKeyLine = true;
+        found.lastKeyLine = line;
+        if (equalsNoCase(parsed.name, key)) {
+            found.keyFound = true;
+            found.keyLine = line;
+            found.keyEquals = line.start + parsed.equals;
+            break;
+        }
+    }
+    return found;
+}
+
+// The value as the reader sees it: trimmed, and one pair of matching outer quotes removed.
+std::string_view readableValue(std::string_view text, const Lookup& found) {
+    std::string_view value =
+        trimBlanks(text.substr(found.keyEquals + 1, found.keyLine.contentEnd - found.keyEquals - 1));
+    if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front()) {
+        value = value.substr(1, value.size() - 2);
+    }
+    return value;
+}
+
+// The caller's buffer holds bufferSize - 1 bytes and the closing zero.
+std::string cutToBuffer(std::string_view text, std::size_t bufferSize) {
+    if (bufferSize <= 1) return {};
+    return std::string(text.substr(0, bufferSize - 1));
+}
+
+// The line ending new lines get: the one of the file's first line break, CR LF when there is none.
+std::string_view fileLineEnding(std::string_view text) {
+    const std::size_t br = text.find_first_of("\r\n");
+    if (br == std::string_view::npos) return "\r\n";
+    if (text[br] == '\n') return "\n";
+    return (br + 1 < text.size() && text[br + 1] == '\n') ? std::string_view("\r\n") : std::string_view("\r");
+}
+
+[[noreturn]] void throwSystemError(int error, const std::string& what) {
+    throw std::system_error(error, std::generic_category(), what);
+}
+
+std::string folderOf(const std::string& path) {
+    const std::size_t slash = path.rfind('/');
+    if (slash == std::string::npos) return ".";
+    if (slash == 0) return "/";
+    return path.substr(0, slash);
+}
+
+std::string nameOf(const std::string& path) {
+    const std::size_t slash = path.rfind('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+// Follows symbolic links to the file they end at, so that the replacement goes to the target and the link
+// stays a link. A link to a missing file resolves to where that file would be.
+std::string resolveLinks(std::string path) {
+    for (int hops = 0; hops < 40; ++hops) {
+        struct stat info;
+        if (::lstat(path.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) return path;
+        std::string target(static_cast<std::size_t>(info.st_size > 0 ? info.st_size : 255) + 1, '\0');
+        const ssize_t length = ::readlink(path.c_str(), target.data(), target.size());
+        if (length < 0) return path;
+        if (static_cast<std::size_t>(length) >= target.size()) {
+            target.resize(4096);
+            const ssize_t again = ::readlink(path.c_str(), target.data(), target.size());
+            if (again < 0 || static_cast<std::size_t>(again) >= target.size()) return path;
+            target.resize(static_cast<std::size_t>(again));
+        } else {
+            target.resize(static_cast<std::size_t>(length));
+        }
+        path = (!target.empty() && target.front() == '/') ? target : folderOf(path) + "/" + target;
+    }
+    throwSystemError(ELOOP, path);
+}
+
+void writeAll(int fd, std::string_view bytes) {
+    while (!bytes.empty()) {
+        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
+        if (written < 0) {
+            if (errno == EINTR) continue;
+            throw std::system_error(errno, std::generic_category());
+        }
+        bytes.remove_prefix(static_cast<std::size_t>(written));
+    }
+}
+
+// A fresh, unused name beside the file for its replacement. The mode 0666 lets a newly created file get the
+// permissions the umask gives; a replacement then takes the original's mode.
+struct Temporary {
+    int fd;
+    std::string path;
+};
+
+Temporary createTemporary(const std::string& folder, const std::string& name) {
+    static std::atomic<unsigned> counter{0};
+    thread_local std::minstd_rand random(std::random_device{}());
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        std::string candidate = folder + "/." + name + ".corvane-" + std::to_string(::getpid()) + "-" +
+                                std::to_string(counter++) + "-" + std::to_string(random() % 1000000);
+        const int fd = ::open(candidate.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY, 0666);
+        if (fd >= 0) return {fd, std::move(candidate)};
+        if (errno != EEXIST) throwSystemError(errno, "Cannot create a file in " + folder);
+    }
+    throwSystemError(EEXIST, "Cannot create a file in " + folder);
+}
+
+// Replaces the file at target with bytes so that a crash at any moment leaves the old file or the new one:
+// a new file in the same folder is written, flushed, and renamed over the original; then the folder entry is
+// flushed too. The original's permissions (and owner, where allowed) carry over. On failure the temporary file
+// is removed and the original is untouched.
+void replaceFile(const std::string& target, std::string_view bytes, const struct stat* original) {
+    const std::string folder = folderOf(target);
+    const Temporary created = createTemporary(folder, nameOf(target));
+    const std::string& temporary = created.path;
+    FileDescriptor file(created.fd);
+    try {
+        if (original) {
+            if (::fchmod(file.get(), original->st_mode & 07777) != 0)
+                throw std::system_error(errno, std::generic_category());
+            struct stat mine;
+            if (::fstat(file.get(), &mine) == 0 &&
+                (mine.st_uid != original->st_uid || mine.st_gid != original->st_gid)) {
+                // Only the owner or root may hand a file over; otherwise the new file stays ours.
+                if (::fchown(file.get(), original->st_uid, original->st_gid) == 0) {
+                    (void)::fchmod(file.get(), original->st_mode & 07777);
+                }
+            }
+        }
+        writeAll(file.get(), bytes);
+        if (::fsync(file.get()) != 0) throw std::system_error(errno, std::generic_category());
+        if (file.close() != 0) throw std::system_error(errno, std::generic_category());
+        if (::rename(temporary.c_str(), target.c_str()) != 0) throw std::system_error(errno, std::generic_category());
+    } catch (const std::system_error& error) {
+        ::unlink(temporary.c_str());
+        throwSystemError(error.code().value(), "Cannot write " + target);
+    }
+    // The rename is only durable once the folder is flushed. Some file systems cannot flush a folder (EINVAL);
+    // the new file is in place either way.
+    FileDescriptor dir(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (dir.get() >= 0 && ::fsync(dir.get()) != 0 && errno != EINVAL) {
+        throwSystemError(errno, "Cannot flush " + folder);
+    }
+}
+
+// A read-only file is one without any write permission bit (judged by its mode, so even for root, as the
+// read-only attribute of Windows would be), or one this process may not write.
+void requireWritable(const std::string& target, const struct stat& info) {
+    if ((info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) throwSystemError(EACCES, target);
+    if (::access(target.c_str(), W_OK) != 0) throwSystemError(errno, target);
+}
+
+bool hasBreakOrNul(std::string_view s) {
+    return s.find_first_of(std::string_view("\r\n\0", 3)) != s.npos;
+}
+
+bool hasOuterTabs(std::string_view s) {
+    return !s.empty() && (s.front() == '\t' || s.front() == '\v' || s.back() == '\t' || s.back() == '\v');
+}
+
+// Names and values that would break the file, or be written where no read could find them again, are refused.
+void checkArguments(std::string_view section, std::string_view key, std::string_view value) {
+    if (hasBreakOrNul(section) || hasBreakOrNul(key) || hasBreakOrNul(value)) {
+        throw std::invalid_argument("A profile section, key or value may not contain CR, LF or NUL");
+    }
+    if (key.find('=') != key.npos) throw std::invalid_argument("A profile key may not contain \"=\"");
+    const std::string_view bareKey = trimBlanks(key);
+    if (!bareKey.empty() && (bareKey.front() == ';' || bareKey.front() == '[')) {
+        throw std::invalid_argument("A profile key may not start with \";\" or \"[\"");
+    }
+    if (section.find(']') != section.npos) throw std::invalid_argument("A profile section may not contain \"]\"");
+    // The file's names are trimmed of tabs too, so a name with outer tabs would never be found again.
+    if (hasOuterTabs(section) || hasOuterTabs(key)) {
+        throw std::invalid_argument("A profile section or key may not start or end with a tab");
+    }
+}
+
+// A change to the file's bytes: replace [position, position + length) by text.
+struct Edit {
+    std::size_t position = 0;
+    std::size_t length = 0;
+    std::string text;
+};
+
+Edit planWrite(std::string_view old, std::string_view section, std::string_view key, std::string_view value) {
+    const std::string_view ending = fileLineEnding(old);
+    const Lookup found = lookUp(old, section, key);
+    Edit edit;
+    if (found.keyFound) {
+        // Everything up to and including the first "=" stays: indentation and the key's spelling.
+        edit.position = found.keyEquals + 1;
+        edit.length = found.keyLine.end - edit.position;
+        edit.text.append(value);
+        if (found.keyLine.hasEnding()) {
+            edit.text.append(old.substr(found.keyLine.contentEnd, found.keyLine.end - found.keyLine.contentEnd));
+        } else {
+            edit.text.append(ending);
+        }
+        return edit;
+    }
+    if (found.sectionFound) {
+        // After the section's last key line, so that comments and blank lines before the next section stay below.
+        const Line& after = found.hasKeyLine ? found.lastKeyLine : found.header;
+        edit.position = after.end;
+        if (!after.hasEnding()) edit.text.append(ending);
+        edit.text.append(key).append("=").append(value).append(ending);
+        return edit;
+    }
+    edit.position = old.size();
+    if (!old.empty() && old.back() != '\r' && old.back() != '\n') edit.text.append(ending);
+    edit.text.append("[").append(section).append("]").append(ending);
+    edit.text.append(key).append("=").append(value).append(ending);
+    return edit;
+}
+
+}  // namespace
+
+std::string getProfileString(const std::string& section, const std::string& key, const std::string& defaultValue,
+                             const std::string& path, std::size_t bufferSize) {
+    std::string text;
+    struct stat info;
+    if (readWholeFile(path, text, info) == 0) {
+        const Lookup found = lookUp(text, trimSpaces(section), trimSpaces(key));
+        if (found.keyFound) return cutToBuffer(readableValue(text, found), bufferSize);
+    }
+    std::string_view fallback = defaultValue;
+    while (!fallback.empty() && fallback.back() == ' ') fallback.remove_suffix(1);
+    return cutToBuffer(fallback, bufferSize);
+}
+
+void writeProfileString(const std::string& section, const std::string& key, const std::string& value,
+                        const std::string& path) {
+    const std::string_view sectionName = trimSpaces(section);
+    const std::string_view keyName = trimSpaces(key);
+    checkArguments(sectionName, keyName, value);
+
+    const std::string target = resolveLinks(path);
+    if (nameOf(target).empty()) throwSystemError(EISDIR, path);
+    std::string old;
+    struct stat info;
+    const int readError = readWholeFile(target, old, info);
+    if (readError == ENOENT) {
+        std::string created;
+        created.append("[")
+            .append(sectionName)
+            .append("]\r\n")
+            .append(keyName)
+            .append("=")
+            .append(value)
+            .append("\r\n");
+        replaceFile(target, created, nullptr);
+        return;
+    }
+    if (readError != 0) throwSystemError(readError, "Cannot read " + path);
+
+    Edit edit = planWrite(old, sectionName, keyName, value);
+    // The file already holds the value: nothing to write, even to a read-only file.
+    if (std::string_view(old).substr(edit.position, edit.length) == edit.text) return;
+    requireWritable(target, info);
+    old.replace(edit.position, edit.length, edit.text);
+    replaceFile(target, old, &info);
+}
+
+}  // namespace platform
