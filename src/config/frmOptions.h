@@ -13,7 +13,7 @@ class QPushButton;
 
 class frmOptions : public QDialog, public Form {
     Q_OBJECT
-public:
+  public:
     frmOptions();
     QWidget* widget() override { return this; }
     void Form_Load() override;
@@ -24,6 +24,11 @@ public:
     void SaveOptions();
     void cmdSetPaths_Click(int Index);
     void SetUserIniPath();
+
+    // A check box's value as the settings file holds it: 0 clear, 1 checked, 2 greyed.
+    static int checkValue(const QCheckBox* box);
+    // Sets a check box from a settings value; anything but 0, 1 and 2 raises "Invalid property value".
+    static void setCheckValue(QCheckBox* box, int value);
 
     std::array<QLabel*, 4> lblPathSetup{};
     std::array<QLabel*, 4> lblPathStr{};
@@ -36,7 +41,16 @@ public:
     QPushButton* cmdCancel = nullptr;
     QPushButton* cmdApply = nullptr;
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
     void reject() override;  // Esc presses Cancel
+
+  private:
+    void buildControls();
+    // The three game paths from the player file's path and the folder (with its closing separator) that
+    // holds the engine file and the executable; the labels show them.
+    void setGamePaths(const QString& userIni, const QString& folder);
+    // Paths from the game's folder in the registry, stored at once. False when the registry gives no folder:
+    // nothing is changed or stored then.
+    bool pathsFromRegistry();
 };

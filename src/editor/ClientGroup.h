@@ -41,6 +41,10 @@ public:
     void disableChecks();            // sound and client check boxes
 
     void chkClientSU_Click(int Index);
+    // The user moved a volume slider: music and effects show the position / 100, the announcer the position.
+    void slideMusic_Scroll();
+    void slideEffects_Scroll();
+    void slideAnnouncer_Scroll();
 
     std::array<QCheckBox*, 7> chkClientSU{};
     std::array<QComboBox*, 7> cboTexDetail{};
@@ -53,6 +57,17 @@ public:
     QSlider* slideEffects = nullptr;
     QLabel* lblEffects = nullptr;
 
+    // Captions of the other controls of the group.
+    std::array<QLabel*, 7> lbTxtDetail{};
+    QLabel* lblTxtControllerSU = nullptr;
+    QLabel* lblTxtMusic = nullptr;
+    QLabel* lblTxtAnnouncer = nullptr;
+    QLabel* lblTxtEffects = nullptr;
+
 private:
+    void buildClientAndTextures();
+    void buildController();
+    void buildSound();
+
     frmMain& main_;
 };

@@ -6,6 +6,8 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QSaveFile>
+#include <algorithm>
+#include <limits>
 
 #include "config/Registry.h"
 #include "config/Startup.h"
@@ -22,7 +24,61 @@ QString failure(const std::exception& error, const QString& separator, const QSt
 }
 
 // The folder the dialogs start in: the path less its last 8 characters (the length of "User.ini").
-QString folderOf(const QString& path) { return path.left(path.size() - 8); }
+QString folderOf(const QString& path) {
+    return path.left(path.size() - 8);
+}
+
+// The copy moves this many bytes between two looks at the window's pending events.
+constexpr qint64 kCopyBlock = 16 * 1024;
+
+// Marks the Save As copy as running for as long as it lives, whatever way the copy ends.
+class CopyFlag {
+  public:
+    explicit CopyFlag(bool& flag) : flag_(flag) { flag_ = true; }
+    ~CopyFlag() { flag_ = false; }
+    CopyFlag(const CopyFlag&) = delete;
+    CopyFlag& operator=(const CopyFlag&) = delete;
+
+  private:
+    bool& flag_;
+};
+
+// A file without any write permission bit is read-only, for every user root included, as the read-only
+// attribute is on the game's own system; the game-file writer judges files the same way.
+bool isReadOnly(const QFileInfo& file) {
+    return (file.permissions() & (QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther)) == 0;
+}
+
+// A failed open as a short description: the standard ones where they apply, else the system's text.
+[[noreturn]] void raiseOpenFailure(const QFileDevice& file, const QString& path, bool reading) {
+    const QFileInfo info(path);
+    if (reading && !info.exists()) throw platform::AppError(platform::kFileNotFound);
+    if (!reading && !QFileInfo(info.absolutePath()).isDir()) throw platform::AppError(platform::kPathNotFound);
+    throw platform::AppError(file.errorString().toStdString());
+}
+
+[[noreturn]] void raiseIoFailure(const QFileDevice& file) {
+    throw platform::AppError(file.errorString().isEmpty() ? std::string("Device I/O error")
+                                                          : file.errorString().toStdString());
+}
+
+// Writes count bytes. A write that the disk cuts short is tried again for the rest, so that the failure comes
+// with the system's own reason (disk full, file too large).
+void writeAll(QFileDevice& out, const char* data, qint64 count) {
+    for (qint64 done = 0; done < count;) {
+        const qint64 written = out.write(data + done, count - done);
+        if (written <= 0) raiseIoFailure(out);
+        done += written;
+    }
+}
+
+// The progress bar counts bytes while the length fits its range; a longer source counts in units of 2^shift
+// bytes.
+int progressShift(qint64 length) {
+    int shift = 0;
+    while ((length >> shift) > std::numeric_limits<int>::max()) ++shift;
+    return shift;
+}
 
 }  // namespace
 
@@ -51,7 +107,9 @@ void frmMain::mnuFileOpen_Click() {
     }
 }
 
-void frmMain::cmdOpen_Click() { mnuFileOpen_Click(); }
+void frmMain::cmdOpen_Click() {
+    mnuFileOpen_Click();
+}
 
 void frmMain::mnuFileClose_Click() {
     if (!copying_) CloseINIFiles();
@@ -73,39 +131,48 @@ void frmMain::cmdSave_Click() {
     }
 }
 
-// Copies source to target through a temporary file beside the target, renamed into place at the end, so a copy
-// that fails part-way leaves the target as it was. The window stays live: the progress bar follows the bytes
-// copied and pending events are handled between blocks. Raises AppError when the copy fails.
+// Copies source to target. The bytes go into a temporary file beside the target, renamed over it only once
+// the whole source is in, so a copy that fails part-way leaves an existing target exactly as it was and never
+// a half-written file. The window stays live: the progress bar follows the bytes copied and the pending
+// events are handled between blocks (the other file commands wait for copying_ to clear). Both files are
+// released when this returns, on every path. Raises AppError when the copy fails.
 bool frmMain::copyFile(const QString& source, const QString& target) {
     QFile in(source);
-    if (!in.exists()) throw platform::AppError(platform::kFileNotFound);
-    if (!in.open(QIODevice::ReadOnly)) throw platform::AppError(platform::kPermissionDenied);
+    if (!in.open(QIODevice::ReadOnly)) raiseOpenFailure(in, source, true);
     const qint64 length = in.size();
-    // Copying a file onto itself leaves it as it is.
-    if (QFileInfo(source).canonicalFilePath() == QFileInfo(target).canonicalFilePath()) {
-        setProgress(0);
-        return true;
-    }
+    const QFileInfo targetInfo(target);
+    // Copying a file onto itself leaves its content as it is.
+    const bool sameFile =
+        targetInfo.exists() && QFileInfo(source).canonicalFilePath() == targetInfo.canonicalFilePath();
     QSaveFile out(target);
-    if (!out.open(QIODevice::WriteOnly)) throw platform::AppError(platform::kPermissionDenied);
+    if (!sameFile) {
+        if (targetInfo.exists() && isReadOnly(targetInfo)) throw platform::AppError(platform::kPermissionDenied);
+        // Unbuffered, so that a write the disk cuts short (full disk, size limit) fails here and is never
+        // committed as a shortened file.
+        if (!out.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) raiseOpenFailure(out, target, false);
+    }
+
+    const int shift = progressShift(length);
     ProgressBar1->setMinimum(0);
-    ProgressBar1->setMaximum(static_cast<int>(std::min<qint64>(length, std::numeric_limits<int>::max())));
+    // An empty source gets a range of one step, so the bar shows empty rather than Qt's busy indicator.
+    const int maximum = static_cast<int>(std::max<qint64>(length >> shift, 1));
+    ProgressBar1->setMaximum(maximum);
     setProgress(0);
     setStatus(QStringLiteral("Copying Original File!"));
-    constexpr qint64 kBlock = 4096;
+    if (sameFile) return true;
+
+    QByteArray block(static_cast<int>(kCopyBlock), Qt::Uninitialized);
     qint64 copied = 0;
-    while (copied < length) {
-        const QByteArray block = in.read(std::min(kBlock, length - copied));
-        if (block.isEmpty() || out.write(block) != block.size()) {
-            out.cancelWriting();
-            throw platform::AppError(out.errorString().isEmpty() ? std::string(platform::kPermissionDenied)
-                                                                 : out.errorString().toStdString());
-        }
-        copied += block.size();
-        setProgress(static_cast<int>(std::min<qint64>(copied, std::numeric_limits<int>::max())));
+    for (;;) {
+        const qint64 count = in.read(block.data(), kCopyBlock);
+        if (count < 0) raiseIoFailure(in);
+        if (count == 0) break;
+        writeAll(out, block.constData(), count);
+        copied += count;
+        setProgress(static_cast<int>(std::min<qint64>(copied >> shift, maximum)));
         QCoreApplication::processEvents();
     }
-    if (!out.commit()) throw platform::AppError(out.errorString().toStdString());
+    if (out.size() != copied || !out.commit()) raiseIoFailure(out);
     return true;
 }
 
@@ -128,22 +195,21 @@ void frmMain::mnuSaveAs_Click() {
         const QString name = ShowFileDialog(request);
         if (name.isEmpty()) return;
         UseriniPath = name;
-        copying_ = true;
-        try {
+        {
+            const CopyFlag running(copying_);
             copyFile(OpenedUseriniPath, name);
-        } catch (...) {
-            copying_ = false;
-            throw;
         }
-        copying_ = false;
         setStatus(QStringLiteral("Closing Files!"));
         setProgress(0);
         setStatus(QStringLiteral("Files Closed"));
+        // The save goes into the copy even when something run during the copy (the options window resolves the
+        // paths afresh when it loads) pointed the player file elsewhere.
+        UseriniPath = name;
         lblOFile->setText(UseriniPath);
         mnuFileSave_Click();
     } catch (const std::exception& error) {
-        MsgBox(failure(error, QStringLiteral("-"), QStringLiteral(" while trying to Save File as \r") + UseriniPath +
-                                                       QStringLiteral(" !")),
+        MsgBox(failure(error, QStringLiteral("-"),
+                       QStringLiteral(" while trying to Save File as \r") + UseriniPath + QStringLiteral(" !")),
                vbExclamation);
     }
 }

@@ -1,13 +1,152 @@
 #include "editor/FileViewer.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
 
+#include "config/Startup.h"
+#include "editor/Controls.h"
+#include "editor/InputGroup.h"
 #include "editor/frmMain.h"
+#include "platform/error.h"
+#include "platform/qt/msgbox.h"
+#include "platform/qt/startprogram.h"
+#include "platform/qt/text.h"
 
-FileViewer::FileViewer(frmMain& main) : main_(main) {}
-FileViewer::~FileViewer() = default;
-void FileViewer::closeViewFile() {}
-void FileViewer::resetTexts() {}
-void FileViewer::cmdOpenRefresh_Click() {}
-void FileViewer::cmdCloseFile_Click() {}
-void FileViewer::cmdLaunch_Click() {}
+namespace {
+
+// Any non-zero number marks the viewer's file as held.
+constexpr int kViewFile = 1;
+
+QString failure(const std::exception& error, const char* tail) {
+    return QStringLiteral("Error ") + errorDescription(error) + QStringLiteral(" - ") + errorSource(error) +
+           QLatin1String(tail);
+}
+
+// Why path cannot be opened for reading. Only regular files are opened, so a pipe or a device never blocks
+// the window.
+[[noreturn]] void throwOpenError(const QString& path) {
+    const QFileInfo info(path);
+    if (info.exists() && !info.isFile()) throw platform::AppError("Path/File access error");
+    if (!info.exists()) {
+        const bool folderExists = !path.isEmpty() && info.absoluteDir().exists();
+        throw platform::AppError(path.isEmpty() || folderExists ? platform::kFileNotFound : platform::kPathNotFound);
+    }
+    throw platform::AppError(platform::kPermissionDenied);
+}
+
+}  // namespace
+
+FileViewer::FileViewer(frmMain& main) : main_(main) {
+    QWidget* page = main_.tabPages[7];
+    picKey4 = makeDecorativePicture(page, arrayName("picKey", 4), QStringLiteral("document.png"), 4, 4);
+
+    const char* optionCaptions[] = {"Open User.ini File", "Open UT2003.ini File"};
+    const char* optionTips[] = {"Select to put User.ini File in Que.", "Select to put UT2003.ini File in Que."};
+    for (std::size_t i = 0; i < optINIFile.size(); ++i) {
+        auto* option = new QRadioButton(QString::fromLatin1(optionCaptions[i]), page);
+        option->setObjectName(arrayName("optINIFile", static_cast<int>(i)));
+        option->setToolTip(QString::fromLatin1(optionTips[i]));
+        option->setGeometry(64, 6 + 24 * static_cast<int>(i), 160, 22);
+        // The two options exclude each other by hand, so that code can also leave neither selected.
+        option->setAutoExclusive(false);
+        optINIFile[i] = option;
+    }
+    for (std::size_t i = 0; i < optINIFile.size(); ++i)
+        connect(optINIFile[i], &QRadioButton::toggled, this, [this, i](bool on) {
+            if (on) optINIFile[1 - i]->setChecked(false);
+        });
+    optINIFile[0]->setChecked(true);
+
+    cmdOpenRefresh = new QPushButton(QStringLiteral("Open/Refresh File"), page);
+    cmdOpenRefresh->setObjectName(QStringLiteral("cmdOpenRefresh"));
+    cmdOpenRefresh->setToolTip(QStringLiteral("Open or Refresh Current Selected File."));
+    cmdOpenRefresh->setGeometry(232, 14, 124, 30);
+    cmdCloseFile = new QPushButton(QStringLiteral("Close File"), page);
+    cmdCloseFile->setObjectName(QStringLiteral("cmdCloseFile"));
+    cmdCloseFile->setToolTip(QStringLiteral("Close Currently Open File."));
+    cmdCloseFile->setGeometry(362, 14, 100, 30);
+
+    lblTxtLOF = new QLabel(QStringLiteral("File Length ::"), page);
+    lblTxtLOF->setObjectName(QStringLiteral("lblTxtLOF"));
+    QFont bold = lblTxtLOF->font();
+    bold.setBold(true);
+    lblTxtLOF->setFont(bold);
+    lblTxtLOF->setGeometry(478, 19, 96, 20);
+    lblLOF = new QLabel(QStringLiteral("NO File Open"), page);
+    lblLOF->setObjectName(QStringLiteral("lblLOF"));
+    lblLOF->setToolTip(QStringLiteral("Lenght Of Current Open File"));
+    lblLOF->setFrameShape(QFrame::Box);
+    lblLOF->setGeometry(578, 19, 130, 20);
+
+    txtFileView = new QPlainTextEdit(QStringLiteral("No File Open"), page);
+    txtFileView->setObjectName(QStringLiteral("txtFileView"));
+    txtFileView->setToolTip(QStringLiteral(".INI File Contents"));
+    txtFileView->setLineWrapMode(QPlainTextEdit::NoWrap);
+    txtFileView->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    txtFileView->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    txtFileView->setGeometry(4, 62, 781, 397);
+
+    connect(cmdOpenRefresh, &QPushButton::clicked, this, [this] { cmdOpenRefresh_Click(); });
+    connect(cmdCloseFile, &QPushButton::clicked, this, [this] { cmdCloseFile_Click(); });
+}
+
+FileViewer::~FileViewer() {
+    closeViewFile();
+}
+
+void FileViewer::closeViewFile() {
+    // The handle is only for reading: holding it never stops a save from replacing the file.
+    file_.reset();
+    ViewFileNum = 0;
+}
+
+void FileViewer::resetTexts() {
+    txtFileView->setPlainText(QStringLiteral("NO File Open"));
+    lblLOF->setText(QStringLiteral("NO File Open"));
+}
+
+void FileViewer::cmdOpenRefresh_Click() {
+    try {
+        closeViewFile();
+        // The path as it stands now: the player file follows File > Open and Save As.
+        const QString path = optINIFile[0]->isChecked() ? UseriniPath : UT2003iniPath;
+        auto file = std::make_unique<QFile>(path);
+        if (!QFileInfo(path).isFile() || !file->open(QIODevice::ReadOnly)) throwOpenError(path);
+        const QByteArray bytes = file->readAll();
+        if (file->error() != QFileDevice::NoError) throw platform::AppError(file->errorString().toStdString());
+        file_ = std::move(file);
+        ViewFileNum = kViewFile;
+        // Byte for byte: every byte is one character of the game files' code page.
+        txtFileView->setPlainText(fromAnsi(bytes.toStdString()));
+        lblLOF->setText(QString::number(bytes.size()));
+        cmdCloseFile->setEnabled(true);
+    } catch (const std::exception& error) {
+        MsgBox(failure(error, " while tyring to open / refresh file!"), vbExclamation);
+    }
+}
+
+void FileViewer::cmdCloseFile_Click() {
+    try {
+        closeViewFile();
+        txtFileView->setPlainText(QStringLiteral("NO File Open!!"));
+        lblLOF->setText(QStringLiteral("NFO"));
+        cmdCloseFile->setEnabled(false);
+    } catch (const std::exception& error) {
+        MsgBox(failure(error, " while closing open file!"), vbExclamation);
+    }
+}
+
+void FileViewer::cmdLaunch_Click() {
+    try {
+        // Unsaved edits are dropped without a question; the game starts whatever the reset reported.
+        main_.CloseINIFiles();
+        StartProgram(UT2003exePath, vbMinimizedFocus);
+    } catch (const std::exception& error) {
+        MsgBox(failure(error, " While Trying To Launch UT2003!"), vbInformation);
+    }
+}

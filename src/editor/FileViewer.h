@@ -13,7 +13,7 @@ class frmMain;
 
 class FileViewer : public QObject {
     Q_OBJECT
-public:
+  public:
     explicit FileViewer(frmMain& main);
     ~FileViewer() override;
 
@@ -29,10 +29,12 @@ public:
     std::array<QRadioButton*, 2> optINIFile{};
     QPushButton* cmdOpenRefresh = nullptr;
     QPushButton* cmdCloseFile = nullptr;
+    QLabel* lblTxtLOF = nullptr;
     QLabel* lblLOF = nullptr;
     QPlainTextEdit* txtFileView = nullptr;
+    QLabel* picKey4 = nullptr;  // the decorative picture "picKey(4)"
 
-private:
+  private:
     frmMain& main_;
     std::unique_ptr<QFile> file_;
 };

@@ -1,28 +1,562 @@
 #include "editor/HudGroup.h"
 
-#include <QString>
-#include "editor/frmMain.h"
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QSignalBlocker>
+#include <QSlider>
 
-HudGroup::HudGroup(frmMain& main) : main_(main) {}
-void HudGroup::disableAtLoad() {}
-void HudGroup::fillLists() {}
-void HudGroup::loadHud() {}
-void HudGroup::loadCrossHairColor() {}
-void HudGroup::enableChecks() {}
-void HudGroup::enableControls() {}
-void HudGroup::saveHudKeys() {}
-void HudGroup::saveScaleOpacityConsole() {}
-void HudGroup::saveCrossHairColor() {}
-void HudGroup::saveCrosshairStyle() {}
-void HudGroup::disableColourSliders() {}
-void HudGroup::resetChecksScaleOpacityStyleText() {}
-void HudGroup::resetConsoleAndColour() {}
-void HudGroup::resetPreviewAndSample() {}
-void HudGroup::disableStyleAndSliders() {}
-void HudGroup::disableConsoleAndChecks() {}
-std::array<QString, 4> HudGroup::parseCrossHairColor(const QString& value) {
-    (void)value;
-    return {};
+#include "config/Startup.h"
+#include "editor/Controls.h"
+#include "editor/Pictures.h"
+#include "editor/frmMain.h"
+#include "platform/error.h"
+#include "platform/numbers.h"
+#include "platform/qt/msgbox.h"
+#include "platform/qt/text.h"
+
+namespace {
+
+const QString kSection = QStringLiteral("Engine.Hud");
+
+// Check boxes: caption, tooltip, column, row, enabled at design.
+struct CheckSpec {
+    const char* caption;
+    const char* tooltip;
+    int column;
+    int row;
+    bool enabled;
+};
+const std::array<CheckSpec, 8> kChecks = {{
+    {"Hide Hud", "Click to Hide Hud Completely", 0, 0, false},
+    {"Beep On Message", "Click to Beep On Message", 0, 1, false},
+    {"Show Weapon Info", "Shows Weapon Info (Exp:: Ammo Left)", 0, 2, false},
+    {"Show Personal Info", "Shows Life and Armor Value", 0, 3, false},
+    {"Show Points", "Shows Your Current Score In Game", 1, 0, false},
+    {"Show CrossHair", "Show or Hide CrossHair", 3, 0, true},  // placed under the style list
+    {"Show Weapon Bar", "Click to Show Weapon Type & Status", 1, 1, false},
+    {"Show Portrait", "Shows Pic of Current Player in Hud", 1, 2, false},
+}};
+
+// The crosshair styles: list text and picture file; the list index is the stored "CrosshairStyle".
+struct StyleSpec {
+    const char* text;
+    const char* picture;
+};
+const std::array<StyleSpec, 14> kStyles = {{
+    {"Cross (1)", "cross_1.jpg"},
+    {"Cross (2)", "cross_2.jpg"},
+    {"Cross (3)", "cross_3.jpg"},
+    {"Cross (4)", "cross_4.jpg"},
+    {"Cross (5)", "cross_5.jpg"},
+    {"Dot", "dot.jpg"},
+    {"Pointer", "pointer.jpg"},
+    {"Triad (1)", "triad_1.jpg"},
+    {"Triad (2)", "triad_2.jpg"},
+    {"Triad (3)", "triad_3.jpg"},
+    {"Bracket (1)", "bracket_1.jpg"},
+    {"Bracket (2)", "bracket_2.jpg"},
+    {"Circle (1)", "circle_1.jpg"},
+    {"Circle (2)", "circle_2.jpg"},
+}};
+const QString kHiddenPicture = QStringLiteral("hidden.jpg");
+constexpr int kLastStyle = 13;
+constexpr int kLastConsoleIndex = 8;
+
+// The console lists: caption beside the list and tooltip.
+const std::array<std::pair<const char*, const char*>, 3> kConsoleCaptions = {{
+    {"Console Message Count", "Console Message Count Value"},
+    {"Console Font Size", "Console Font Size Value"},
+    {"Message Font Offset", "Message Font Offset Value"},
+}};
+
+// Colour sliders (top to bottom: red, green, blue, alpha): tooltip, letter label element and its letter, and
+// the value label that shows the slider's value. The value labels run blue, green, red, alpha.
+struct ColourSpec {
+    const char* tooltip;
+    int letterLabel;
+    const char* letter;
+    int valueLabel;
+    const char* valueTooltip;
+};
+const std::array<ColourSpec, 4> kColours = {{
+    {"Sets Red Value Of CrossHair", 5, "R", 2, "Red Byte Value"},
+    {"Sets Green Value Of CrossHair", 4, "G", 1, "Green Byte Value"},
+    {"Sets Blue Value Of CrossHair", 3, "B", 0, "Blue Byte Value"},
+    {"Sets CrossHair Opacity  (Alpha Channel)", 6, "A", 3, "Alpha Byte Value"},
+}};
+
+// Geometry inside frameHudSettings (pixels).
+constexpr std::array<int, 5> kColumnX = {8, 166, 324, 482, 630};
+constexpr int kRowTop = 18;
+constexpr int kRowHeight = 18;
+constexpr int kCheckWidth = 150;
+constexpr int kShowCrossHairTop = 134;  // "Show CrossHair", under the style list
+
+QString placeholderNFO() {
+    return QStringLiteral("NFO");
 }
-void HudGroup::LoadCrossHair() {}
-void HudGroup::SetCrossHairColor(unsigned char red, unsigned char green, unsigned char blue) { (void)red; (void)green; (void)blue; }
+QString noFileOpen() {
+    return QStringLiteral("NO File Open");
+}
+
+std::string ascii(const QString& text) {
+    return text.toStdString();
+}
+QString decimal(long long value) {
+    return QString::fromStdString(platform::decimalText(value));
+}
+
+[[noreturn]] void invalidCall() {
+    throw platform::AppError(platform::kInvalidCall);
+}
+[[noreturn]] void invalidProperty() {
+    throw platform::AppError("Invalid property value");
+}
+
+// The last count characters of text; a negative count is an invalid call.
+QString lastChars(const QString& text, qsizetype count) {
+    if (count < 0 || count > text.size()) invalidCall();
+    return text.right(count);
+}
+
+// One component of the colour text, read from the front of rest: a window of up to three characters; the
+// first is always taken, the next ones until a comma. Nothing past the window is looked at.
+QString readComponent(const QString& rest) {
+    const QString window = rest.left(3);
+    if (window.isEmpty()) invalidCall();
+    QString component = window.left(1);
+    const QChar next = window.right(2).at(0);
+    if (next == QLatin1Char(',')) return component;
+    component += next;
+    const QChar last = window.back();
+    if (last == QLatin1Char(',')) return component;
+    component += last;
+    return component;
+}
+
+// A position that the file gives to a slider: outside the slider's range it is refused.
+void setSliderFromFile(QSlider* slider, int position) {
+    if (position < slider->minimum() || position > slider->maximum()) invalidProperty();
+    slider->setValue(position);
+}
+
+// A list position from the file: -1 (no entry) up to last; anything else is refused.
+void setListIndexFromFile(QComboBox* list, int index, int last) {
+    if (index < -1 || index > last) invalidProperty();
+    list->setCurrentIndex(index);
+}
+
+QLabel* makeLabel(QWidget* parent, const QString& name, const QString& caption, const QRect& rect,
+                  const QString& tooltip = QString(), bool bordered = false) {
+    auto* label = new QLabel(caption, parent);
+    label->setObjectName(name);
+    label->setGeometry(rect);
+    if (!tooltip.isEmpty()) label->setToolTip(tooltip);
+    if (bordered) label->setFrameShape(QFrame::Box);
+    return label;
+}
+
+QSlider* makeSlider(QWidget* parent, const QString& name, int maximum, int tick, const QString& tooltip,
+                    const QRect& rect) {
+    auto* slider = new QSlider(Qt::Horizontal, parent);
+    slider->setObjectName(name);
+    slider->setRange(0, maximum);
+    slider->setSingleStep(1);
+    slider->setPageStep(10);
+    slider->setTickInterval(tick);
+    slider->setTickPosition(QSlider::TicksBelow);
+    slider->setValue(0);
+    slider->setToolTip(tooltip);
+    slider->setGeometry(rect);
+    return slider;
+}
+
+QComboBox* makeList(QWidget* parent, const QString& name, const QString& tooltip, const QRect& rect) {
+    auto* list = new QComboBox(parent);
+    list->setObjectName(name);
+    list->setEditable(true);
+    list->setInsertPolicy(QComboBox::NoInsert);
+    list->setToolTip(tooltip);
+    list->setGeometry(rect);
+    list->setEnabled(false);
+    return list;
+}
+
+// A text wider than the list box shows its beginning, as a list box does before it is edited.
+void showTextStart(QComboBox* list) {
+    if (QLineEdit* edit = list->lineEdit()) edit->setCursorPosition(0);
+}
+
+void setBackground(QLabel* label, const QColor& colour) {
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::Window, colour);
+    label->setPalette(palette);
+}
+
+}  // namespace
+
+HudGroup::HudGroup(frmMain& main) : main_(main) {
+    build();
+}
+
+void HudGroup::build() {
+    QWidget* frame = main_.frameHudSettings;
+
+    // HUD switches: columns 1 and 2 by rows; "Show CrossHair" under the style list in column 4.
+    for (int i = 0; i < 8; ++i) {
+        const CheckSpec& spec = kChecks[static_cast<std::size_t>(i)];
+        auto* box = new QCheckBox(QString::fromLatin1(spec.caption), frame);
+        box->setObjectName(arrayName("chkHud", i));
+        box->setToolTip(QString::fromLatin1(spec.tooltip));
+        const int y = spec.column == 3 ? kShowCrossHairTop : kRowTop + kRowHeight * spec.row;
+        box->setGeometry(kColumnX[static_cast<std::size_t>(spec.column)], y, spec.column == 3 ? 144 : kCheckWidth,
+                         kRowHeight);
+        box->setEnabled(spec.enabled);
+        chkHud[static_cast<std::size_t>(i)] = box;
+        connect(box, &QCheckBox::toggled, this, [this, i] { chkHud_Click(i); });
+    }
+
+    // HUD scale (column 1) and opacity (column 2): caption, slider, "Value:" and the value label.
+    const int x1 = kColumnX[0];
+    const int x2 = kColumnX[1];
+    lblTxtHudScale =
+        makeLabel(frame, QStringLiteral("lblTxtHudScale"), QStringLiteral("Hud Scale (0 - 1.000)"), {x1, 94, 150, 16});
+    slideHudScale = makeSlider(frame, QStringLiteral("slideHudScale"), 1000, 100, QStringLiteral("Sets Hud Scale"),
+                               {x1, 111, 150, 22});
+    lblTxtHudOpacity = makeLabel(frame, QStringLiteral("lblTxtHudOpacity"), QStringLiteral("Hud Opacity (0 - 255)"),
+                                 {x2, 94, 150, 16});
+    slideHudOpacity = makeSlider(frame, QStringLiteral("slideHudOpacity"), 255, 15,
+                                 QStringLiteral("Sets Hud Opacity (Alpha Channel)"), {x2, 111, 150, 22});
+    for (int i = 0; i < 2; ++i) {
+        const int x = kColumnX[static_cast<std::size_t>(i)];
+        lblTxtValueHUD[static_cast<std::size_t>(i)] =
+            makeLabel(frame, arrayName("lblTxtValueHUD", i), QStringLiteral("Value:"), {x, 140, 40, 18});
+    }
+    lblHudScale = makeLabel(frame, QStringLiteral("lblHudScale"), placeholderNFO(), {x1 + 42, 140, 96, 18},
+                            QStringLiteral("Hud Scale Value"), true);
+    lblHudOpacity = makeLabel(frame, QStringLiteral("lblHudOpacity"), placeholderNFO(), {x2 + 42, 140, 96, 18},
+                              QStringLiteral("Hud Opacity Value"), true);
+
+    // Column 3: the player group's four boxes above; the crosshair preview below them, with its built-in
+    // picture (an empty dark panel).
+    picCrossHair = makeLabel(frame, QStringLiteral("picCrossHair"), QString(), {kColumnX[2] + 38, 96, 74, 68},
+                             QStringLiteral("Cross Hair Image"));
+    picCrossHair->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    QPixmap design(74, 68);
+    design.fill(QColor(48, 48, 48));
+    picCrossHair->setPixmap(design);
+
+    // Column 4: the console lists with their captions to the right, the style list, "Show CrossHair".
+    const int x4 = kColumnX[3];
+    for (int i = 0; i < 3; ++i) {
+        const auto& [caption, tooltip] = kConsoleCaptions[static_cast<std::size_t>(i)];
+        const int top = kRowTop + 28 * i;
+        cboMssgSetup[static_cast<std::size_t>(i)] =
+            makeList(frame, arrayName("cboMssgSetup", i), QString::fromLatin1(tooltip), {x4, top + 3, 40, 22});
+        QLabel* label =
+            makeLabel(frame, arrayName("lblTxtHud", i), QString::fromLatin1(caption), {x4 + 44, top, 100, 28});
+        label->setWordWrap(true);
+        lblTxtHud[static_cast<std::size_t>(i)] = label;
+    }
+    cboCrossSelect = makeList(frame, QStringLiteral("cboCrossSelect"),
+                              QStringLiteral("Select The Desired Cross Hair Style"), {x4, 105, 89, 22});
+    cboCrossSelect->setEditText(QStringLiteral("Selcet Reticle"));
+    showTextStart(cboCrossSelect);
+    lblTxtHud[8] =
+        makeLabel(frame, arrayName("lblTxtHud", 8), QStringLiteral("Select CrossHair"), {x4 + 90, 102, 58, 28});
+    lblTxtHud[8]->setWordWrap(true);
+    connect(cboCrossSelect, &QComboBox::currentIndexChanged, this, [this] {
+        showTextStart(cboCrossSelect);
+        cboCrossSelect_Click();
+    });
+
+    // Column 5: the colour rows (letter, slider, value label) under their caption, then the colour sample.
+    const int x5 = kColumnX[4];
+    lblTxtHud[7] =
+        makeLabel(frame, arrayName("lblTxtHud", 7), QStringLiteral("CrossHair Color Settings"), {x5, 16, 134, 28});
+    lblTxtHud[7]->setWordWrap(true);
+    for (int i = 0; i < 4; ++i) {
+        const ColourSpec& spec = kColours[static_cast<std::size_t>(i)];
+        const int top = 46 + 20 * i;
+        lblTxtHud[static_cast<std::size_t>(spec.letterLabel)] = makeLabel(
+            frame, arrayName("lblTxtHud", spec.letterLabel), QString::fromLatin1(spec.letter), {x5, top + 1, 12, 18});
+        slideCrossColor[static_cast<std::size_t>(i)] = makeSlider(
+            frame, arrayName("slideCrossColor", i), 255, 15, QString::fromLatin1(spec.tooltip), {x5 + 14, top, 86, 20});
+        lblCrossColor[static_cast<std::size_t>(spec.valueLabel)] =
+            makeLabel(frame, arrayName("lblCrossColor", spec.valueLabel), placeholderNFO(), {x5 + 102, top + 1, 32, 18},
+                      QString::fromLatin1(spec.valueTooltip), true);
+    }
+    lblCHcolor = makeLabel(frame, QStringLiteral("lblCHcolor"), QStringLiteral("Cross Hair Color"), {x5, 130, 134, 34},
+                           QStringLiteral("In Game Cross Hair Color"), true);
+    lblCHcolor->setAlignment(Qt::AlignCenter);
+    lblCHcolor->setAutoFillBackground(true);
+    setBackground(lblCHcolor, QApplication::palette().color(QPalette::Button));
+
+    // The Scroll handlers answer the user's moves only: a position set by code raises no action.
+    connect(slideHudScale, &QSlider::actionTriggered, this, [this] { slideHudScale_Scroll(); });
+    connect(slideHudOpacity, &QSlider::actionTriggered, this, [this] { slideHudOpacity_Scroll(); });
+    for (int i = 0; i < 4; ++i)
+        connect(slideCrossColor[static_cast<std::size_t>(i)], &QSlider::actionTriggered, this,
+                [this, i] { slideCrossColor_Scroll(i); });
+}
+
+// ---- Main window load ----
+
+void HudGroup::disableAtLoad() {
+    cboCrossSelect->setEnabled(false);
+    slideHudScale->setEnabled(false);
+    slideHudOpacity->setEnabled(false);
+    setEnabledAll(slideCrossColor, false);
+    setEnabledAll(cboMssgSetup, false);
+}
+
+void HudGroup::fillLists() {
+    // Adding entries selects nothing and raises no Click; the lists keep their own text.
+    auto fill = [](QComboBox* list, const QStringList& entries) {
+        const QSignalBlocker blocker(list);
+        const QString text = list->currentText();
+        list->addItems(entries);
+        list->setCurrentIndex(-1);
+        list->setEditText(text);
+        showTextStart(list);
+    };
+    QStringList styles;
+    for (const StyleSpec& style : kStyles) styles << QString::fromLatin1(style.text);
+    fill(cboCrossSelect, styles);
+    QStringList up;
+    QStringList down;
+    for (int k = 0; k <= kLastConsoleIndex; ++k) {
+        up << decimal(k);
+        down << decimal(kLastConsoleIndex - k);
+    }
+    fill(cboMssgSetup[0], up);
+    fill(cboMssgSetup[1], down);
+    fill(cboMssgSetup[2], up);
+}
+
+// ---- Load ----
+
+void HudGroup::loadHud() {
+    loadChecks(chkHud, HudKeys, kSection, NoDataFound, UseriniPath, true);
+
+    const QString scale = ReadINI(kSection, QStringLiteral("HudScale"), NDF, UseriniPath);
+    if (scale == NDF) {
+        lblHudScale->setText(QStringLiteral("1"));
+        slideHudScale->setValue(1000);
+    } else {
+        lblHudScale->setText(scale);
+        setSliderFromFile(slideHudScale, platform::roundToInt(platform::toNumber(ascii(scale)) * 1000.0));
+    }
+
+    const QString style = ReadINI(kSection, QStringLiteral("CrosshairStyle"), NoDataFound, UseriniPath);
+    if (style == NoDataFound)
+        cboCrossSelect->setCurrentIndex(0);
+    else
+        setListIndexFromFile(cboCrossSelect, platform::toInt(ascii(style)), kLastStyle);
+    LoadCrossHair();
+
+    const QString opacity = ReadINI(kSection, QStringLiteral("HudOpacity"), NDF, UseriniPath);
+    if (opacity == NDF) {
+        lblHudOpacity->setText(QStringLiteral("255"));
+        slideHudOpacity->setValue(255);
+    } else {
+        lblHudOpacity->setText(opacity);
+        setSliderFromFile(slideHudOpacity, platform::toInt(ascii(opacity)));
+    }
+
+    // A missing console key puts all three lists back to the game's defaults; later keys still set their own.
+    for (std::size_t i = 0; i < ConsoleKeys.size(); ++i) {
+        const QString value = ReadINI(kSection, ConsoleKeys[i], NDF, UseriniPath);
+        if (value == NDF) {
+            cboMssgSetup[0]->setCurrentIndex(2);
+            cboMssgSetup[1]->setCurrentIndex(6);
+            cboMssgSetup[2]->setCurrentIndex(0);
+        } else {
+            setListIndexFromFile(cboMssgSetup[i], platform::toInt(ascii(value)), kLastConsoleIndex);
+        }
+    }
+}
+
+void HudGroup::loadCrossHairColor() {
+    const QString value = ReadINI(kSection, QStringLiteral("CrossHairColor"), NDF, UseriniPath);
+    if (value == NDF) {
+        for (std::size_t i = 0; i < 4; ++i) {
+            lblCrossColor[i]->setText(QStringLiteral("255"));
+            slideCrossColor[i]->setValue(255);
+        }
+        SetCrossHairColor(255, 255, 255);
+        return;
+    }
+    const std::array<QString, 4> parts = parseCrossHairColor(value);  // blue, green, red, alpha
+    for (std::size_t i = 0; i < 4; ++i) lblCrossColor[i]->setText(parts[i]);
+    // Sliders run red, green, blue, alpha: each takes the text of its value label.
+    for (std::size_t i = 0; i < 4; ++i)
+        setSliderFromFile(slideCrossColor[i],
+                          platform::toInt(ascii(parts[static_cast<std::size_t>(kColours[i].valueLabel)])));
+    SetCrossHairColor(platform::toByte(ascii(parts[2])), platform::toByte(ascii(parts[1])),
+                      platform::toByte(ascii(parts[0])));
+}
+
+void HudGroup::enableChecks() {
+    setEnabledAll(chkHud, true);
+}
+
+void HudGroup::enableControls() {
+    cboCrossSelect->setEnabled(true);
+    slideHudScale->setEnabled(true);
+    slideHudOpacity->setEnabled(true);
+    setEnabledAll(slideCrossColor, true);
+    setEnabledAll(cboMssgSetup, true);
+}
+
+// ---- Colour parser ----
+
+// The stored form is "(B=" blue ",G=" green ",R=" red ",A=" alpha ")". The text is cut at fixed distances
+// from its end: the three characters before each component are skipped unseen, a component is one to three
+// characters ended by a comma, and alpha is whatever lies between the last cut and the final character.
+// Every cut that the text is too short for raises "Invalid procedure call or argument".
+std::array<QString, 4> HudGroup::parseCrossHairColor(const QString& value) {
+    const qsizetype n = value.size();
+    const QString blue = readComponent(lastChars(value, n - 3));
+    const QString green = readComponent(lastChars(value, n - 6 - blue.size()));
+    const QString red = readComponent(lastChars(value, n - 9 - blue.size() - green.size()));
+    const QString rest = lastChars(value, n - 12 - blue.size() - green.size() - red.size());
+    if (rest.isEmpty()) invalidCall();
+    return {blue, green, red, rest.left(rest.size() - 1)};
+}
+
+// ---- Save ----
+
+void HudGroup::saveHudKeys() {
+    saveChecks(chkHud, HudKeys, kSection, UseriniPath);
+}
+
+void HudGroup::saveScaleOpacityConsole() {
+    WriteINI(kSection, QStringLiteral("HudScale"), lblHudScale->text(), UseriniPath);
+    WriteINI(kSection, QStringLiteral("HudOpacity"), lblHudOpacity->text(), UseriniPath);
+    for (std::size_t i = 0; i < ConsoleKeys.size(); ++i)
+        WriteINI(kSection, ConsoleKeys[i], decimal(cboMssgSetup[i]->currentIndex()), UseriniPath);
+}
+
+void HudGroup::saveCrossHairColor() {
+    const QString value = QStringLiteral("(B=") + lblCrossColor[0]->text() + QStringLiteral(",G=") +
+                          lblCrossColor[1]->text() + QStringLiteral(",R=") + lblCrossColor[2]->text() +
+                          QStringLiteral(",A=") + lblCrossColor[3]->text() + QStringLiteral(")");
+    WriteINI(kSection, QStringLiteral("CrossHairColor"), value, UseriniPath);
+}
+
+void HudGroup::saveCrosshairStyle() {
+    const int index = cboCrossSelect->currentIndex();
+    WriteINI(kSection, QStringLiteral("CrosshairStyle"), index <= kLastStyle ? decimal(index) : QStringLiteral("0"),
+             UseriniPath);
+}
+
+// ---- Reset ----
+
+void HudGroup::disableColourSliders() {
+    setEnabledAll(slideCrossColor, false);
+}
+
+void HudGroup::resetChecksScaleOpacityStyleText() {
+    for (QCheckBox* box : chkHud) box->setChecked(false);
+    slideHudScale->setValue(0);
+    slideHudOpacity->setValue(0);
+    lblHudScale->setText(noFileOpen());
+    lblHudOpacity->setText(noFileOpen());
+    // A text that is no entry of the list leaves no entry selected; it raises no Click.
+    {
+        const QSignalBlocker blocker(cboCrossSelect);
+        cboCrossSelect->setCurrentIndex(-1);
+    }
+    cboCrossSelect->setEditText(noFileOpen());
+    showTextStart(cboCrossSelect);
+}
+
+void HudGroup::resetConsoleAndColour() {
+    for (QComboBox* list : cboMssgSetup) list->setCurrentIndex(0);
+    for (std::size_t i = 0; i < 4; ++i) {
+        slideCrossColor[i]->setValue(0);
+        lblCrossColor[i]->setText(placeholderNFO());
+    }
+}
+
+void HudGroup::resetPreviewAndSample() {
+    LoadPicture(picCrossHair, PlayerPicPath + kHiddenPicture);
+    setBackground(lblCHcolor, QApplication::palette().color(QPalette::Button));
+}
+
+void HudGroup::disableStyleAndSliders() {
+    cboCrossSelect->setEnabled(false);
+    slideHudScale->setEnabled(false);
+    slideHudOpacity->setEnabled(false);
+}
+
+void HudGroup::disableConsoleAndChecks() {
+    setEnabledAll(cboMssgSetup, false);
+    setEnabledAll(chkHud, false);
+}
+
+// ---- Preview and sample ----
+
+void HudGroup::LoadCrossHair() {
+    try {
+        const int index = cboCrossSelect->currentIndex();
+        QString file = kHiddenPicture;
+        if (index >= 0 && index <= kLastStyle && chkHud[5]->isChecked())
+            file = QString::fromLatin1(kStyles[static_cast<std::size_t>(index)].picture);
+        LoadPicture(picCrossHair, PlayerPicPath + file);
+    } catch (const std::exception&) {
+        MsgBox(QStringLiteral("Error, your Crosshair may be out of range.Please Check your User.ini File and make sure "
+                              "that 'CrossHairValue' <= 13"),
+               vbCritical);
+    }
+}
+
+void HudGroup::SetCrossHairColor(unsigned char red, unsigned char green, unsigned char blue) {
+    try {
+        setBackground(lblCHcolor, QColor(red, green, blue));
+    } catch (const std::exception&) {
+        MsgBox(QStringLiteral("Error Setting Cross Hair Color Value, Make Sure All values are 0 - 255 for Red, Green, "
+                              "Blue & Alpha Layer!"),
+               vbCritical);
+    }
+}
+
+// ---- Handlers ----
+
+void HudGroup::chkHud_Click(int index) {
+    (void)index;  // every box refreshes the preview
+    LoadCrossHair();
+}
+
+void HudGroup::cboCrossSelect_Click() {
+    LoadCrossHair();
+}
+
+void HudGroup::slideHudScale_Scroll() {
+    lblHudScale->setText(QString::fromStdString(platform::shortestText(slideHudScale->sliderPosition() / 1000.0)));
+}
+
+void HudGroup::slideHudOpacity_Scroll() {
+    lblHudOpacity->setText(decimal(slideHudOpacity->sliderPosition()));
+}
+
+void HudGroup::slideCrossColor_Scroll(int index) {
+    try {
+        const auto slider = static_cast<std::size_t>(index);
+        lblCrossColor[static_cast<std::size_t>(kColours[slider].valueLabel)]->setText(
+            decimal(slideCrossColor[slider]->sliderPosition()));
+        // The sample follows the three colour sliders, whichever slider moved.
+        auto byte = [this](std::size_t i) { return static_cast<unsigned char>(slideCrossColor[i]->sliderPosition()); };
+        SetCrossHairColor(byte(0), byte(1), byte(2));
+    } catch (const std::exception& error) {
+        MsgBox(QStringLiteral("Error ") + errorDescription(error) + QStringLiteral(" - ") + errorSource(error) +
+                   QStringLiteral(" While Loading Scrolling Cross Hair Colors!"),
+               vbInformation);
+    }
+}

@@ -2,6 +2,7 @@
 // The HUD group: the eight HUD switches, HUD scale and opacity, the three console lists, the crosshair style
 // with its preview and the crosshair colour with its sample. Section "Engine.Hud" of the player file.
 #include <QObject>
+#include <QString>
 #include <array>
 
 class QCheckBox;
@@ -47,6 +48,14 @@ public:
     void LoadCrossHair();
     void SetCrossHairColor(unsigned char red, unsigned char green, unsigned char blue);
 
+    // Handlers. The Click handlers run whenever the control changes, by the user or by code; the Scroll
+    // handlers only when the user moves a slider.
+    void chkHud_Click(int index);
+    void cboCrossSelect_Click();
+    void slideHudScale_Scroll();
+    void slideHudOpacity_Scroll();
+    void slideCrossColor_Scroll(int index);
+
     // Controls.
     std::array<QCheckBox*, 8> chkHud{};
     QSlider* slideHudScale = nullptr;
@@ -59,7 +68,13 @@ public:
     std::array<QSlider*, 4> slideCrossColor{};
     std::array<QLabel*, 4> lblCrossColor{};
     QLabel* lblCHcolor = nullptr;
+    // Captions.
+    QLabel* lblTxtHudScale = nullptr;
+    QLabel* lblTxtHudOpacity = nullptr;
+    std::array<QLabel*, 2> lblTxtValueHUD{};
+    std::array<QLabel*, 9> lblTxtHud{};
 
 private:
+    void build();
     frmMain& main_;
 };

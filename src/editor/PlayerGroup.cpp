@@ -1,27 +1,334 @@
 #include "editor/PlayerGroup.h"
 
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalBlocker>
 #include <QString>
-#include "editor/frmMain.h"
+#include <algorithm>
 
-PlayerGroup::PlayerGroup(frmMain& main) : main_(main) {}
-void PlayerGroup::fillLists() {}
-void PlayerGroup::loadNameAndCharacter() {}
-void PlayerGroup::loadTeam() {}
-void PlayerGroup::loadPlayerController() {}
-void PlayerGroup::loadWeaponBob() {}
-void PlayerGroup::enableSwitches() {}
-void PlayerGroup::enableControls() {}
-void PlayerGroup::saveDefaultPlayer() {}
-void PlayerGroup::saveStatsUsername() {}
-void PlayerGroup::savePasswordFovAndSwitches() {}
-void PlayerGroup::saveWeaponBob() {}
-void PlayerGroup::resetCharacterLabel() {}
-void PlayerGroup::resetTextBoxesAndList() {}
-void PlayerGroup::resetPortrait() {}
-void PlayerGroup::resetFov() {}
-void PlayerGroup::resetSwitches() {}
-void PlayerGroup::disableTeamFovAndBob() {}
-void PlayerGroup::disableSwitches() {}
-void PlayerGroup::cboCharSelect_Click() {}
-void PlayerGroup::cmdAdd5_Click() {}
-void PlayerGroup::cmdSub5_Click() {}
+#include "config/Startup.h"
+#include "editor/Controls.h"
+#include "editor/Pictures.h"
+#include "editor/WeaponGroup.h"
+#include "editor/frmMain.h"
+#include "platform/numbers.h"
+#include "platform/qt/msgbox.h"
+#include "platform/qt/text.h"
+
+namespace {
+
+const QString kDefaultPlayer = QStringLiteral("DefaultPlayer");
+const QString kPlayerController = QStringLiteral("Engine.PlayerController");
+const QString kPawn = QStringLiteral("Engine.Pawn");
+const QString kNoFileOpen = QStringLiteral("NO File Open");
+const QString kSelectCharacter = QStringLiteral("Select Desired Character");
+const QString kNoImage = QStringLiteral("no_image.jpg");
+
+// The failure message of one of the group's handlers.
+void showFailure(const std::exception& error, const QString& tail) {
+    MsgBox(QStringLiteral("Error ") + errorDescription(error) + QStringLiteral(" - ") + errorSource(error) + tail,
+           vbInformation);
+}
+
+template <class Widget>
+Widget* place(Widget* widget, const QString& name, const QRect& rect, const QString& tooltip = QString()) {
+    widget->setObjectName(name);
+    widget->setGeometry(rect);
+    if (!tooltip.isEmpty()) widget->setToolTip(tooltip);
+    return widget;
+}
+
+QLabel* borderedLabel(const QString& text, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    label->setFrameShape(QFrame::Box);
+    label->setAlignment(Qt::AlignVCenter | Qt::AlignLeft);
+    return label;
+}
+
+}  // namespace
+
+const std::array<QString, 50>& PlayerGroup::characterNames() {
+    static const std::array<QString, 50> names = {
+        "Ambrosia",  "Arclite", "Asp",     "BlackJack",  "Brock",    "Brutalis", "Cannonball", "Cleopatra", "Cobalt",
+        "Corrosion", "Damarus", "Diva",    "Domina",     "Faraleth", "Fate",     "Frostbite",  "Gorge",     "Harlequin",
+        "Horus",     "Hyena",   "Komek",   "Lauren",     "Lilith",   "Makreth",  "Malcolm",    "Mandible",  "Memphis",
+        "Mokara",    "Motig",   "Mr.Crow", "Nebri",      "Prism",    "Rapier",   "Ravage",     "Reinha",    "Remus",
+        "Renegade",  "Roc",     "Romulus", "Rylisa",     "Sapphire", "Satin",    "Scarab",     "Selig",     "Siren",
+        "Syzygy",    "Thorax",  "Torch",   "Widowmaker", "Wraith"};
+    return names;
+}
+
+QString PlayerGroup::portraitFile(int index) {
+    // File names carry no point: "Mr.Crow" is drawn in "MrCrow.jpg".
+    return QString(characterNames().at(static_cast<std::size_t>(index))).remove(QChar('.')) + QStringLiteral(".jpg");
+}
+
+PlayerGroup::PlayerGroup(frmMain& main) : main_(main) {
+    QWidget* tab = main.tabPages[0];
+    pctPlayer =
+        place(new QLabel(tab), QStringLiteral("pctPlayer"), QRect(8, 8, 128, 160), QStringLiteral("Player Image"));
+    const QString placeholder = joinPath(programFolder(), QStringLiteral("players/placeholder.jpg"));
+    if (QFileInfo(placeholder).isFile()) {
+        try {
+            showPortrait(placeholder);
+        } catch (const std::exception&) {
+            // A damaged placeholder leaves the box empty; the window opens all the same.
+        }
+    }
+
+    // Player Information: one row per setting, the captions on the left and their controls on the right.
+    QGroupBox* frame = main.framePlayer;
+    const char* captions[] = {"Player Name   ::",  "Character        ::", "Team Color     ::",
+                              "Stats Name     ::", "Stats PW        ::",  "Default FOV    ::"};
+    const int rowTop[] = {20, 48, 104, 132, 160, 188};
+    std::array<QLabel*, 6> captionLabels{};
+    int captionWidth = 0;
+    for (std::size_t i = 0; i < captionLabels.size(); ++i) {
+        captionLabels[i] = new QLabel(QString::fromLatin1(captions[i]), frame);
+        captionLabels[i]->setObjectName(arrayName("lblPlayerCaption", static_cast<int>(i)));
+        captionLabels[i]->ensurePolished();
+        captionWidth = std::max(captionWidth, captionLabels[i]->sizeHint().width());
+    }
+    for (std::size_t i = 0; i < captionLabels.size(); ++i)
+        captionLabels[i]->setGeometry(8, rowTop[i] + 2, captionWidth, 18);
+    // The controls fill the rest of each row.
+    const int left = 8 + captionWidth + 6, width = frame->width() - left - 8;
+    txtPlayerName = place(new QLineEdit(kNoFileOpen, frame), QStringLiteral("txtPlayerName"),
+                          QRect(left, rowTop[0], width, 22), QStringLiteral("Current Players Name"));
+    lblCharacterName = place(borderedLabel(kNoFileOpen, frame), QStringLiteral("lblCharacterName"),
+                             QRect(left, rowTop[1], width, 22), QStringLiteral("Current Or Selected Character"));
+    // The picker has a row of its own below the character's name and spans the frame.
+    cboCharSelect = place(new QComboBox(frame), QStringLiteral("cboCharSelect"),
+                          QRect(8, rowTop[1] + 28, frame->width() - 16, 24), QStringLiteral("Character Selector"));
+    cboCharSelect->setEditable(true);
+    cboCharSelect->setInsertPolicy(QComboBox::NoInsert);
+    cboCharSelect->setEditText(kSelectCharacter);
+    cboCharSelect->setEnabled(false);
+    optRed = place(new QRadioButton(QStringLiteral("Red"), frame), QStringLiteral("optRed"),
+                   QRect(left, rowTop[2], 80, 22), QStringLiteral("Click to Set Red Team As Default"));
+    optBlue = place(new QRadioButton(QStringLiteral("Blue"), frame), QStringLiteral("optBlue"),
+                    QRect(left + 90, rowTop[2], 80, 22), QStringLiteral("Click to Set Blue Team As Default"));
+    txtStatsName = place(new QLineEdit(kNoFileOpen, frame), QStringLiteral("txtStatsName"),
+                         QRect(left, rowTop[3], width, 22), QStringLiteral("Stats User Name"));
+    // The mask character is set before the box joins the frame: under the frame's style sheet a sheet set
+    // later on the box itself no longer changes the character it masks with.
+    auto* password = new QLineEdit;
+    password->setEchoMode(QLineEdit::Password);
+    password->setStyleSheet(QStringLiteral("lineedit-password-character: 42"));
+    password->setParent(frame);
+    txtStatsPW = place(password, QStringLiteral("txtStatsPW"), QRect(left, rowTop[4], width, 22),
+                       QStringLiteral("Online Stats  Password"));
+    lblFOV = place(borderedLabel(QStringLiteral("NFO"), frame), QStringLiteral("lblFOV"),
+                   QRect(left, rowTop[5], 60, 22), QStringLiteral("Field of View Value"));
+    lblFOV->setAlignment(Qt::AlignCenter);
+    cmdAdd5 = place(new QPushButton(QStringLiteral("+"), frame), QStringLiteral("cmdAdd5"),
+                    QRect(left + 66, rowTop[5], 26, 22), QStringLiteral("Click to Increase FOV >"));
+    cmdSub5 = place(new QPushButton(QStringLiteral("-"), frame), QStringLiteral("cmdSub5"),
+                    QRect(left + 96, rowTop[5], 26, 22), QStringLiteral("Click to Decrease FOV >"));
+    for (QWidget* control : std::initializer_list<QWidget*>{optRed, optBlue, cmdAdd5, cmdSub5})
+        control->setEnabled(false);
+
+    // The two team options may both be clear (before the first load), so Qt's own exclusivity is off and the
+    // options clear each other here. Clicking the selected option keeps it selected.
+    for (auto [option, other] : {std::pair{optRed, optBlue}, std::pair{optBlue, optRed}}) {
+        option->setAutoExclusive(false);
+        connect(option, &QRadioButton::toggled, this, [other](bool checked) {
+            if (checked) other->setChecked(false);
+        });
+        connect(option, &QRadioButton::clicked, this, [option](bool checked) {
+            if (!checked) option->setChecked(true);
+        });
+    }
+
+    const char* switchCaptions[] = {"Never Switch On Pickup", "No Voice Messages", "No Voice Taunts",
+                                    "No Auto Taunts",         "Auto Taunt",        "No Mature Language"};
+    const char* switchTips[] = {"Click To Not Switch to Higer Priority Items On Pickup",
+                                "Click to Cut out Voice Messages (IE. Team Comms & Voice)",
+                                "Click to Turn off Voice Taunts",
+                                "Click to Mute out Auto Taunt Servers & Players",
+                                "Click to Automaticly Taunt When You Kill Your Opponents",
+                                "Click to Filter out Mature Language During Game Play"};
+    for (int i = 0; i < 6; ++i) {
+        QRect rect(tw(120), tw(3165), tw(2295), tw(255));
+        if (i == 1) rect = QRect(166, 72, 150, 18);
+        if (i >= 2) rect = QRect(324, 18 + 18 * (i - 2), 150, 18);
+        QGroupBox* parent = i == 0 ? main.framePlayerSetup : main.frameHudSettings;
+        auto* box = place(new QCheckBox(QString::fromLatin1(switchCaptions[i]), parent),
+                          arrayName("chkPlayerControls", i), rect, QString::fromLatin1(switchTips[i]));
+        box->setEnabled(i == 0);
+        if (i == 0) WeaponGroup::fitCaption(box);
+        chkPlayerControls[static_cast<std::size_t>(i)] = box;
+    }
+    chkWeaponBob =
+        place(new QCheckBox(QStringLiteral("Weapon Bob ON"), main.frameClientSetup), QStringLiteral("chkWeaponBob"),
+              QRect(8, 144, 165, 18), QStringLiteral("Click to Bob while running in the game."));
+    chkWeaponBob->setEnabled(false);
+
+    connect(cboCharSelect, &QComboBox::currentIndexChanged, this, [this] { cboCharSelect_Click(); });
+    connect(cmdAdd5, &QPushButton::clicked, this, [this] { cmdAdd5_Click(); });
+    connect(cmdSub5, &QPushButton::clicked, this, [this] { cmdSub5_Click(); });
+}
+
+void PlayerGroup::showPortrait(const QString& file) {
+    LoadPicture(pctPlayer, file);
+    pctPlayer->adjustSize();
+}
+
+void PlayerGroup::fillLists() {
+    cboCharSelect->setEnabled(false);
+    // Filling the list is no pick: Qt would select the first item added to an empty list.
+    const QSignalBlocker blocker(cboCharSelect);
+    for (const QString& name : characterNames()) cboCharSelect->addItem(name);
+    cboCharSelect->setCurrentIndex(-1);
+    cboCharSelect->setEditText(kSelectCharacter);
+}
+
+// ---- Load ----
+
+void PlayerGroup::loadNameAndCharacter() {
+    txtPlayerName->setText(ReadINI(kDefaultPlayer, QStringLiteral("Name"), QStringLiteral("Player"), UseriniPath));
+    lblCharacterName->setText(
+        ReadINI(kDefaultPlayer, QStringLiteral("Character"), QStringLiteral("Gorge"), UseriniPath));
+    // Only an exact match of a list entry has a portrait; anything else, even in another letter case, is shown
+    // as read with the picture of an unknown character.
+    const auto& names = characterNames();
+    const auto match = std::find(names.begin(), names.end(), lblCharacterName->text());
+    showPortrait(PlayerPicPath +
+                 (match == names.end() ? kNoImage : portraitFile(static_cast<int>(match - names.begin()))));
+    cboCharSelect->setEnabled(true);
+}
+
+void PlayerGroup::loadTeam() {
+    const bool red =
+        ReadINI(kDefaultPlayer, QStringLiteral("team"), QStringLiteral("0"), UseriniPath) == QLatin1String("0");
+    (red ? optRed : optBlue)->setChecked(true);
+}
+
+void PlayerGroup::loadPlayerController() {
+    loadChecks(chkPlayerControls, PlayerControlKeys, kPlayerController, QStringLiteral("0"), UseriniPath, true);
+    const QString fov = ReadINI(kPlayerController, QStringLiteral("DefaultFOV"), NDF, UseriniPath);
+    lblFOV->setText(fov == NDF ? QStringLiteral("85") : fov);
+    const QString name = ReadINI(kPlayerController, QStringLiteral("StatsUsername"), NoDataFound, UseriniPath);
+    txtStatsName->setText(name == NoDataFound ? QString() : name);
+    const QString password = ReadINI(kPlayerController, QStringLiteral("StatsPassword"), NDF, UseriniPath);
+    txtStatsPW->setText(password == NDF ? QString() : password);
+}
+
+void PlayerGroup::loadWeaponBob() {
+    loadChecks(std::array<QCheckBox*, 1>{chkWeaponBob}, std::array<QString, 1>{QStringLiteral("bWeaponBob")}, kPawn,
+               QStringLiteral("0"), UseriniPath);
+}
+
+void PlayerGroup::enableSwitches() {
+    setEnabledAll(chkPlayerControls, true);
+}
+
+void PlayerGroup::enableControls() {
+    setEnabledAll(std::initializer_list<QWidget*>{optRed, optBlue, cmdAdd5, cmdSub5, chkWeaponBob}, true);
+}
+
+// ---- Save ----
+
+void PlayerGroup::saveDefaultPlayer() {
+    WriteINI(kDefaultPlayer, QStringLiteral("Name"), txtPlayerName->text(), UseriniPath);
+    WriteINI(kDefaultPlayer, QStringLiteral("Character"), lblCharacterName->text(), UseriniPath);
+    WriteINI(kDefaultPlayer, QStringLiteral("team"), optRed->isChecked() ? QStringLiteral("0") : QStringLiteral("255"),
+             UseriniPath);
+}
+
+void PlayerGroup::saveStatsUsername() {
+    WriteINI(kPlayerController, QStringLiteral("StatsUsername"), txtStatsName->text(), UseriniPath);
+}
+
+void PlayerGroup::savePasswordFovAndSwitches() {
+    WriteINI(kPlayerController, QStringLiteral("StatsPassword"), txtStatsPW->text(), UseriniPath);
+    WriteINI(kPlayerController, QStringLiteral("DefaultFOV"), lblFOV->text(), UseriniPath);
+    saveChecks(chkPlayerControls, PlayerControlKeys, kPlayerController, UseriniPath);
+}
+
+void PlayerGroup::saveWeaponBob() {
+    saveChecks(std::array<QCheckBox*, 1>{chkWeaponBob}, std::array<QString, 1>{QStringLiteral("bWeaponBob")}, kPawn,
+               UseriniPath);
+}
+
+// ---- Reset ----
+
+void PlayerGroup::resetCharacterLabel() {
+    lblCharacterName->setText(kNoFileOpen);
+}
+
+void PlayerGroup::resetTextBoxesAndList() {
+    for (QLineEdit* box : {txtPlayerName, txtStatsName, txtStatsPW}) box->setText(kNoFileOpen);
+    {
+        // Clearing the selection is no pick: the close shows its own portrait later.
+        const QSignalBlocker blocker(cboCharSelect);
+        cboCharSelect->setCurrentIndex(-1);
+        cboCharSelect->setEditText(kSelectCharacter);
+    }
+    cboCharSelect->setEnabled(false);
+}
+
+void PlayerGroup::resetPortrait() {
+    showPortrait(PlayerPicPath + kNoImage);
+}
+
+void PlayerGroup::resetFov() {
+    lblFOV->setText(QStringLiteral("NFO"));
+}
+
+void PlayerGroup::resetSwitches() {
+    for (QCheckBox* box : chkPlayerControls) box->setChecked(false);
+}
+
+void PlayerGroup::disableTeamFovAndBob() {
+    setEnabledAll(std::initializer_list<QWidget*>{optRed, optBlue, cmdAdd5, cmdSub5, chkWeaponBob}, false);
+}
+
+void PlayerGroup::disableSwitches() {
+    setEnabledAll(chkPlayerControls, false);
+}
+
+// ---- Handlers ----
+
+void PlayerGroup::cboCharSelect_Click() {
+    try {
+        const int index = cboCharSelect->currentIndex();
+        if (index < 0 || index >= static_cast<int>(characterNames().size())) {
+            showPortrait(PlayerPicPath + kNoImage);
+            return;
+        }
+        // The portrait first: a character whose picture cannot be shown is not taken.
+        showPortrait(PlayerPicPath + portraitFile(index));
+        lblCharacterName->setText(characterNames()[static_cast<std::size_t>(index)]);
+    } catch (const std::exception& error) {
+        showFailure(error, QStringLiteral(" While Trying To Select Character! If your Trying To Use Malcom, Brock, or "
+                                          "Lauren \rMake Sure You Have Them Unlocked. Information On how to add them "
+                                          "is in the 'ReadMe.txt' and 'InstallNotes.txt' Files!"));
+    }
+}
+
+void PlayerGroup::stepFov(double delta, const QString& tail) {
+    try {
+        const double value = platform::toNumber(lblFOV->text().toStdString());
+        // The test is made on the value before the step; nothing clamps after it.
+        const bool allowed = delta > 0 ? value < 100 : value > 75;
+        if (allowed) lblFOV->setText(QString::fromStdString(platform::shortestText(value + delta)));
+    } catch (const std::exception& error) {
+        showFailure(error, tail);
+    }
+}
+
+void PlayerGroup::cmdAdd5_Click() {
+    stepFov(5, QStringLiteral(" While adding 5 To Default FOV!"));
+}
+
+void PlayerGroup::cmdSub5_Click() {
+    stepFov(-5, QStringLiteral(" While Subtracting 5 From Default FOV!"));
+}

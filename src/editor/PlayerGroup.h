@@ -3,6 +3,7 @@
 // player-control switches and weapon bob. Keys in the player file: "DefaultPlayer", "Engine.PlayerController",
 // "Engine.Pawn".
 #include <QObject>
+#include <QString>
 #include <array>
 
 class QCheckBox;
@@ -66,6 +67,15 @@ public:
     void cmdAdd5_Click();
     void cmdSub5_Click();
 
+    // The 50 characters in list order; the portrait file of entry index (the name without its point, ".jpg").
+    static const std::array<QString, 50>& characterNames();
+    static QString portraitFile(int index);
+
 private:
+    // Loads a portrait from PlayerPicPath into pctPlayer and lets the box take the picture's size.
+    void showPortrait(const QString& file);
+    // Steps the field of view by delta (+5 or -5) unless the value already lies at or beyond that side's end.
+    void stepFov(double delta, const QString& tail);
+
     frmMain& main_;
 };

@@ -1,13 +1,337 @@
 #include "editor/WeaponGroup.h"
 
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCheckBox>
+#include <QEvent>
+#include <QFont>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPalette>
+#include <QPushButton>
 #include <QString>
-#include "editor/frmMain.h"
+#include <algorithm>
+#include <iterator>
 
-WeaponGroup::WeaponGroup(frmMain& main) : main_(main) {}
-void WeaponGroup::load() {}
-void WeaponGroup::save() {}
-void WeaponGroup::resetRows() {}
-void WeaponGroup::disableMoveButtons() {}
-void WeaponGroup::lblWeaponName_Click(int Index) { (void)Index; }
-void WeaponGroup::cmdMoveUp_Click() {}
-void WeaponGroup::cmdMoveDown_Click() {}
+#include "config/Startup.h"
+#include "editor/Controls.h"
+#include "editor/frmMain.h"
+#include "platform/error.h"
+#include "platform/numbers.h"
+#include "platform/qt/msgbox.h"
+#include "platform/qt/text.h"
+
+namespace {
+
+const QString kPriority = QStringLiteral("Priority");
+const QString kFireModes = QStringLiteral("ExchangeFireModes");
+const QString kBallLauncher = QStringLiteral("XWeapons.BallLauncher");
+const QString kNoFileOpen = QStringLiteral("NO File Open");
+
+// The listed weapons in the order the loader places them. Where two share a Priority the later one takes the
+// row. Only the Redeemer and the Shield Gun pass the long sentinel as the fire-mode default; every default is
+// text that is no number, so a missing key stops the load either way.
+struct Weapon {
+    const char* section;
+    const char* name;
+    bool sentinelFireDefault;
+};
+constexpr Weapon kWeapons[] = {
+    {"XWeapons.Redeemer", "Redeemer", true},
+    {"XWeapons.Painter", "Ion Painter", false},
+    {"XWeapons.TransLauncher", "TransLocator", false},
+    {"XWeapons.ShieldGun", "Shield Gun", true},
+    {"XWeapons.AssaultRifle", "Assault Rifle", false},
+    {"XWeapons.ShockRifle", "Shock Rifle", false},
+    {"XWeapons.LinkGun", "Link Gun", false},
+    {"XWeapons.BioRifle", "Bio Rifle", false},
+    {"XWeapons.Minigun", "Minigun", false},
+    {"XWeapons.FlakCannon", "Flak Cannon", false},
+    {"XWeapons.RocketLauncher", "Rocket Launcher", false},
+    {"XWeapons.SniperRifle", "Lightning Gun", false},
+};
+
+void showFailure(const std::exception& error, const QString& tail) {
+    MsgBox(QStringLiteral("Error ") + errorDescription(error) + QStringLiteral(" - ") + errorSource(error) + tail,
+           vbInformation);
+}
+
+double number(const QString& text) {
+    return platform::toNumber(text.toStdString());
+}
+
+// The row that a Priority names; a Priority that rounds outside the list stops the load.
+int rowOf(double priority) {
+    const int row = platform::roundToInt(priority);
+    if (row < 1 || row > 12) throw platform::AppError("Subscript out of range");
+    return row;
+}
+
+// A fire-mode value: 0, 1 or 2 after rounding; anything else stops the load.
+int fireModeOf(const QString& text) {
+    const int mode = platform::toInt(text.toStdString());
+    if (mode < 0 || mode > 2) throw platform::AppError("Invalid property value");
+    return mode;
+}
+
+// The Ball Launcher is never listed, but the game needs it above all twelve. The user may let the loader write
+// the fix; the question is asked once, and a file that still does not read 13 afterwards is left to the user.
+void checkBallLauncher() {
+    const QString value = ReadINI(kBallLauncher, kPriority, NoDataFound, UseriniPath);
+    if (number(value) == 13) return;
+    const QString question = QStringLiteral(
+                                 "Error Detected in INI File while Checking weapon priority,\rYour Ball "
+                                 "Launcher Priority is Set to ") +
+                             value +
+                             QStringLiteral(
+                                 ". It should always be to 13!!\rWould You like to fix to fix this "
+                                 "problem Automaticly?");
+    if (MsgBox(question, vbYesNo) == vbYes) {
+        WriteINI(kBallLauncher, kPriority, QStringLiteral("13"), UseriniPath);
+        const std::string check = ReadINI(kBallLauncher, kPriority, NoDataFound, UseriniPath).toStdString();
+        if (platform::isNumeric(check) && platform::toNumber(check) == 13) return;
+    }
+    MsgBox(QStringLiteral("Please Fix your User.ini File, The Priority of the Ball Launcher\rShould always be 13!! "
+                          "You may Still Continue! Data Will not be saved for Priority 13!"),
+           vbOKOnly);
+}
+
+}  // namespace
+
+QColor WeaponGroup::selectedColor() {
+    return QColor(0, 255, 0);
+}
+
+QColor WeaponGroup::unselectedColor() {
+    return QApplication::palette().color(QPalette::Dark);
+}
+
+int WeaponGroup::boxState(const QCheckBox* box) {
+    switch (box->checkState()) {
+        case Qt::Checked:
+            return 1;
+        case Qt::PartiallyChecked:
+            return 2;
+        default:
+            return 0;
+    }
+}
+
+void WeaponGroup::setBoxState(QCheckBox* box, int state) {
+    // Only a file can put a box into the greyed state; a click takes it out again for good.
+    box->setTristate(state == 2);
+    box->setCheckState(state == 2 ? Qt::PartiallyChecked : state == 1 ? Qt::Checked : Qt::Unchecked);
+}
+
+void WeaponGroup::fitCaption(QAbstractButton* control) {
+    // The list keeps its fixed geometry; a wider system font would otherwise cut the captions off.
+    control->ensurePolished();
+    qreal size = control->font().pointSizeF();
+    while (control->sizeHint().width() > control->width() && size > 6) {
+        size -= 0.5;
+        QFont font;
+        font.setPointSizeF(size);
+        control->setFont(font);
+    }
+}
+
+WeaponGroup::WeaponGroup(frmMain& main) : main_(main) {
+    QGroupBox* frame = main.framePlayerSetup;
+    for (int k = 0; k < 12; ++k) {
+        auto* label = new QLabel(QString::number(k + 1), frame);
+        label->setObjectName(arrayName("lblPriNum", k));
+        label->setGeometry(tw(120), tw(240 * (k + 1)), tw(255), tw(255));
+        label->setFrameShape(QFrame::Box);
+        label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        lblPriNum[static_cast<std::size_t>(k)] = label;
+    }
+    for (int r = 1; r <= 12; ++r) {
+        const auto row = static_cast<std::size_t>(r);
+        auto* label = new QLabel(kNoFileOpen, frame);
+        label->setObjectName(arrayName("lblWeaponName", r));
+        label->setGeometry(tw(360), tw(240 * (13 - r)), tw(2415), tw(255));
+        label->setFrameShape(QFrame::Box);
+        label->setAlignment(Qt::AlignCenter);
+        label->setToolTip(QStringLiteral("Click To Select Weapon to Move Up/Down List"));
+        label->setAutoFillBackground(true);
+        label->setEnabled(false);
+        label->installEventFilter(this);
+        lblWeaponName[row] = label;
+        setRowColor(r, unselectedColor());
+
+        auto* box = new QCheckBox(QStringLiteral("Switch  Fire Mode"), frame);
+        box->setObjectName(arrayName("chkWeapMode", r));
+        box->setGeometry(tw(2880), tw(240 * (13 - r)), tw(1575), tw(195));
+        box->setToolTip(
+            QStringLiteral("Clicking Switches The Primary & Secondary Firing Modes Of The Weapon Next To It."));
+        connect(box, &QCheckBox::stateChanged, box, [box](int state) {
+            if (state != Qt::PartiallyChecked) box->setTristate(false);
+        });
+        fitCaption(box);
+        chkWeapMode[row] = box;
+    }
+    cmdMoveUp = new QPushButton(QStringLiteral("Move Up List"), frame);
+    cmdMoveUp->setObjectName(QStringLiteral("cmdMoveUp"));
+    cmdMoveUp->setGeometry(tw(120), tw(3480), tw(1335), tw(495));
+    cmdMoveUp->setToolTip(QStringLiteral("Click To Raise Item Priority"));
+    cmdMoveDown = new QPushButton(QStringLiteral("Move Down List"), frame);
+    cmdMoveDown->setObjectName(QStringLiteral("cmdMoveDown"));
+    cmdMoveDown->setGeometry(tw(1560), tw(3480), tw(1335), tw(495));
+    cmdMoveDown->setToolTip(QStringLiteral("Click To Lower Item Priority"));
+    fitCaption(cmdMoveUp);
+    fitCaption(cmdMoveDown);
+    disableMoveButtons();
+    connect(cmdMoveUp, &QPushButton::clicked, this, [this] { cmdMoveUp_Click(); });
+    connect(cmdMoveDown, &QPushButton::clicked, this, [this] { cmdMoveDown_Click(); });
+}
+
+bool WeaponGroup::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseButtonPress && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+        for (int r = 1; r <= 12; ++r) {
+            QLabel* label = lblWeaponName[static_cast<std::size_t>(r)];
+            if (watched == label && label->isEnabled()) {
+                lblWeaponName_Click(r);
+                return true;
+            }
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+bool WeaponGroup::isSelected(int row) const {
+    return lblWeaponName.at(static_cast<std::size_t>(row))->palette().color(QPalette::Window) == selectedColor();
+}
+
+void WeaponGroup::setRowColor(int row, const QColor& color) {
+    QLabel* label = lblWeaponName.at(static_cast<std::size_t>(row));
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::Window, color);
+    label->setPalette(palette);
+}
+
+// ---- Load, save, reset ----
+
+void WeaponGroup::load() {
+    for (int r = 1; r <= 12; ++r) {
+        lblWeaponName[static_cast<std::size_t>(r)]->setEnabled(true);
+        chkWeapMode[static_cast<std::size_t>(r)]->setEnabled(true);
+    }
+    checkBallLauncher();
+    for (const Weapon& weapon : kWeapons) {
+        const QString section = QLatin1String(weapon.section);
+        const QString priority = ReadINI(section, kPriority, QString(), UseriniPath);
+        const double value = number(priority);
+        // The Redeemer must stay below the Ball Launcher: at 13 or above it is reported and left out.
+        if (&weapon == &kWeapons[0] && !(value < 13)) {
+            MsgBox(QStringLiteral(" Reedeemer Priority is ") + priority +
+                       QStringLiteral(". Redeemer Priority must be less than 13!!\rPlease Correct Your User.ini "
+                                      "File!!, You May Still Continue"),
+                   vbInformation);
+            continue;
+        }
+        const auto row = static_cast<std::size_t>(rowOf(value));
+        lblWeaponName[row]->setText(QLatin1String(weapon.name));
+        const QString fireDefault = weapon.sentinelFireDefault ? NoDataFound : QString();
+        setBoxState(chkWeapMode[row], fireModeOf(ReadINI(section, kFireModes, fireDefault, UseriniPath)));
+    }
+}
+
+void WeaponGroup::save() {
+    for (int r = 1; r <= 12; ++r) {
+        const auto row = static_cast<std::size_t>(r);
+        const QString caption = lblWeaponName[row]->text();
+        const auto weapon = std::find_if(std::begin(kWeapons), std::end(kWeapons),
+                                         [&caption](const Weapon& w) { return caption == QLatin1String(w.name); });
+        if (weapon == std::end(kWeapons)) {
+            const QString place = QString::number(r);
+            MsgBox(caption + QStringLiteral(" No weapon is associated to the Current Priority!\rCurrent Priority is ") +
+                       place +
+                       QStringLiteral(". Please Check Your User.INI file in your System Folder,\rLook for "
+                                      "Doubles, A weapon needs to be set to Priority ") +
+                       place + QStringLiteral(" !\rThis Item will be skipped during saving!"),
+                   vbInformation);
+            continue;
+        }
+        const QString section = QLatin1String(weapon->section);
+        WriteINI(section, kPriority, QString::fromStdString(platform::decimalText(r)), UseriniPath);
+        WriteINI(section, kFireModes, QString::fromStdString(platform::decimalText(boxState(chkWeapMode[row]))),
+                 UseriniPath);
+    }
+}
+
+void WeaponGroup::resetRows() {
+    for (int r = 1; r <= 12; ++r) {
+        const auto row = static_cast<std::size_t>(r);
+        lblWeaponName[row]->setText(kNoFileOpen);
+        setRowColor(r, unselectedColor());
+        setBoxState(chkWeapMode[row], 0);
+        lblWeaponName[row]->setEnabled(false);
+        chkWeapMode[row]->setEnabled(false);
+    }
+}
+
+void WeaponGroup::disableMoveButtons() {
+    cmdMoveUp->setEnabled(false);
+    cmdMoveDown->setEnabled(false);
+}
+
+// ---- Handlers ----
+
+void WeaponGroup::lblWeaponName_Click(int Index) {
+    try {
+        if (Index < 1 || Index > 12) throw platform::AppError("Subscript out of range");
+        for (int r = 1; r <= 12; ++r) setRowColor(r, r == Index ? selectedColor() : unselectedColor());
+        cmdMoveUp->setEnabled(Index != 12);
+        cmdMoveDown->setEnabled(Index != 1);
+    } catch (const std::exception& error) {
+        showFailure(error, QStringLiteral(" While Selecting Weapon!"));
+    }
+}
+
+void WeaponGroup::moveSelection(int from, int to) {
+    QLabel* fromLabel = lblWeaponName.at(static_cast<std::size_t>(from));
+    QLabel* toLabel = lblWeaponName.at(static_cast<std::size_t>(to));
+    QCheckBox* fromBox = chkWeapMode.at(static_cast<std::size_t>(from));
+    QCheckBox* toBox = chkWeapMode.at(static_cast<std::size_t>(to));
+    const QString caption = toLabel->text();
+    toLabel->setText(fromLabel->text());
+    fromLabel->setText(caption);
+    const int state = boxState(toBox);
+    setBoxState(toBox, boxState(fromBox));
+    setBoxState(fromBox, state);
+    setRowColor(to, selectedColor());
+    setRowColor(from, unselectedColor());
+}
+
+void WeaponGroup::cmdMoveUp_Click() {
+    try {
+        // Downwards, so that the weapon just raised is not met again: one click, one place.
+        for (int r = 11; r >= 1; --r) {
+            if (!isSelected(r)) continue;
+            if (r == 11)
+                cmdMoveUp->setEnabled(false);
+            else
+                cmdMoveDown->setEnabled(true);
+            moveSelection(r, r + 1);
+        }
+    } catch (const std::exception& error) {
+        showFailure(error, QStringLiteral(" While Moving Weapon Priority Up!"));
+    }
+}
+
+void WeaponGroup::cmdMoveDown_Click() {
+    try {
+        // Upwards, the mirror of Move Up.
+        for (int r = 2; r <= 12; ++r) {
+            if (!isSelected(r)) continue;
+            if (r == 2)
+                cmdMoveDown->setEnabled(false);
+            else
+                cmdMoveUp->setEnabled(true);
+            moveSelection(r, r - 1);
+        }
+    } catch (const std::exception& error) {
+        showFailure(error, QStringLiteral(" While Moving Weapon Priority Down!"));
+    }
+}

@@ -1,9 +1,11 @@
 #pragma once
 // The weapon priority list: twelve rows in frame " Weapon Setup", the Ball Launcher and Redeemer checks,
 // and the "XWeapons.*" sections of the player file.
+#include <QColor>
 #include <QObject>
 #include <array>
 
+class QAbstractButton;
 class QCheckBox;
 class QLabel;
 class QPushButton;
@@ -31,6 +33,24 @@ public:
     QPushButton* cmdMoveUp = nullptr;
     QPushButton* cmdMoveDown = nullptr;
 
+    // The marker colour of the selected row and the colour of every other row (the button shadow).
+    static QColor selectedColor();
+    static QColor unselectedColor();
+    // A fire-mode box's state as the file holds it: 0 unchecked, 1 checked, 2 greyed.
+    static int boxState(const QCheckBox* box);
+    static void setBoxState(QCheckBox* box, int state);
+    // Shrinks the caption's font (not below 6 points) until the caption fits the control's fixed width.
+    static void fitCaption(QAbstractButton* control);
+
+protected:
+    // A press on an enabled weapon label selects its row.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    bool isSelected(int row) const;
+    void setRowColor(int row, const QColor& color);
+    // Exchanges the captions and box states of two rows and moves the marker from `from` to `to`.
+    void moveSelection(int from, int to);
+
     frmMain& main_;
 };

@@ -174,6 +174,18 @@ void frmMain::buildToolBar() {
     lblTxtCurrentFile = new QLabel(QStringLiteral("Currently Open File ::"), picToolBar);
     lblTxtCurrentFile->setObjectName(QStringLiteral("lblTxtCurrentFile"));
     lblTxtCurrentFile->setGeometry(tw(2640), tw(120), tw(1575), tw(255));
+    {
+        // The caption is wider in this platform's font than its design box: it grows to the left, into the gap
+        // after the launch button, and takes a smaller font where even that is too narrow, so that the path
+        // label beside it does not cover it.
+        const int right = tw(4200) - 3, left = tw(1755 + 540) + 3;
+        QFont font = lblTxtCurrentFile->font();
+        while (QFontMetrics(font).horizontalAdvance(lblTxtCurrentFile->text()) > right - left && font.pointSize() > 6)
+            font.setPointSize(font.pointSize() - 1);
+        lblTxtCurrentFile->setFont(font);
+        lblTxtCurrentFile->setGeometry(left, tw(120), right - left, tw(255));
+        lblTxtCurrentFile->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    }
     lblOFile = new QLabel(QStringLiteral("NO File Open"), picToolBar);
     lblOFile->setObjectName(QStringLiteral("lblOFile"));
     lblOFile->setGeometry(tw(4200), tw(120), tw(6375), tw(255));

@@ -2,17 +2,104 @@
 
 #include <QCloseEvent>
 #include <QFile>
+#include <QFileInfo>
+#include <QIcon>
 #include <QPlainTextEdit>
+#include <algorithm>
+
+#include "config/Startup.h"
+#include "editor/Controls.h"
+#include "editor/frmMain.h"
+#include "platform/error.h"
+#include "platform/qt/msgbox.h"
+#include "platform/qt/text.h"
+
+namespace {
+
+// Opens path for reading. Only a regular file is opened: a folder or a device would fail the read, and a
+// named pipe would block the window until some other program wrote to it.
+std::unique_ptr<QFile> openText(const QString& path) {
+    const QFileInfo info(path);
+    if (!info.exists()) throw platform::AppError(platform::kFileNotFound);
+    if (!info.isFile()) throw platform::AppError("Path/File access error");
+    auto file = std::make_unique<QFile>(path);
+    if (!file->open(QIODevice::ReadOnly)) {
+        if (file->error() == QFileDevice::PermissionsError) throw platform::AppError(platform::kPermissionDenied);
+        throw platform::AppError(file->errorString().toStdString());
+    }
+    return file;
+}
+
+QString failure(const std::exception& error, const char* tail) {
+    return QStringLiteral("Error ") + errorDescription(error) + QStringLiteral(" - ") + errorSource(error) +
+           QLatin1String(tail);
+}
+
+}  // namespace
 
 frmTextInfo::frmTextInfo(const TextInfoConfig& config) : config_(config) {
     setObjectName(QLatin1String(config.formName));
+    // A window of its own, without owner, so the user can switch between it and the editor.
+    setWindowFlags(Qt::Window);
+    setWindowTitle(QLatin1String(config.caption));
+    const QString iconPath = joinPath(programFolder(), QStringLiteral("icons/corvane.png"));
+    if (QFileInfo(iconPath).isFile()) setWindowIcon(QIcon(iconPath));
+    resize(tw(11880), tw(8490));
+
+    textBox = new QPlainTextEdit(this);
+    textBox->setObjectName(QLatin1String(config.textBoxName));
+    textBox->setLineWrapMode(QPlainTextEdit::NoWrap);
+    textBox->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    textBox->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    textBox->setGeometry(0, 0, tw(11775), tw(8415));
+    setFocusProxy(textBox);
 }
+
 frmTextInfo::~frmTextInfo() = default;
-void frmTextInfo::Form_Load() {}
-void frmTextInfo::Form_Unload() {}
-void frmTextInfo::ResizeTextBox() {}
-bool frmTextInfo::holdsFile() const { return file_ != nullptr; }
-void frmTextInfo::resizeEvent(QResizeEvent* event) { QWidget::resizeEvent(event); }
+
+void frmTextInfo::Form_Load() {
+    try {
+        ResizeTextBox();
+        file_ = openText(joinPath(programFolder(), QLatin1String(config_.fileName)));
+        const QByteArray bytes = file_->readAll();
+        textBox->setPlainText(fromAnsi(bytes.toStdString()));
+    } catch (const std::exception& error) {
+        MsgBox(failure(error, config_.loadTail), vbInformation);
+    }
+}
+
+void frmTextInfo::Form_Unload() {
+    try {
+        if (file_) {
+            file_->close();
+            file_.reset();
+        }
+        // Whatever was typed into the box is dropped: the file is never written.
+        textBox->clear();
+        hide();
+        if (frmMain* main = FormSlot<frmMain>::instance()) main->activateWindow();
+    } catch (const std::exception& error) {
+        MsgBox(failure(error, config_.unloadTail), vbInformation);
+    }
+}
+
+void frmTextInfo::ResizeTextBox() {
+    if (!textBox) return;
+    // The outer size counts the frame and the caption bar; a window smaller than the margins (a minimised
+    // one) gives the box no room rather than a negative size.
+    const QSize outer = frameGeometry().size();
+    textBox->setGeometry(0, 0, std::max(0, outer.width() - tw(125)), std::max(0, outer.height() - tw(500)));
+}
+
+bool frmTextInfo::holdsFile() const {
+    return file_ != nullptr;
+}
+
+void frmTextInfo::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    ResizeTextBox();
+}
+
 void frmTextInfo::closeEvent(QCloseEvent* event) {
     event->accept();
     forms::unload(this);

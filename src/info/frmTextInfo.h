@@ -10,17 +10,17 @@ class QFile;
 class QPlainTextEdit;
 
 struct TextInfoConfig {
-    const char* formName;      // "frmAliasNFO"
+    const char* formName;  // "frmAliasNFO"
     const char* caption;
-    const char* textBoxName;   // "txtAliasNFO"
-    const char* fileName;      // "UT2003_Aliases.txt"
-    const char* loadTail;      // tail of the load's failure message
-    const char* unloadTail;    // tail of the unload's failure message
+    const char* textBoxName;  // "txtAliasNFO"
+    const char* fileName;     // "UT2003_Aliases.txt"
+    const char* loadTail;     // tail of the load's failure message
+    const char* unloadTail;   // tail of the unload's failure message
 };
 
 class frmTextInfo : public QWidget, public Form {
     Q_OBJECT
-public:
+  public:
     explicit frmTextInfo(const TextInfoConfig& config);
     ~frmTextInfo() override;
     QWidget* widget() override { return this; }
@@ -33,23 +33,23 @@ public:
 
     QPlainTextEdit* textBox = nullptr;
 
-protected:
+  protected:
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     TextInfoConfig config_;
     std::unique_ptr<QFile> file_;
 };
 
 class frmAliasNFO : public frmTextInfo {
     Q_OBJECT
-public:
+  public:
     frmAliasNFO();
 };
 
 class frmSpeechNFO : public frmTextInfo {
     Q_OBJECT
-public:
+  public:
     frmSpeechNFO();
 };

@@ -50,8 +50,10 @@ void unload(Form* form) {
     QWidget* w = form->widget();
     w->hide();
     w->deleteLater();
-    // The program lives while a window is loaded.
-    if (list.isEmpty()) QCoreApplication::exit(0);
+    // The program lives while a window is loaded. quit() ends the running event loop and does nothing outside
+    // one, whereas exit() would leave the application quitting, so that the next modal window's loop (a message
+    // box, a dialog) returned at once.
+    if (list.isEmpty()) QCoreApplication::quit();
 }
 
 void showModeless(Form* form) {
