@@ -188,7 +188,11 @@ void frmMain::buildToolBar() {
     }
     lblOFile = new QLabel(QStringLiteral("NO File Open"), picToolBar);
     lblOFile->setObjectName(QStringLiteral("lblOFile"));
-    lblOFile->setGeometry(tw(4200), tw(120), tw(6375), tw(255));
+    // The caption keeps its design place but takes the width its text needs with this platform's fonts; the
+    // file label then starts after it and keeps its design right edge.
+    lblTxtCurrentFile->adjustSize();
+    const int fileLeft = std::max(tw(4200), lblTxtCurrentFile->geometry().right() + 6);
+    lblOFile->setGeometry(fileLeft, tw(120), tw(4200) + tw(6375) - fileLeft, tw(255));
     lblOFile->setFrameShape(QFrame::Box);
     connect(cmdSave, &QToolButton::clicked, this, [this] { cmdSave_Click(); });
     connect(cmdOpen, &QToolButton::clicked, this, [this] { cmdOpen_Click(); });
