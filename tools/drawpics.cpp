@@ -215,6 +215,13 @@ void strokesAround(QPainter& p, QPointF c, double inner, double outer, const std
     }
 }
 
+// A filled dot of radius r at c, in the crosshair colour.
+void dot(QPainter& p, QPointF c, double r) {
+    p.setPen(Qt::NoPen);
+    p.setBrush(kCrossColour);
+    p.drawEllipse(c, r, r);
+}
+
 QImage crosshair(const CrossDrawer& draw) {
     QImage image = crossBackground();
     QPainter p(&image);
@@ -249,16 +256,9 @@ std::vector<CrossPicture> crossPictures() {
         {"cross_5.jpg",
          [plus](QPainter& p, QPointF c) {
              strokesAround(p, c, 7, 20, plus);
-             p.setPen(Qt::NoPen);
-             p.setBrush(kCrossColour);
-             p.drawEllipse(c, 2.0, 2.0);
+             dot(p, c, 2.0);
          }},
-        {"dot.jpg",
-         [](QPainter& p, QPointF c) {
-             p.setPen(Qt::NoPen);
-             p.setBrush(kCrossColour);
-             p.drawEllipse(c, 4.0, 4.0);
-         }},
+        {"dot.jpg", [](QPainter& p, QPointF c) { dot(p, c, 4.0); }},
         {"pointer.jpg",
          [](QPainter& p, QPointF c) {
              // An arrow whose tip sits on the aiming point.
@@ -273,9 +273,7 @@ std::vector<CrossPicture> crossPictures() {
         {"triad_3.jpg",
          [triadUp](QPainter& p, QPointF c) {
              strokesAround(p, c, 9, 18, triadUp);
-             p.setPen(Qt::NoPen);
-             p.setBrush(kCrossColour);
-             p.drawEllipse(c, 2.0, 2.0);
+             dot(p, c, 2.0);
          }},
         {"bracket_1.jpg",
          [](QPainter& p, QPointF c) {
@@ -299,9 +297,7 @@ std::vector<CrossPicture> crossPictures() {
          [plus](QPainter& p, QPointF c) {
              p.drawEllipse(c, 14.0, 14.0);
              strokesAround(p, c, 14, 20, plus);
-             p.setPen(Qt::NoPen);
-             p.setBrush(kCrossColour);
-             p.drawEllipse(c, 2.0, 2.0);
+             dot(p, c, 2.0);
          }},
     };
 }

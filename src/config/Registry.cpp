@@ -1,5 +1,6 @@
 #include "config/Registry.h"
 
+#include <algorithm>
 #include <cstring>
 #include <vector>
 

@@ -123,9 +123,9 @@ void ClientGroup::buildSound() {
          1, 5, 0, "Set Sound Effect Level", "Sound Effect Level"},
     };
     // The frame is narrow: each caption stands on its own line above its slider and read-out.
-    int top = 164;
+    int top = 163;
     for (const SliderRow& row : rows) {
-        makeSliderRow(frame, row, QRect(8, top, 100, 16), QRect(8, top + 14, 108, 26), QRect(120, top + 17, 52, 20));
+        makeSliderRow(frame, row, QRect(8, top, 100, 15), QRect(8, top + 15, 108, 22), QRect(120, top + 16, 52, 20));
         top += 37;
     }
     connect(slideMusic, &QSlider::actionTriggered, this, [this] { slideMusic_Scroll(); });

@@ -222,7 +222,7 @@ void makeD3DChoice(QWidget* frame, std::array<QCheckBox*, N>& boxes, const char*
         captions[i] = kD3DCaptions[fromD3D[i]];
         tooltips[i] = kD3DTooltips[fromD3D[i]];
     }
-    makeCheckColumn(frame, boxes, name, captions.data(), tooltips.data(), 8, 18, 152);
+    makeCheckColumn(frame, boxes, name, captions.data(), tooltips.data(), 6, 18, 157);
 }
 
 QLineEdit* makeTextBox(QWidget* parent, const char* name, const QRect& rect, const QString& tooltip) {
@@ -314,7 +314,7 @@ void DisplayGroup::buildRenderFrames() {
     makeOptionGroup(this, {optRenderType.begin(), optRenderType.end()});
 
     QGroupBox* d3d = main_.frameRenderVariablesD3D;
-    makeCheckColumn(d3d, chkDefaultVars, "chkDefaultVars", kD3DCaptions, kD3DTooltips, 8, 18, 162);
+    makeCheckColumn(d3d, chkDefaultVars, "chkDefaultVars", kD3DCaptions, kD3DTooltips, 6, 18, 165);
     lblTxtDRefRate =
         makeLabel(d3d, QStringLiteral("lblTxtDRefRate"), QStringLiteral("Desired Refresh Rate"), 8, 366, 112);
     txtDesiredRefRate = makeTextBox(d3d, "txtDesiredRefRate", QRect(122, 364, 44, 22),

@@ -1,6 +1,5 @@
 // The File menu's and the toolbar's commands that choose, close and save the player file.
-#include <QApplication>
-#include <QDir>
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>

@@ -91,7 +91,7 @@ const std::array<ColourSpec, 4> kColours = {{
 }};
 
 // Geometry inside frameHudSettings (pixels).
-constexpr std::array<int, 5> kColumnX = {8, 166, 324, 482, 630};
+constexpr std::array<int, 5> kColumnX = {8, 166, 324, 482, 640};
 constexpr int kRowTop = 18;
 constexpr int kRowHeight = 18;
 constexpr int kCheckWidth = 150;
@@ -268,7 +268,7 @@ void HudGroup::build() {
     cboCrossSelect->setEditText(QStringLiteral("Selcet Reticle"));
     showTextStart(cboCrossSelect);
     lblTxtHud[8] =
-        makeLabel(frame, arrayName("lblTxtHud", 8), QStringLiteral("Select CrossHair"), {x4 + 90, 102, 58, 28});
+        makeLabel(frame, arrayName("lblTxtHud", 8), QStringLiteral("Select CrossHair"), {x4 + 92, 102, 64, 28});
     lblTxtHud[8]->setWordWrap(true);
     connect(cboCrossSelect, &QComboBox::currentIndexChanged, this, [this] {
         showTextStart(cboCrossSelect);
@@ -278,7 +278,7 @@ void HudGroup::build() {
     // Column 5: the colour rows (letter, slider, value label) under their caption, then the colour sample.
     const int x5 = kColumnX[4];
     lblTxtHud[7] =
-        makeLabel(frame, arrayName("lblTxtHud", 7), QStringLiteral("CrossHair Color Settings"), {x5, 16, 134, 28});
+        makeLabel(frame, arrayName("lblTxtHud", 7), QStringLiteral("CrossHair Color Settings"), {x5, 16, 128, 28});
     lblTxtHud[7]->setWordWrap(true);
     for (int i = 0; i < 4; ++i) {
         const ColourSpec& spec = kColours[static_cast<std::size_t>(i)];
@@ -286,12 +286,12 @@ void HudGroup::build() {
         lblTxtHud[static_cast<std::size_t>(spec.letterLabel)] = makeLabel(
             frame, arrayName("lblTxtHud", spec.letterLabel), QString::fromLatin1(spec.letter), {x5, top + 1, 12, 18});
         slideCrossColor[static_cast<std::size_t>(i)] = makeSlider(
-            frame, arrayName("slideCrossColor", i), 255, 15, QString::fromLatin1(spec.tooltip), {x5 + 14, top, 86, 20});
+            frame, arrayName("slideCrossColor", i), 255, 15, QString::fromLatin1(spec.tooltip), {x5 + 14, top, 80, 20});
         lblCrossColor[static_cast<std::size_t>(spec.valueLabel)] =
-            makeLabel(frame, arrayName("lblCrossColor", spec.valueLabel), placeholderNFO(), {x5 + 102, top + 1, 32, 18},
+            makeLabel(frame, arrayName("lblCrossColor", spec.valueLabel), placeholderNFO(), {x5 + 96, top + 1, 32, 18},
                       QString::fromLatin1(spec.valueTooltip), true);
     }
-    lblCHcolor = makeLabel(frame, QStringLiteral("lblCHcolor"), QStringLiteral("Cross Hair Color"), {x5, 130, 134, 34},
+    lblCHcolor = makeLabel(frame, QStringLiteral("lblCHcolor"), QStringLiteral("Cross Hair Color"), {x5, 130, 128, 34},
                            QStringLiteral("In Game Cross Hair Color"), true);
     lblCHcolor->setAlignment(Qt::AlignCenter);
     lblCHcolor->setAutoFillBackground(true);

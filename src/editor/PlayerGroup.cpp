@@ -126,12 +126,12 @@ PlayerGroup::PlayerGroup(frmMain& main) : main_(main) {
     txtStatsPW = place(password, QStringLiteral("txtStatsPW"), QRect(left, rowTop[4], width, 22),
                        QStringLiteral("Online Stats  Password"));
     lblFOV = place(borderedLabel(QStringLiteral("NFO"), frame), QStringLiteral("lblFOV"),
-                   QRect(left, rowTop[5], 60, 22), QStringLiteral("Field of View Value"));
+                   QRect(left, rowTop[5], 76, 22), QStringLiteral("Field of View Value"));
     lblFOV->setAlignment(Qt::AlignCenter);
     cmdAdd5 = place(new QPushButton(QStringLiteral("+"), frame), QStringLiteral("cmdAdd5"),
-                    QRect(left + 66, rowTop[5], 26, 22), QStringLiteral("Click to Increase FOV >"));
+                    QRect(left + 82, rowTop[5], 26, 22), QStringLiteral("Click to Increase FOV >"));
     cmdSub5 = place(new QPushButton(QStringLiteral("-"), frame), QStringLiteral("cmdSub5"),
-                    QRect(left + 96, rowTop[5], 26, 22), QStringLiteral("Click to Decrease FOV >"));
+                    QRect(left + 112, rowTop[5], 26, 22), QStringLiteral("Click to Decrease FOV >"));
     for (QWidget* control : std::initializer_list<QWidget*>{optRed, optBlue, cmdAdd5, cmdSub5})
         control->setEnabled(false);
 

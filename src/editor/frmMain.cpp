@@ -12,6 +12,7 @@
 #include <QProgressBar>
 #include <QStatusBar>
 #include <QStyle>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTime>
 #include <QToolButton>
@@ -76,6 +77,10 @@ QIcon toolbarIcon(const QString& file, QStyle::StandardPixmap fallback) {
 frmMain::frmMain() {
     setObjectName(QStringLiteral("frmMain"));
     setAttribute(Qt::WA_DeleteOnClose, false);
+    // The window is laid out at fixed positions for an 8-point font; every control inherits it.
+    QFont font = QApplication::font();
+    font.setPointSize(8);
+    setFont(font);
     const QString iconPath = joinPath(programFolder(), QStringLiteral("icons/corvane.png"));
     if (QFileInfo(iconPath).isFile()) setWindowIcon(QIcon(iconPath));
     auto* central = new QWidget(this);
@@ -188,11 +193,7 @@ void frmMain::buildToolBar() {
     }
     lblOFile = new QLabel(QStringLiteral("NO File Open"), picToolBar);
     lblOFile->setObjectName(QStringLiteral("lblOFile"));
-    // The caption keeps its design place but takes the width its text needs with this platform's fonts; the
-    // file label then starts after it and keeps its design right edge.
-    lblTxtCurrentFile->adjustSize();
-    const int fileLeft = std::max(tw(4200), lblTxtCurrentFile->geometry().right() + 6);
-    lblOFile->setGeometry(fileLeft, tw(120), tw(4200) + tw(6375) - fileLeft, tw(255));
+    lblOFile->setGeometry(tw(4200), tw(120), tw(6375), tw(255));
     lblOFile->setFrameShape(QFrame::Box);
     connect(cmdSave, &QToolButton::clicked, this, [this] { cmdSave_Click(); });
     connect(cmdOpen, &QToolButton::clicked, this, [this] { cmdOpen_Click(); });
@@ -207,6 +208,13 @@ void frmMain::buildTabs() {
     SSTab1->setObjectName(QStringLiteral("SSTab1"));
     SSTab1->setGeometry(0, tw(540), tw(11895), tw(7335));
     SSTab1->setToolTip(QStringLiteral("Editor Tabs!.. Click To Navigate To Desired Area!"));
+    // All eight tabs in one row.
+    SSTab1->setUsesScrollButtons(false);
+    QFont tabFont = font();
+    tabFont.setPointSizeF(7.5);
+    SSTab1->tabBar()->setFont(tabFont);
+    SSTab1->tabBar()->setElideMode(Qt::ElideNone);
+    SSTab1->setStyleSheet(QStringLiteral("QTabBar::tab { padding: 3px 3px; }"));
     const char* captions[] = {"Player Settings",     "Bind Letters and Numbers", "Bind Other Keys",
                               "Bind Mouse And Joystick", "Alias Setup    0-19",  "Alias Setup   20-39  ",
                               "UT2003 Settings",     "File Viewer"};

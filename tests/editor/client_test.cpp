@@ -235,6 +235,7 @@ TEST_F(ClientTest, LayoutFitsItsFrames) {
             }
             if (qobject_cast<QLabel*>(child) || qobject_cast<QAbstractButton*>(child)) {
                 EXPECT_LE(child->sizeHint().width(), child->width()) << childName;
+                EXPECT_LE(child->fontMetrics().height(), child->height()) << childName;
             }
             if (frame->objectName() == QLatin1String("frameClientSetup") && childName != "chkWeaponBob") {
                 EXPECT_FALSE(child->geometry().intersects(weaponBobRow)) << childName;
@@ -335,9 +336,11 @@ TEST_F(ClientTest, ClickingOneLightingBoxSetsTheOther) {
     main->CloseINIFiles();
     EXPECT_TRUE(client(1)->isChecked());
     EXPECT_FALSE(client(1)->isEnabled());
+    // Clearing box 1 checks box 6, and clearing box 6 then checks box 1 again: the pair keeps its state.
     reopen({{"NoLighting", "False"}, {"NoDynamicLights", "False"}});
-    EXPECT_FALSE(client(1)->isChecked());
-    EXPECT_TRUE(client(6)->isChecked());
+    EXPECT_TRUE(client(1)->isChecked());
+    EXPECT_FALSE(client(6)->isChecked());
+    EXPECT_EQ(valueOf(save(), "WinDrv.WindowsClient", "NoLighting"), "True");
 }
 
 TEST_F(ClientTest, TextureDetailWords) {
