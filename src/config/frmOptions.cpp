@@ -165,23 +165,6 @@ void frmOptions::buildControls() {
                 [this, i] { cmdSetPaths_Click(i); });
 }
 
-int frmOptions::checkValue(const QCheckBox* box) {
-    switch (box->checkState()) {
-        case Qt::Checked:
-            return 1;
-        case Qt::PartiallyChecked:
-            return 2;
-        default:
-            return 0;
-    }
-}
-
-void frmOptions::setCheckValue(QCheckBox* box, int value) {
-    if (value < 0 || value > 2) throw platform::AppError("Invalid property value");
-    box->setTristate(value == 2);
-    box->setCheckState(value == 2 ? Qt::PartiallyChecked : value == 1 ? Qt::Checked : Qt::Unchecked);
-}
-
 void frmOptions::setGamePaths(const QString& userIni, const QString& folder) {
     UseriniPath = userIni;
     UT2003iniPath = folder + QStringLiteral("UT2003.ini");

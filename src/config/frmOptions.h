@@ -25,10 +25,6 @@ class frmOptions : public QDialog, public Form {
     void cmdSetPaths_Click(int Index);
     void SetUserIniPath();
 
-    // A check box's value as the settings file holds it: 0 clear, 1 checked, 2 greyed.
-    static int checkValue(const QCheckBox* box);
-    // Sets a check box from a settings value; anything but 0, 1 and 2 raises "Invalid property value".
-    static void setCheckValue(QCheckBox* box, int value);
 
     std::array<QLabel*, 4> lblPathSetup{};
     std::array<QLabel*, 4> lblPathStr{};

@@ -2,9 +2,18 @@
 // Small helpers shared by the settings groups: Boolean words, twips, and the load and save of a key table
 // walked in step with its control array.
 #include <QCheckBox>
+#include <QRect>
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 #include <array>
+#include <span>
+#include <vector>
+
+class QComboBox;
+class QLabel;
+class QRadioButton;
+class QSlider;
 
 #include "config/Startup.h"
 
@@ -38,3 +47,59 @@ void setEnabledAll(const Array& controls, bool enabled) {
     for (auto* control : controls)
         if (control) control->setEnabled(enabled);
 }
+
+// A check box's value as the game files and the settings file hold it: 0 clear, 1 checked, 2 greyed. Only a
+// file can put a box into the greyed state; a click takes it out again for good. Other values raise
+// "Invalid property value".
+int checkValue(const QCheckBox* box);
+void setCheckValue(QCheckBox* box, int value);
+
+// Control helpers of the settings groups.
+namespace groupcontrols {
+// An option group that can show no selected button: selecting one clears the others, and clicking the
+// selected one keeps it selected.
+void makeOptionGroup(QObject* owner, const std::vector<QRadioButton*>& buttons);
+// The list position of an editable combo box: its current item, or -1 when none is chosen or the text shown
+// is not that item's (text typed by the user).
+int listPosition(const QComboBox* combo);
+// Chooses list position p, as a selection from the list does (its text replaces any typed text).
+void selectListPosition(QComboBox* combo, int p);
+// Shows text with no list position.
+void showUnlistedText(QComboBox* combo, const QString& text);
+// Fills a pick list without choosing an item: the combo keeps the text it showed and has no list position.
+void fillList(QComboBox* combo, const QStringList& items);
+// One slider row: its caption, the slider and its read-out (a label with a single border, "NFO" at design).
+struct SliderRow {
+    QLabel*& caption;
+    QSlider*& slider;
+    QLabel*& readOut;
+    const char* captionName;
+    const char* captionText;
+    const char* sliderName;
+    const char* readOutName;
+    int minimum;
+    int maximum;
+    int tick;
+    int smallStep;
+    int largeStep;
+    int position;
+    const char* sliderTip;
+    const char* readOutTip;
+};
+void makeSliderRow(QWidget* frame, const SliderRow& row, const QRect& caption, const QRect& slider,
+                   const QRect& readOut);
+QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text, int left, int top, int width,
+                  int height = 18);
+// A column of check boxes, one row of 18 pixels each from top, named name(i).
+void makeCheckColumn(QWidget* parent, std::span<QCheckBox*> boxes, const char* name, const char* const* captions,
+                     const char* const* tooltips, int left, int top, int width);
+// Gives the captions of a frame (its labels and buttons) one font: the frame's plain font, narrowed and made
+// smaller only as far as the widest caption needs to fit its fixed width.
+void fitCaptions(QWidget* frame);
+// Position / 100 as the shortest decimal text (123 gives "1.23", 100 gives "1").
+QString hundredths(int position);
+// A file value on a slider with a read-out: the read-out shows the text as read, the slider the text as a
+// number times 100, rounded halves to even. Text that is no number raises "Type mismatch" (the read-out
+// already shows it).
+void showScaledValue(QSlider* slider, QLabel* readOut, const QString& value);
+}  // namespace groupcontrols

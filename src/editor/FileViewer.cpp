@@ -52,14 +52,9 @@ FileViewer::FileViewer(frmMain& main) : main_(main) {
         option->setObjectName(arrayName("optINIFile", static_cast<int>(i)));
         option->setToolTip(QString::fromLatin1(optionTips[i]));
         option->setGeometry(64, 6 + 24 * static_cast<int>(i), 160, 22);
-        // The two options exclude each other by hand, so that code can also leave neither selected.
-        option->setAutoExclusive(false);
         optINIFile[i] = option;
     }
-    for (std::size_t i = 0; i < optINIFile.size(); ++i)
-        connect(optINIFile[i], &QRadioButton::toggled, this, [this, i](bool on) {
-            if (on) optINIFile[1 - i]->setChecked(false);
-        });
+    groupcontrols::makeOptionGroup(this, {optINIFile[0], optINIFile[1]});
     optINIFile[0]->setChecked(true);
 
     cmdOpenRefresh = new QPushButton(QStringLiteral("Open/Refresh File"), page);

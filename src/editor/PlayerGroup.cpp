@@ -135,17 +135,8 @@ PlayerGroup::PlayerGroup(frmMain& main) : main_(main) {
     for (QWidget* control : std::initializer_list<QWidget*>{optRed, optBlue, cmdAdd5, cmdSub5})
         control->setEnabled(false);
 
-    // The two team options may both be clear (before the first load), so Qt's own exclusivity is off and the
-    // options clear each other here. Clicking the selected option keeps it selected.
-    for (auto [option, other] : {std::pair{optRed, optBlue}, std::pair{optBlue, optRed}}) {
-        option->setAutoExclusive(false);
-        connect(option, &QRadioButton::toggled, this, [other](bool checked) {
-            if (checked) other->setChecked(false);
-        });
-        connect(option, &QRadioButton::clicked, this, [option](bool checked) {
-            if (!checked) option->setChecked(true);
-        });
-    }
+    // The two team options may both be clear (before the first load).
+    groupcontrols::makeOptionGroup(this, {optRed, optBlue});
 
     const char* switchCaptions[] = {"Never Switch On Pickup", "No Voice Messages", "No Voice Taunts",
                                     "No Auto Taunts",         "Auto Taunt",        "No Mature Language"};

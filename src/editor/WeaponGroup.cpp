@@ -107,22 +107,6 @@ QColor WeaponGroup::unselectedColor() {
     return QApplication::palette().color(QPalette::Dark);
 }
 
-int WeaponGroup::boxState(const QCheckBox* box) {
-    switch (box->checkState()) {
-        case Qt::Checked:
-            return 1;
-        case Qt::PartiallyChecked:
-            return 2;
-        default:
-            return 0;
-    }
-}
-
-void WeaponGroup::setBoxState(QCheckBox* box, int state) {
-    // Only a file can put a box into the greyed state; a click takes it out again for good.
-    box->setTristate(state == 2);
-    box->setCheckState(state == 2 ? Qt::PartiallyChecked : state == 1 ? Qt::Checked : Qt::Unchecked);
-}
 
 void WeaponGroup::fitCaption(QAbstractButton* control) {
     // The list keeps its fixed geometry; a wider system font would otherwise cut the captions off.
@@ -233,7 +217,7 @@ void WeaponGroup::load() {
         const auto row = static_cast<std::size_t>(rowOf(value));
         lblWeaponName[row]->setText(QLatin1String(weapon.name));
         const QString fireDefault = weapon.sentinelFireDefault ? NoDataFound : QString();
-        setBoxState(chkWeapMode[row], fireModeOf(ReadINI(section, kFireModes, fireDefault, UseriniPath)));
+        setCheckValue(chkWeapMode[row], fireModeOf(ReadINI(section, kFireModes, fireDefault, UseriniPath)));
     }
 }
 
@@ -255,7 +239,7 @@ void WeaponGroup::save() {
         }
         const QString section = QLatin1String(weapon->section);
         WriteINI(section, kPriority, QString::fromStdString(platform::decimalText(r)), UseriniPath);
-        WriteINI(section, kFireModes, QString::fromStdString(platform::decimalText(boxState(chkWeapMode[row]))),
+        WriteINI(section, kFireModes, QString::fromStdString(platform::decimalText(checkValue(chkWeapMode[row]))),
                  UseriniPath);
     }
 }
@@ -265,7 +249,7 @@ void WeaponGroup::resetRows() {
         const auto row = static_cast<std::size_t>(r);
         lblWeaponName[row]->setText(kNoFileOpen);
         setRowColor(r, unselectedColor());
-        setBoxState(chkWeapMode[row], 0);
+        setCheckValue(chkWeapMode[row], 0);
         lblWeaponName[row]->setEnabled(false);
         chkWeapMode[row]->setEnabled(false);
     }
@@ -297,9 +281,9 @@ void WeaponGroup::moveSelection(int from, int to) {
     const QString caption = toLabel->text();
     toLabel->setText(fromLabel->text());
     fromLabel->setText(caption);
-    const int state = boxState(toBox);
-    setBoxState(toBox, boxState(fromBox));
-    setBoxState(fromBox, state);
+    const int state = checkValue(toBox);
+    setCheckValue(toBox, checkValue(fromBox));
+    setCheckValue(fromBox, state);
     setRowColor(to, selectedColor());
     setRowColor(from, unselectedColor());
 }

@@ -36,9 +36,6 @@ public:
     // The marker colour of the selected row and the colour of every other row (the button shadow).
     static QColor selectedColor();
     static QColor unselectedColor();
-    // A fire-mode box's state as the file holds it: 0 unchecked, 1 checked, 2 greyed.
-    static int boxState(const QCheckBox* box);
-    static void setBoxState(QCheckBox* box, int state);
     // Shrinks the caption's font (not below 6 points) until the caption fits the control's fixed width.
     static void fitCaption(QAbstractButton* control);
 

@@ -13,6 +13,7 @@
 #include <tuple>
 
 #include "GuiTest.h"
+#include "editor/Controls.h"
 #include "config/Startup.h"
 #include "editor/WeaponGroup.h"
 #include "editor/frmMain.h"
@@ -147,7 +148,7 @@ TEST_F(WeaponsTest, WellFormedFileLoadsAndSavesBackTheSameValues) {
     EXPECT_TRUE(FileIsOpen);
     for (int i = 0; i < 12; ++i) {
         EXPECT_EQ(caption(w, baseRow(i)), kNames[i]);
-        EXPECT_EQ(WeaponGroup::boxState(w.chkWeapMode[baseRow(i)]), baseFireMode(i)) << kNames[i];
+        EXPECT_EQ(checkValue(w.chkWeapMode[baseRow(i)]), baseFireMode(i)) << kNames[i];
         EXPECT_TRUE(w.lblWeaponName[baseRow(i)]->isEnabled());
         EXPECT_TRUE(w.chkWeapMode[baseRow(i)]->isEnabled());
     }
@@ -170,8 +171,8 @@ TEST_F(WeaponsTest, FractionalValuesRoundHalvesToEven) {
     ASSERT_TRUE(main_);
     EXPECT_TRUE(messages.empty());
     EXPECT_EQ(caption(w, 10), "TransLocator");
-    EXPECT_EQ(WeaponGroup::boxState(w.chkWeapMode[10]), 2);
-    EXPECT_EQ(WeaponGroup::boxState(w.chkWeapMode[4]), 0);
+    EXPECT_EQ(checkValue(w.chkWeapMode[10]), 2);
+    EXPECT_EQ(checkValue(w.chkWeapMode[4]), 0);
     const QByteArray file = saved();
     EXPECT_EQ(weaponLines(file, "TransLauncher"), (QList<QByteArray>{"Priority=10", "ExchangeFireModes=2"}));
     EXPECT_EQ(weaponLines(file, "Minigun"), (QList<QByteArray>{"Priority=4", "ExchangeFireModes=0"}));
@@ -205,9 +206,9 @@ TEST_F(WeaponsTest, MovesCarryTheWeaponAndItsBox) {
     click(w, 11);
     QTest::mouseClick(w.cmdMoveUp, Qt::LeftButton);
     EXPECT_EQ(caption(w, 12), "Ion Painter");
-    EXPECT_EQ(WeaponGroup::boxState(w.chkWeapMode[12]), 1);
+    EXPECT_EQ(checkValue(w.chkWeapMode[12]), 1);
     EXPECT_EQ(caption(w, 11), "Redeemer");
-    EXPECT_EQ(WeaponGroup::boxState(w.chkWeapMode[11]), 0);
+    EXPECT_EQ(checkValue(w.chkWeapMode[11]), 0);
     EXPECT_EQ(greenRows(w), QList<int>{12});
     EXPECT_FALSE(w.cmdMoveUp->isEnabled());
     EXPECT_TRUE(w.cmdMoveDown->isEnabled());
@@ -230,7 +231,7 @@ TEST_F(WeaponsTest, MovesCarryTheWeaponAndItsBox) {
     const int states[] = {2, 0, 0};
     for (int r = 1; r <= 3; ++r) {
         EXPECT_EQ(caption(w, r), expected[r - 1]);
-        EXPECT_EQ(WeaponGroup::boxState(w.chkWeapMode[r]), states[r - 1]) << r;
+        EXPECT_EQ(checkValue(w.chkWeapMode[r]), states[r - 1]) << r;
     }
     w.cmdMoveDown_Click();
     EXPECT_EQ(caption(w, 1), "Flak Cannon");
@@ -238,7 +239,7 @@ TEST_F(WeaponsTest, MovesCarryTheWeaponAndItsBox) {
     // A click takes a box out of the greyed state for good: checked, then cleared, then checked again.
     for (const int state : {1, 0, 1}) {
         QTest::mouseClick(w.chkWeapMode[1], Qt::LeftButton);
-        EXPECT_EQ(WeaponGroup::boxState(w.chkWeapMode[1]), state);
+        EXPECT_EQ(checkValue(w.chkWeapMode[1]), state);
     }
 
     // With no row selected the buttons change nothing.
@@ -437,12 +438,12 @@ TEST_F(WeaponsTest, DesignStateLayoutAndClose) {
     EXPECT_TRUE(greenRows(w).isEmpty());
     EXPECT_FALSE(w.cmdMoveUp->isEnabled());
     QTest::mouseClick(w.chkWeapMode[4], Qt::LeftButton);
-    EXPECT_EQ(WeaponGroup::boxState(w.chkWeapMode[4]), 1);
+    EXPECT_EQ(checkValue(w.chkWeapMode[4]), 1);
     UseriniPath = userIni();
     UT2003iniPath = engineIni();
     main_->OpenINIFiles();
     EXPECT_TRUE(messages.empty());
-    EXPECT_EQ(WeaponGroup::boxState(w.chkWeapMode[4]), 0);  // the Minigun's 0
+    EXPECT_EQ(checkValue(w.chkWeapMode[4]), 0);  // the Minigun's 0
 
     click(w, 7);
     main_->CloseINIFiles();

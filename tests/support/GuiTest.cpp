@@ -1,6 +1,7 @@
 #include "GuiTest.h"
 
 #include <QCoreApplication>
+#include <algorithm>
 #include <QDir>
 #include <QDirIterator>
 #include <QEvent>
@@ -128,4 +129,9 @@ frmMain* GuiTest::openEditor(const QByteArray& userIniBytes, const QByteArray& e
 frmMain* GuiTest::openEditorWithFixtures(const QString& userFixture, const QString& engineFixture) {
     return openEditor(readFile(QStringLiteral(CORVANE_FIXTURES "/") + userFixture),
                       readFile(QStringLiteral(CORVANE_FIXTURES "/") + engineFixture));
+}
+
+int GuiTest::shownCount(const QString& prompt) const {
+    return static_cast<int>(
+        std::count_if(messages.begin(), messages.end(), [&](const ShownMessage& m) { return m.prompt == prompt; }));
 }

@@ -74,6 +74,8 @@ protected:
         return nullptr;
     }
     static QWidget* window(const QString& name);
+    // How many times prompt was shown.
+    int shownCount(const QString& prompt) const;
 
 private:
     QTemporaryDir dir_;

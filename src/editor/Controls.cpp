@@ -1,0 +1,156 @@
+#include "editor/Controls.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QSignalBlocker>
+#include <QSlider>
+#include <QString>
+
+#include "platform/error.h"
+#include "platform/numbers.h"
+
+int checkValue(const QCheckBox* box) {
+    switch (box->checkState()) {
+        case Qt::Checked: return 1;
+        case Qt::PartiallyChecked: return 2;
+        default: return 0;
+    }
+}
+
+void setCheckValue(QCheckBox* box, int value) {
+    if (value < 0 || value > 2) throw platform::AppError("Invalid property value");
+    box->setTristate(value == 2);
+    box->setCheckState(value == 2 ? Qt::PartiallyChecked : value == 1 ? Qt::Checked : Qt::Unchecked);
+}
+
+namespace groupcontrols {
+
+void makeOptionGroup(QObject* owner, const std::vector<QRadioButton*>& buttons) {
+    // The group is not exclusive, so that no button may be selected (the state of a file whose value the
+    // loader did not recognise); the exclusion between the buttons is done here instead.
+    auto* group = new QButtonGroup(owner);
+    group->setExclusive(false);
+    for (QRadioButton* button : buttons) {
+        group->addButton(button);
+        button->setAutoExclusive(false);
+        QObject::connect(button, &QRadioButton::toggled, owner, [button, buttons](bool on) {
+            if (!on) return;
+            for (QRadioButton* other : buttons)
+                if (other != button) other->setChecked(false);
+        });
+        // A click on the selected button leaves it selected, as an option button does.
+        QObject::connect(button, &QRadioButton::clicked, owner, [button](bool checked) {
+            if (!checked) button->setChecked(true);
+        });
+    }
+}
+
+int listPosition(const QComboBox* combo) {
+    const int p = combo->currentIndex();
+    return (p >= 0 && combo->currentText() == combo->itemText(p)) ? p : -1;
+}
+
+void selectListPosition(QComboBox* combo, int p) {
+    if (combo->currentIndex() == p) {
+        // Already the current item, with text typed over it: choosing the item shows its text again.
+        if (combo->currentText() != combo->itemText(p)) combo->setEditText(combo->itemText(p));
+    } else {
+        combo->setCurrentIndex(p);
+    }
+}
+
+void showUnlistedText(QComboBox* combo, const QString& text) {
+    combo->setCurrentIndex(-1);
+    combo->setEditText(text);
+}
+
+void fillList(QComboBox* combo, const QStringList& items) {
+    // Adding the first item would choose it (and run the list's click handler); the list keeps its text.
+    const QSignalBlocker blocker(combo);
+    const QString shown = combo->currentText();
+    combo->addItems(items);
+    showUnlistedText(combo, shown);
+}
+
+QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text, int left, int top, int width, int height) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->setGeometry(left, top, width, height);
+    return label;
+}
+
+void makeSliderRow(QWidget* frame, const SliderRow& row, const QRect& caption, const QRect& slider,
+                   const QRect& readOut) {
+    row.caption = makeLabel(frame, QLatin1String(row.captionName), QLatin1String(row.captionText), caption.left(),
+                            caption.top(), caption.width(), caption.height());
+    auto* s = new QSlider(Qt::Horizontal, frame);
+    s->setObjectName(QLatin1String(row.sliderName));
+    s->setGeometry(slider);
+    s->setRange(row.minimum, row.maximum);
+    s->setTickPosition(QSlider::TicksBelow);
+    s->setTickInterval(row.tick);
+    s->setSingleStep(row.smallStep);
+    s->setPageStep(row.largeStep);
+    s->setValue(row.position);
+    s->setToolTip(QLatin1String(row.sliderTip));
+    s->setEnabled(false);
+    row.slider = s;
+    row.readOut = makeLabel(frame, QLatin1String(row.readOutName), QStringLiteral("NFO"), readOut.left(), readOut.top(),
+                            readOut.width(), readOut.height());
+    row.readOut->setFrameShape(QFrame::Box);
+    row.readOut->setAlignment(Qt::AlignCenter);
+    row.readOut->setToolTip(QLatin1String(row.readOutTip));
+}
+
+void makeCheckColumn(QWidget* parent, std::span<QCheckBox*> boxes, const char* name, const char* const* captions,
+                     const char* const* tooltips, int left, int top, int width) {
+    for (std::size_t i = 0; i < boxes.size(); ++i) {
+        auto* box = new QCheckBox(QString::fromLatin1(captions[i]), parent);
+        box->setObjectName(arrayName(name, static_cast<int>(i)));
+        box->setGeometry(left, top + 18 * static_cast<int>(i), width, 18);
+        box->setToolTip(QString::fromLatin1(tooltips[i]));
+        box->setEnabled(false);
+        boxes[i] = box;
+    }
+}
+
+void fitCaptions(QWidget* frame) {
+    QList<QWidget*> captions;
+    for (QWidget* child : frame->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+        if (qobject_cast<QLabel*>(child) || qobject_cast<QAbstractButton*>(child)) captions.append(child);
+    if (captions.isEmpty()) return;
+    auto allFit = [&captions] {
+        for (QWidget* caption : captions)
+            if (caption->sizeHint().width() > caption->width()) return false;
+        return true;
+    };
+    for (QWidget* caption : captions) caption->ensurePolished();
+    if (allFit()) return;
+    // The frames keep their design size, made for a narrower system font than most desktops have.
+    QFont font = captions.front()->font();
+    font.setBold(false);
+    font.setStretch(QFont::Condensed);
+    for (qreal size = font.pointSizeF(); size >= 6.0; size -= 0.5) {
+        font.setPointSizeF(size);
+        for (QWidget* caption : captions) caption->setFont(font);
+        if (allFit()) return;
+    }
+}
+
+QString hundredths(int position) {
+    return QString::fromStdString(platform::shortestText(position / 100.0));
+}
+
+void showScaledValue(QSlider* slider, QLabel* readOut, const QString& value) {
+    // The read-out keeps the file's text, so an untouched value is saved as it was read. A position outside
+    // the slider's range is held at the nearer end, and the load goes on.
+    readOut->setText(value);
+    slider->setValue(platform::roundToInt(platform::toNumber(value.toStdString()) * 100.0));
+}
+
+}  // namespace groupcontrols

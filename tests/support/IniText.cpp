@@ -1,0 +1,100 @@
+#include "IniText.h"
+
+#include <QFile>
+
+QByteArray fixtureBytes(const char* name) {
+    QFile file(QStringLiteral(CORVANE_FIXTURES "/") + QLatin1String(name));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+namespace {
+QByteArray withoutEnding(const QByteArray& line) { return line.endsWith('\r') ? line.chopped(1) : line; }
+bool isHeader(const QByteArray& line) { return line.trimmed().startsWith('['); }
+}  // namespace
+
+QByteArray sectionText(const QByteArray& file, const QByteArray& section) {
+    qsizetype start = -1;
+    for (qsizetype pos = 0; pos < file.size();) {
+        const qsizetype lineEnd = file.indexOf('\n', pos) < 0 ? file.size() : file.indexOf('\n', pos) + 1;
+        const QByteArray line = withoutEnding(file.mid(pos, lineEnd - pos).trimmed());
+        if (isHeader(line)) {
+            if (start >= 0) return file.mid(start, pos - start);
+            if (line == "[" + section + "]") start = pos;
+        }
+        pos = lineEnd;
+    }
+    return start >= 0 ? file.mid(start) : QByteArray();
+}
+
+QList<QByteArray> sectionLines(const QByteArray& file, const QByteArray& section, const QList<QByteArray>& keys) {
+    QList<QByteArray> lines;
+    for (const QByteArray& raw : sectionText(file, section).split('\n')) {
+        const QByteArray line = withoutEnding(raw);
+        if (line.trimmed().isEmpty() || isHeader(line)) continue;
+        if (!keys.isEmpty() && !keys.contains(line.left(line.indexOf('=')).trimmed())) continue;
+        lines << line;
+    }
+    return lines;
+}
+
+std::optional<QByteArray> iniValue(const QByteArray& file, const QByteArray& section, const QByteArray& key) {
+    for (const QByteArray& line : sectionLines(file, section))
+        if (line.left(line.indexOf('=')).trimmed() == key) return line.mid(line.indexOf('=') + 1);
+    return std::nullopt;
+}
+
+bool replaceIniValue(QByteArray& file, const QByteArray& section, const QByteArray& key, const QByteArray& value) {
+    const QByteArray text = sectionText(file, section);
+    const qsizetype start = file.indexOf(text);
+    if (text.isEmpty() || start < 0) return false;
+    qsizetype at = 0;
+    for (const QByteArray& raw : text.split('\n')) {
+        const QByteArray line = withoutEnding(raw);
+        const qsizetype equals = line.indexOf('=');
+        if (equals > 0 && !isHeader(line) && line.left(equals).trimmed() == key) {
+            file.replace(start + at + equals + 1, line.size() - equals - 1, value);
+            return true;
+        }
+        at += raw.size() + 1;
+    }
+    return false;
+}
+
+QByteArray weaponSections() {
+    const char* classes[] = {"Redeemer", "Painter",  "TransLauncher", "ShieldGun",  "AssaultRifle",   "ShockRifle",
+                             "LinkGun",  "BioRifle", "Minigun",       "FlakCannon", "RocketLauncher", "SniperRifle"};
+    QByteArray text = "[XWeapons.BallLauncher]\r\nPriority=13\r\n\r\n";
+    for (int i = 0; i < 12; ++i)
+        text += "[XWeapons." + QByteArray(classes[i]) + "]\r\nPriority=" + QByteArray::number(i + 1) +
+                "\r\nExchangeFireModes=0\r\n\r\n";
+    return text;
+}
+
+QByteArray quietEngineFile() {
+    return "[Engine.Engine]\r\nRenderDevice=D3DDrv.D3DRenderDevice\r\n\r\n"
+           "[WinDrv.WindowsClient]\r\nFullscreenViewportX=1024\r\nFullscreenViewportY=768\r\nMinDesiredFrameRate=35\r\n"
+           "StartupFullscreen=True\r\nGamma=0.8\r\nContrast=0.5\r\nBrightness=0.5\r\nCaptureMouse=True\r\n"
+           "UseJoystick=False\r\n\r\n"
+           "[D3DDrv.D3DRenderDevice]\r\nUse16bit=False\r\nDesiredRefreshRate=60\r\n\r\n"
+           "[ALAudio.ALAudioSubsystem]\r\nMusicVolume=0.5\r\nSoundVolume=0.9\r\n";
+}
+
+QByteArray quietPlayerFile(const QByteArray& sections) {
+    QByteArray text = sections;
+    if (!text.isEmpty() && !text.endsWith("\r\n\r\n")) text += text.endsWith("\r\n") ? "\r\n" : "\r\n\r\n";
+    return text + weaponSections();
+}
+
+::testing::AssertionResult sameBytes(const QByteArray& actual, const QByteArray& expected) {
+    if (actual == expected) return ::testing::AssertionSuccess();
+    const QList<QByteArray> a = actual.split('\n');
+    const QList<QByteArray> e = expected.split('\n');
+    qsizetype line = 0;
+    while (line < a.size() && line < e.size() && a[line] == e[line]) ++line;
+    auto show = [](const QList<QByteArray>& lines, qsizetype i) {
+        return i < lines.size() ? "\"" + lines[i].toStdString() + "\"" : std::string("(end of file)");
+    };
+    return ::testing::AssertionFailure() << actual.size() << " bytes where " << expected.size()
+                                         << " were expected; first difference on line " << line + 1 << ":\n  is "
+                                         << show(a, line) << "\n  expected " << show(e, line);
+}
