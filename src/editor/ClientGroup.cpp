@@ -125,7 +125,7 @@ void ClientGroup::buildSound() {
     // The frame is narrow: each caption stands on its own line above its slider and read-out.
     int top = 163;
     for (const SliderRow& row : rows) {
-        makeSliderRow(frame, row, QRect(8, top, 100, 15), QRect(8, top + 15, 108, 22), QRect(120, top + 16, 52, 20));
+        makeSliderRow(frame, row, QRect(8, top, 100, 15), QRect(8, top + 15, 98, 22), QRect(108, top + 16, 64, 20));
         top += 37;
     }
     connect(slideMusic, &QSlider::actionTriggered, this, [this] { slideMusic_Scroll(); });

@@ -145,9 +145,9 @@ void DisplayGroup::buildEngineSettings() {
     chkFullScreen->setToolTip(QStringLiteral("Click to start up game in Full Screen Mode"));
     chkFullScreen->setEnabled(false);
     txtMinRefRate =
-        makeTextBox(frame, "txtMinRefRate", QRect(8, 96, 56, 22), QStringLiteral("Minimum In Game Refresh Rate"));
+        makeTextBox(frame, "txtMinRefRate", QRect(8, 96, 72, 22), QStringLiteral("Minimum In Game Refresh Rate"));
     lblMinDesireRefRate =
-        makeLabel(frame, QStringLiteral("lblMinDesireRefRate"), QStringLiteral(":: Minimum Refresh Rate"), 70, 98, 172);
+        makeLabel(frame, QStringLiteral("lblMinDesireRefRate"), QStringLiteral(":: Minimum Refresh Rate"), 86, 98, 156);
 
     const SliderRow rows[] = {
         {lblTxtGamma, slideGamma, lblGamma, "lblTxtGamma", "Gamma", "slideGamma", "lblGamma", 50, 250, 10, 1, 5, 50,
@@ -159,7 +159,7 @@ void DisplayGroup::buildEngineSettings() {
     };
     int top = 128;
     for (const SliderRow& row : rows) {
-        makeSliderRow(frame, row, QRect(8, top + 4, 66, 18), QRect(74, top, 110, 26), QRect(188, top + 3, 54, 20));
+        makeSliderRow(frame, row, QRect(8, top + 4, 62, 18), QRect(70, top, 104, 26), QRect(178, top + 3, 64, 20));
         top += 34;
     }
 
@@ -186,10 +186,10 @@ void DisplayGroup::buildRenderFrames() {
     makeOptionGroup(this, {optRenderType.begin(), optRenderType.end()});
 
     QGroupBox* d3d = main_.frameRenderVariablesD3D;
-    makeCheckColumn(d3d, chkDefaultVars, "chkDefaultVars", kD3DCaptions, kD3DTooltips, 6, 18, 165);
+    makeCheckColumn(d3d, chkDefaultVars, "chkDefaultVars", kD3DCaptions, kD3DTooltips, 6, 18, 158);
     lblTxtDRefRate =
-        makeLabel(d3d, QStringLiteral("lblTxtDRefRate"), QStringLiteral("Desired Refresh Rate"), 8, 366, 112);
-    txtDesiredRefRate = makeTextBox(d3d, "txtDesiredRefRate", QRect(122, 364, 44, 22),
+        makeLabel(d3d, QStringLiteral("lblTxtDRefRate"), QStringLiteral("Desired Refresh Rate"), 8, 366, 108);
+    txtDesiredRefRate = makeTextBox(d3d, "txtDesiredRefRate", QRect(118, 364, 44, 22),
                                     QStringLiteral("Desired Refresh Rate (Overide Only)"));
     makeD3DChoice(main_.frameOpenGlVars, chkOpenGL, "chkOpenGL", kOpenGLFromD3D);
     makeD3DChoice(main_.frameNullDevice, chkNullDevice, "chkNullDevice", kNullFromD3D);

@@ -49,6 +49,10 @@ QGroupBox* makeFrame(QWidget* page, const char* name, const QString& caption, co
     if (!tooltip.isEmpty()) frame->setToolTip(tooltip);
     QFont bold = frame->font();
     bold.setBold(true);
+    // A caption wider than its frame with this platform's fonts is narrowed until it fits.
+    for (int stretch = 100; stretch > 70 && QFontMetrics(bold).horizontalAdvance(caption) > rect.width() - 16;
+         stretch -= 5)
+        bold.setStretch(stretch - 5);
     frame->setFont(bold);
     // Only the caption is bold: the controls inside keep the window's font.
     frame->setStyleSheet(QStringLiteral("QGroupBox > * { font-weight: normal; }"));
@@ -238,13 +242,13 @@ void frmMain::buildTabs() {
                                     QRect(4, 4, 250, 242));
     frameRenderEngine = makeFrame(engineTab, "frameRenderEngine", QStringLiteral("Render Method"),
                                   QRect(4, 250, 250, 50), QStringLiteral("Render Method Selection"));
-    frameTextures0 = makeFrame(engineTab, "frameTextures(0)", QStringLiteral("Texture Setup"), QRect(4, 304, 419, 155));
+    frameTextures0 = makeFrame(engineTab, "frameTextures(0)", QStringLiteral("Texture Setup"), QRect(4, 304, 426, 155));
     frameOpenGlVars = makeFrame(engineTab, "frameOpenGlVars", QStringLiteral("OpenGL Render Values"),
-                                QRect(258, 4, 165, 164), QStringLiteral("OpenGL Render Settings."));
+                                QRect(258, 4, 172, 164), QStringLiteral("OpenGL Render Settings."));
     frameNullDevice = makeFrame(engineTab, "frameNullDevice", QStringLiteral("Null Device Render Values"),
                                 QRect(258, 172, 165, 128), QStringLiteral("Null Render Device Settings."));
     frameRenderVariablesD3D = makeFrame(engineTab, "frameRenderVariablesD3D", QStringLiteral("Direct3D Render Values"),
-                                        QRect(427, 4, 175, 410), QStringLiteral("Direct3D Render Values."));
+                                        QRect(434, 4, 168, 410), QStringLiteral("Direct3D Render Values."));
     frameClientSetup = makeFrame(engineTab, "frameClientSetup", QStringLiteral("Client Setup"),
                                  QRect(606, 4, 179, 170), QStringLiteral("Client Screen Setup"));
     frameSound = makeFrame(engineTab, "frameSound", QStringLiteral("Sound Setup"), QRect(606, 178, 179, 281));
