@@ -1,185 +1,174 @@
-// The start-up module: INI key access through the code page, the shared state and key tables that Main
-// builds, and the choice of the first window.
+// The start-up: INI key access through the code page, the registry reader and the game-folder lookup over a
+// hive of the test's own, the branches that choose the first window and resolve the game's paths, and the
+// splash time.
 #include "config/Startup.h"
 
+#include <QDir>
 #include <QFile>
+#include <QTimer>
 
 #include "GuiTest.h"
-#include "config/frmOptions.h"
+#include "IniText.h"
+#include "config/Registry.h"
 #include "config/frmSplash.h"
-#include "editor/frmMain.h"
 #include "platform/error.h"
-#include "platform/qt/forms.h"
 
 namespace {
 
+const QByteArray kGameKey =
+    "WINE REGISTRY Version 2\n\n[Software\\\\Unreal Technology\\\\Installed Apps\\\\UT2003] 1700000000\n";
+const QString kBrowse = "64 Please Set 'User.ini' File Path!, Browse Your Computer & Locate the File!";
+const QString kImproper = "0 Improper File Selected. Please Choose the 'User.ini' File";
+const QString kMismatch =
+    "48 Error Type mismatch, Corvane While Opening Options Form!!\rPlease Ensure You Have UT2003 Installed On your "
+    "System!! This Program will only work with UT2003 Installed on your System!";
+
 class StartupTest : public GuiTest {
   protected:
-    void SetUp() override {
-        GuiTest::SetUp();
-        for (QString* shared : {&UseriniPath, &UT2003iniPath, &UT2003exePath, &OpenedUseriniPath, &SettingsIniPath})
-            shared->clear();
+    // The messages shown, each as "style prompt".
+    QStringList shown() const {
+        QStringList list;
+        for (const ShownMessage& m : messages) list << QString::number(m.style) + " " + m.prompt;
+        return list;
     }
-    QString iniPath() const { return path(QStringLiteral("test.ini")); }
+    static QString visibleWindows() {
+        QStringList names;
+        for (const char* name : {"Main", "Splash", "Options"})
+            if (QWidget* w = window(QStringLiteral("frm") + name); w && w->isVisible()) names << name;
+        return names.join(' ');
+    }
 };
 
-TEST_F(StartupTest, CodePageRoundTripThroughReadAndWrite) {
-    const QString value = QStringLiteral("Caf\u00e9 \u20ac5");
-    WriteINI(QStringLiteral("Sec"), QStringLiteral("Key"), value, iniPath());
-    EXPECT_EQ(readFile(iniPath()), QByteArray("[Sec]\r\nKey=Caf\xe9 \x80"
-                                              "5\r\n"));
-    EXPECT_EQ(ReadINI(QStringLiteral("Sec"), QStringLiteral("Key"), QStringLiteral("x"), iniPath()), value);
-    // Bytes of the file come back as their Windows-1252 characters, the unassigned ones included.
-    writeFile(iniPath(), QByteArray("[Sec]\r\nKey=\x81\x9f\xff\r\n"));
-    EXPECT_EQ(ReadINI(QStringLiteral("Sec"), QStringLiteral("Key"), QString(), iniPath()),
-              QString(QChar(0x81)) + QChar(0x178) + QChar(0xff));
+TEST_F(StartupTest, IniAccessGoesThroughTheCodePage) {
+    const QString file = path("test.ini");
+    WriteINI("Sec", "Key", QStringLiteral("Caf\u00e9 \u20ac"), file);
+    const QByteArray written("[Sec]\r\nKey=Caf\xe9 \x80\r\n");
+    EXPECT_EQ(readFile(file), written);
+    EXPECT_EQ(ReadINI("Sec", "Key", "x", file), QStringLiteral("Caf\u00e9 \u20ac"));
+    // A character the code page cannot hold, or a read-only file, raises and leaves the file as it was.
+    EXPECT_THROW(WriteINI("Sec", "Key", QStringLiteral("\u03a9mega"), file), platform::AppError);
+    QFile::setPermissions(file, QFile::ReadOwner);
+    EXPECT_THROW(WriteINI("Sec", "Key", "new", file), platform::AppError);
+    EXPECT_EQ(readFile(file), written);
 }
 
-TEST_F(StartupTest, CharacterOutsideTheCodePageRaisesAndWritesNothing) {
-    writeFile(iniPath(), QByteArray("[Sec]\r\nKey=old\r\n"));
-    for (const QString& value :
-         {QStringLiteral("\u03a9mega"), QStringLiteral("\u4e2d"), QStringLiteral("\U0001F600")}) {
-        EXPECT_THROW(WriteINI(QStringLiteral("Sec"), QStringLiteral("Key"), value, iniPath()), platform::AppError);
-    }
-    EXPECT_EQ(readFile(iniPath()), QByteArray("[Sec]\r\nKey=old\r\n"));
-}
-
-TEST_F(StartupTest, ReadOnlyFileRaisesAndStaysAsItWas) {
-    const QByteArray before("[Sec]\r\nKey=old\r\n");
-    writeFile(iniPath(), before);
-    QFile::setPermissions(iniPath(), QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
-    try {
-        WriteINI(QStringLiteral("Sec"), QStringLiteral("Key"), QStringLiteral("new"), iniPath());
-        ADD_FAILURE() << "a write to a read-only file must raise";
-    } catch (const platform::AppError& error) {
-        EXPECT_EQ(error.description(), "Permission denied");
-    }
-    EXPECT_EQ(readFile(iniPath()), before);
-}
-
-TEST_F(StartupTest, MainBuildsSentinelsPathsAndKeyTables) {
-    FileIsOpen = true;
-    runMain();
-    EXPECT_EQ(NoDataFound, QStringLiteral("No Data Found!!"));
-    EXPECT_EQ(NDF, QStringLiteral("NDF"));
-    EXPECT_EQ(PlayerPicPath, programDir() + QStringLiteral("/players/jpgs/"));
-    EXPECT_EQ(SettingsIniPath, programDir() + QStringLiteral("/Quarl.ini"));
-    EXPECT_FALSE(FileIsOpen);
-
-    struct Table {
-        const char* name;
-        const QString* entries;
-        std::size_t size, expectedSize;
-        const char *first, *last;
+TEST_F(StartupTest, QueryRegValueByType) {
+    writeHive(kGameKey + "\"Folder\"=\"C:\\\\Games\"\n\"Count\"=dword:0000002a\n\"Blob\"=hex:01,02\n\"Long\"=\"" +
+              QByteArray(1023, 'x') + "\"\n\"TooLong\"=\"" + QByteArray(1024, 'x') + "\"\n");
+    const struct {
+        const char* value;
+        bool found;
+        QString text;  // the text after the call, which starts as "unchanged"
+    } cases[] = {
+        {"folder", true, "C:\\Games"},       // value names match without regard to case
+        {"Count", true, "42"},               // a REG_DWORD as its decimal text
+        {"Blob", true, "unchanged"},         // other types leave the text alone
+        {"Long", true, QString(1023, 'x')},  // the longest value the buffer takes, whole
+        {"TooLong", false, ""},              // a longer one is not read (nothing cut) and the text emptied
     };
-    const Table tables[] = {
-        {"LetterKeys", LetterKeys.data(), LetterKeys.size(), 26, "A", "Z"},
-        {"OtherKeys", OtherKeys.data(), OtherKeys.size(), 55, "Alt", "Zoom"},
-        {"MouseKeys", MouseKeys.data(), MouseKeys.size(), 8, "LeftMouse", "MouseZ"},
-        {"NumPadKeys", NumPadKeys.data(), NumPadKeys.size(), 12, "NumLock", "NumPadPeriod"},
-        {"JoystickKeys", JoystickKeys.data(), JoystickKeys.size(), 24, "Joy1", "JoySlider2"},
-        {"HudKeys", HudKeys.data(), HudKeys.size(), 8, "bHideHud", "bShowPortrait"},
-        {"ConsoleKeys", ConsoleKeys.data(), ConsoleKeys.size(), 3, "ConsoleMessageCount", "MessageFontOffset"},
-        {"PlayerControlKeys", PlayerControlKeys.data(), PlayerControlKeys.size(), 6, "bNeverSwitchOnPickup",
-         "bNoMatureLanguage"},
-        {"SettingKeys", SettingKeys.data(), SettingKeys.size(), 4, "ReadPathFromRegistry", "ShowOptionOnStartup"},
-        {"D3DKeys", D3DKeys.data(), D3DKeys.size(), 19, "DetailTextures", "OverrideDesktopRefreshRate"},
-        {"OpenGLKeys", OpenGLKeys.data(), OpenGLKeys.size(), 8, "DetailTextures", "ReduceMouseLag"},
-        {"NullDeviceKeys", NullDeviceKeys.data(), NullDeviceKeys.size(), 6, "DetailTextures", "UseStencil"},
-        {"ControllerKeys", ControllerKeys.data(), ControllerKeys.size(), 2, "CaptureMouse", "UseJoystick"},
-        {"SoundKeys", SoundKeys.data(), SoundKeys.size(), 8, "UseEAX", "LowQualitySound"},
-        {"ClientKeys", ClientKeys.data(), ClientKeys.size(), 7, "ScreenFlashes", "NoDynamicLights"},
-        {"TextureDetailKeys", TextureDetailKeys.data(), TextureDetailKeys.size(), 7, "TextureDetailInterface",
-         "TextureDetailLightmap"},
-    };
-    for (const Table& table : tables) {
-        SCOPED_TRACE(table.name);
-        ASSERT_EQ(table.size, table.expectedSize);
-        EXPECT_EQ(table.entries[0], QLatin1String(table.first));
-        EXPECT_EQ(table.entries[table.size - 1], QLatin1String(table.last));
-        QStringList names;
-        for (std::size_t i = 0; i < table.size; ++i) names << table.entries[i];
-        EXPECT_EQ(names.removeDuplicates(), 0);
-        EXPECT_FALSE(names.contains(QString()));
+    const QString key = "SOFTWARE\\Unreal Technology\\Installed Apps\\UT2003";
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.value);
+        QString text = "unchanged";
+        EXPECT_EQ(QueryRegValue(HKEY_LOCAL_MACHINE, key, c.value, text), c.found);
+        EXPECT_EQ(text, c.text);
     }
-    EXPECT_EQ(OtherKeys[21], QStringLiteral("home"));
-    EXPECT_EQ(PlayerControlKeys[5], QStringLiteral("bNoMatureLanguage"));
-    EXPECT_EQ(OpenGLKeys[4], QStringLiteral("UseCompressedLightmaps"));
-    EXPECT_EQ(NullDeviceKeys[4], QStringLiteral("UseCompressedLightmaps"));
-    EXPECT_EQ(D3DKeys[8], QStringLiteral("UseCompressedLightmaps"));
-    EXPECT_EQ(JoystickKeys[15], QStringLiteral("Joy16"));
-    EXPECT_EQ(JoystickKeys[16], QStringLiteral("JoyX"));
-    EXPECT_EQ(SettingValues, (std::array<QString, 4>{"0", "0", "0", "0"}));
 }
 
-TEST_F(StartupTest, FirstStartWithoutSettingsShowsTheMainWindowAfterTheBrowse) {
-    runMain();
-    // The options window's load asked for User.ini before anything else, then the main window took over.
-    ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0].prompt,
-              QStringLiteral("Please Set 'User.ini' File Path!, Browse Your Computer & Locate the File!"));
-    EXPECT_EQ(messages[0].style, 64);
-    ASSERT_EQ(dialogRequests.size(), 1u);
-    EXPECT_EQ(dialogRequests[0].title, QStringLiteral("Open :: Select Your UT2003 'User.ini' File"));
-    EXPECT_EQ(dialogRequests[0].filter, QStringLiteral("User.ini (User.ini)|User.ini"));
-    EXPECT_EQ(dialogRequests[0].kind, FileDialogRequest::Kind::Open);
-    EXPECT_TRUE(UseriniPath.isEmpty());
-    EXPECT_FALSE(QFile::exists(path(QStringLiteral("Quarl.ini"))));
-    EXPECT_FALSE(isLoaded<frmOptions>());
-    ASSERT_TRUE(isLoaded<frmMain>());
-    EXPECT_TRUE(window(QStringLiteral("frmMain"))->isVisible());
+// The folder's drive letter maps through the Wine prefix's drives, names matched without regard to case.
+TEST_F(StartupTest, GetGameFolderMapsTheDriveThroughTheWinePrefix) {
+    const QString prefix = path("prefix");
+    QDir().mkpath(prefix + "/drive_c/Games/UT2003");
+    QDir().mkpath(prefix + "/dosdevices");
+    QFile::link("../drive_c", prefix + "/dosdevices/c:");
+    qputenv("WINEPREFIX", prefix.toLocal8Bit());
+    writeHive(kGameKey + "\"Folder\"=\"C:\\\\games\\\\UT2003\"\n");
+    EXPECT_EQ(QFileInfo(GetGameFolder()).canonicalFilePath(),
+              QFileInfo(prefix + "/drive_c/Games/UT2003").canonicalFilePath());
+    qunsetenv("WINEPREFIX");
+    EXPECT_TRUE(messages.empty());
 }
 
-// Which window comes first, by the values of "SplashStartup" and "ShowOptionOnStartup": a switch is on only
-// when it reads as the number 1. The options window's load, which runs first in every branch, takes the same
-// values as check-box states and reports those that are not 0, 1 or 2 (the paths then stay unresolved).
-TEST_F(StartupTest, FirstWindowFollowsTheSwitches) {
+// Which window comes first and where the game's paths come from. The options window's load runs first in
+// every branch: registry (stored at once), saved path (its folder is the path less its last 8 characters), or
+// the browse, which refuses a name not ending in "User.ini" (case respected) and asks again.
+TEST_F(StartupTest, StartUpBranches) {
+    const QString sys = "/g/UT2003/System/User.ini";
+    using Keys = QList<QPair<QString, QString>>;
+    const Keys options = {{"ShowOptionOnStartup", "1"}}, saved = {{"UT2003UserINIPath", "/d/User.ini"}};
+    const Keys registry = saved + Keys{{"ReadPathFromRegistry", "1"}}, splash = saved + Keys{{"SplashStartup", "1"}};
     struct Case {
-        const char* splash;
-        const char* options;
-        const char* firstWindow;
-        const char* optionsLoadError;  // description in the options window's load message, or none
+        const char* name;
+        Keys keys;  // the settings file (none when empty)
+        bool game;  // the registry names the game's folder: the paths are stored at once
+        QStringList answers, prompts;
+        QString user;         // the player file resolved; the engine file is "UT2003.ini" beside it
+        const char* windows;  // the window shown by the start-up, and the one after the splash's timer
     };
-    const Case cases[] = {
-        {"0", "0", "frmMain", nullptr},
-        {"1", "0", "frmSplash", nullptr},
-        {"1", "1", "frmSplash", nullptr},
-        {"0", "1", "frmOptions", nullptr},
-        {"2", "2", "frmMain", nullptr},
-        {" 1 ", "0", "frmSplash", nullptr},
-        {"1.0", "0", "frmSplash", nullptr},
-        {"0", "1e0", "frmOptions", nullptr},
-        {"abc", "0", "frmMain", "Type mismatch"},
-        {"", "1", "frmOptions", "Type mismatch"},
-        {"-1", "0", "frmMain", "Invalid property value"},
-        {"0", "99999999999", "frmMain", "Overflow"},
+    const std::vector<Case> cases = {
+        {"no settings file", {}, false, {}, {kBrowse}, "", "Main"},
+        {"registry", registry, true, {}, {}, sys, "Main"},
+        {"registry without the game", registry, false, {}, {}, "/d/User.ini", "Main"},
+        {"saved path", {{"UT2003UserINIPath", "/d/MyUser.ini"}}, false, {}, {}, "/d/MyUser.ini", "Main"},
+        {"browse accepted", options, false, {"/b/User.ini"}, {kBrowse}, "/b/User.ini", "Options"},
+        {"asked again", options, false, {"/b/user.ini", "/b/User.ini"}, {kBrowse, kImproper}, "/b/User.ini", "Options"},
+        {"browse cancelled", options, false, {}, {kBrowse}, "", "Options"},
+        {"splash, then options", splash + options, false, {}, {}, "/d/User.ini", "Splash Options"},
+        {"splash, then main", splash, false, {}, {}, "/d/User.ini", "Splash Main"},
+        {"no number is off", saved + Keys{{"SplashStartup", "abc"}}, false, {}, {kMismatch}, "", "Main"},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(std::string("SplashStartup=") + c.splash + " ShowOptionOnStartup=" + c.options);
-        writeSettings({{QStringLiteral("SplashStartup"), QLatin1String(c.splash)},
-                       {QStringLiteral("ShowOptionOnStartup"), QLatin1String(c.options)},
-                       {QStringLiteral("UT2003UserINIPath"), userIni()}});
+        SCOPED_TRACE(c.name);
+        QFile::remove(path("Quarl.ini"));
+        if (!c.keys.isEmpty()) writeSettings(c.keys);
+        writeHive(kGameKey + "\"Folder\"=\"" + (c.game ? "/g/UT2003" : "") + "\"\n");
+        const QByteArray before = readFile(path("Quarl.ini"));
         messages.clear();
+        dialogRequests.clear();
+        dialogAnswers.assign(c.answers.begin(), c.answers.end());
         UseriniPath.clear();
+        UT2003iniPath.clear();
         runMain();
-        const QStringList names = {QStringLiteral("frmMain"), QStringLiteral("frmSplash"),
-                                   QStringLiteral("frmOptions")};
-        for (const QString& name : names) {
-            QWidget* w = window(name);
-            const bool visible = w && w->isVisible();
-            EXPECT_EQ(visible, name == QLatin1String(c.firstWindow)) << name.toStdString();
+        EXPECT_EQ(shown(), c.prompts);
+        EXPECT_EQ(dialogRequests.empty(), !c.prompts.contains(kBrowse));
+        EXPECT_TRUE(dialogAnswers.empty());
+        EXPECT_EQ(UseriniPath, c.user);
+        EXPECT_EQ(UT2003iniPath, c.user.isEmpty() ? "" : QString(c.user).replace("User.ini", "UT2003.ini"));
+        const QByteArray after = readFile(path("Quarl.ini"));
+        EXPECT_EQ(c.game ? iniValue(after, "Quarl_UT2003.Settings", "UT2003UserINIPath").value_or("") : after,
+                  c.game ? sys.toLocal8Bit() : before);
+        const QStringList windows = QString(c.windows).split(' ');
+        EXPECT_EQ(visibleWindows(), windows[0]);
+        if (windows.size() > 1) {
+            FormSlot<frmSplash>::instance()->Timer1_Timer();
+            EXPECT_EQ(visibleWindows(), windows[1]);
         }
-        EXPECT_EQ(isLoaded<frmOptions>(), QLatin1String(c.firstWindow) != QLatin1String("frmMain"));
-        if (c.optionsLoadError) {
-            ASSERT_EQ(messages.size(), 1u);
-            EXPECT_TRUE(messages[0].prompt.startsWith(QStringLiteral("Error ") + QLatin1String(c.optionsLoadError) +
-                                                      QStringLiteral(", Corvane While Opening Options Form!!\r")))
-                << messages[0].prompt.toStdString();
-            EXPECT_EQ(UseriniPath, QString());
-        } else {
-            EXPECT_TRUE(messages.empty());
-            EXPECT_EQ(UseriniPath, userIni());
-        }
+        unloadAll();
+    }
+}
+
+// Whatever "SplashTimeMsec" holds, the splash leads on after one run of its timer: a time the timer cannot
+// take is reported, and every time that is no use becomes one second.
+TEST_F(StartupTest, SplashTimeFallsBackToOneSecond) {
+    const struct {
+        const char* value;
+        int interval;
+        const char* error;
+    } cases[] = {{"2500", 2500, nullptr},
+                 {"0", 1000, nullptr},
+                 {"-5", 1000, "Invalid property value"},
+                 {"abc", 1000, "Type mismatch"},
+                 {"2147483648", 1000, "Overflow"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.value);
+        messages.clear();
+        writeSettings({{"SplashStartup", "1"}, {"UT2003UserINIPath", "/d/User.ini"}, {"SplashTimeMsec", c.value}});
+        runMain();
+        const QTimer* timer = FormSlot<frmSplash>::instance()->Timer1;
+        EXPECT_TRUE(timer->isActive() && timer->isSingleShot());
+        EXPECT_EQ(timer->interval(), c.interval);
+        const QString error = c.error ? "64 Error " + QString(c.error) + " - Corvane While Loading Splash Form!" : "";
+        EXPECT_EQ(shown().join(""), error);
         unloadAll();
     }
 }

@@ -1,0 +1,86 @@
+// Text-to-number and number-to-text conversions (grammar, halves to even, range limits, Booleans, shortest text)
+// and the Windows-1252 code page.
+#include <array>
+#include <cmath>
+#include <limits>
+
+#include "platform/codepage.h"
+#include "platform/error.h"
+#include "platform/numbers.h"
+#include "platform_test_util.h"
+
+namespace {
+
+// What a conversion gives (as text), or the description of the error it raises.
+template <typename F>
+std::string outcome(F call) {
+    try {
+        return call();
+    } catch (const platform::AppError& error) {
+        EXPECT_EQ(error.source(), "Corvane");
+        return error.description();
+    }
+}
+
+const char* const kMismatch = "Type mismatch";
+const char* const kOverflow = "Overflow";
+
+TEST(Numbers, TextToNumberWholeNumberByteAndBoolean) {
+    // text, toNumber (shown as its shortest text), toInt, toByte, toBoolean
+    std::vector<std::array<const char*, 5>> cases = {
+        {"0", "0", "0", "0", "False"},
+        {"  +12\t", "12", "12", "12", "True"},
+        {".5", "0.5", "0", "0", "True"},
+        {"2.5", "2.5", "2", "2", "True"},
+        {"-2.5", "-2.5", "-2", kOverflow, "True"},
+        {"0.851", "0.851", "1", "1", "True"},
+        {"1.5E-2", "0.015", "0", "0", "True"},
+        {"1e21", "1000000000000000000000", kOverflow, kOverflow, "True"},
+        {"1e-400", "0", "0", "0", "False"},
+        {"-1e400", kOverflow, kOverflow, kOverflow, kOverflow},
+        {"255.4", "255.4", "255", "255", "True"},
+        {"255.5", "255.5", "256", kOverflow, "True"},
+        {"2147483647.4", "2147483647.4", "2147483647", kOverflow, "True"},
+        {"2147483647.5", "2147483647.5", kOverflow, kOverflow, "True"},
+        {"-2147483648", "-2147483648", "-2147483648", kOverflow, "True"},
+        {"-2147483649", "-2147483649", kOverflow, kOverflow, "True"},
+        {"True", kMismatch, kMismatch, kMismatch, "True"},
+        {" fAlSe ", kMismatch, kMismatch, kMismatch, "False"},
+    };
+    for (const char* text : {"yes", "truex", "", "NDF", "0x10", "1,5", "1 5", ".", "+-1", "1e", "inf", "nan", "\v1"}) {
+        cases.push_back({text, kMismatch, kMismatch, kMismatch, kMismatch});
+    }
+    for (const auto& [text, number, whole, byte, boolean] : cases) {
+        SCOPED_TRACE(testing::PrintToString(text));
+        EXPECT_EQ(outcome([&] { return platform::shortestText(platform::toNumber(text)); }), number);
+        EXPECT_EQ(outcome([&] { return std::to_string(platform::toInt(text)); }), whole);
+        EXPECT_EQ(outcome([&] { return std::to_string(platform::toByte(text)); }), byte);
+        EXPECT_EQ(outcome([&] { return platform::toBoolean(text) ? "True" : "False"; }), boolean);
+        EXPECT_EQ(platform::isNumeric(text), number[0] != kMismatch[0] && number[0] != kOverflow[0]);
+    }
+}
+
+TEST(Numbers, SpecialValuesNeitherOverflowSilentlyNorLoseDigits) {
+    for (double value : {std::nan(""), HUGE_VAL, -HUGE_VAL, 2147483647.5, -2147483648.5001}) {
+        EXPECT_EQ(outcome([&] { return std::to_string(platform::roundToInt(value)); }), kOverflow) << value;
+    }
+    EXPECT_EQ(platform::shortestText(-0.0), "0");
+    const double tiny = std::numeric_limits<double>::denorm_min();
+    EXPECT_EQ(platform::toNumber(platform::shortestText(tiny)), tiny);
+    EXPECT_EQ(platform::decimalText(std::numeric_limits<long long>::min()), "-9223372036854775808");
+}
+
+TEST(CodePage, EveryByteRoundTripsAndForeignCharactersAreRefused) {
+    std::string all;
+    for (int byte = 0; byte < 256; ++byte) all += static_cast<char>(byte);
+    const std::u16string text = platform::fromCp1252(all);
+    EXPECT_EQ(text.substr(0x7F, 3) + text[0x9F] + text[0xE9], u"\x7F\u20AC\x81\u0178\u00E9");
+    EXPECT_EQ(platform::toCp1252(text), all);
+    for (const std::u16string bad : {u"\u4E2D", u"\u0080"}) {
+        EXPECT_FALSE(platform::fitsCp1252(u"ok" + bad));
+        EXPECT_EQ(outcome([&] { return platform::toCp1252(u"ok" + bad); }), "Invalid procedure call or argument");
+    }
+    EXPECT_EQ(platform::toCp1252Replacing(u"a\u4E2D\U0001F600\u20AC"), "a??\x80");
+}
+
+}  // namespace

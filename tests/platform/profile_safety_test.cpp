@@ -1,0 +1,160 @@
+// The profile writer under stress: random files and writes checked against a plain line-list model of what a
+// write must do, and a writer killed at random moments, which must leave the old file or the new one.
+#include <poll.h>
+#include <sys/wait.h>
+
+#include <random>
+
+#include "platform/profile.h"
+#include "platform_test_util.h"
+
+namespace {
+
+// --- The model: a file is a list of lines, each with its own ending. ---
+struct Line {
+    std::string text, ending;
+};
+
+std::vector<Line> splitLines(const std::string& bytes) {
+    std::vector<Line> lines;
+    for (std::size_t at = 0; at < bytes.size();) {
+        const std::size_t end = std::min(bytes.find_first_of("\r\n", at), bytes.size());
+        const std::size_t next = std::min(end + (bytes.compare(end, 2, "\r\n") == 0 ? 2 : 1), bytes.size());
+        lines.push_back({bytes.substr(at, end - at), bytes.substr(end, next - end)});
+        at = next;
+    }
+    return lines;
+}
+
+std::string trim(const std::string& s, const char* blanks = " \t\v") {
+    const std::size_t first = s.find_first_not_of(blanks);
+    return first == std::string::npos ? "" : s.substr(first, s.find_last_not_of(blanks) - first + 1);
+}
+
+std::string lower(std::string s) {
+    for (char& c : s) c = (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+    return s;
+}
+
+// 'h' header, 'c' comment, 'k' key line, 'o' other; name gets the lower-case name of a header or key.
+char kindOf(const std::string& text, std::string& name) {
+    const std::string bare = trim(text);
+    if (bare[0] == '[') name = lower(trim(bare.substr(1, bare.find(']') - 1)));
+    if (bare[0] == '[' || bare[0] == ';') return bare[0] == '[' ? 'h' : 'c';
+    if (text.find('=') == std::string::npos) return 'o';
+    name = lower(trim(text.substr(0, text.find('='))));
+    return 'k';
+}
+
+std::string modelWrite(const std::string& before, const std::string& sectionArg, const std::string& keyArg,
+                       const std::string& value) {
+    const std::string section = trim(sectionArg, " "), key = trim(keyArg, " ");
+    std::vector<Line> lines = splitLines(before);
+    const std::string eol = !lines.empty() && !lines[0].ending.empty() ? lines[0].ending : "\r\n";
+    std::string name;
+    std::size_t at = 0;  // the section's header, then the key line to rewrite or to insert after
+    while (at < lines.size() && !(kindOf(lines[at].text, name) == 'h' && name == lower(section))) ++at;
+    if (at == lines.size() && at > 0 && lines.back().ending.empty()) lines.back().ending = eol;
+    if (at == lines.size()) lines.push_back({"[" + section + "]", eol});
+    bool found = false;
+    for (std::size_t i = at + 1; i < lines.size() && !found; ++i) {
+        const char kind = kindOf(lines[i].text, name);
+        if (kind == 'h') break;
+        found = kind == 'k' && name == lower(key);
+        if (kind == 'k') at = i;
+    }
+    if (found) lines[at].text.replace(lines[at].text.find('=') + 1, std::string::npos, value);
+    if (lines[at].ending.empty()) lines[at].ending = eol;
+    if (!found) lines.insert(lines.begin() + static_cast<long>(at) + 1, {key + "=" + value, eol});
+    std::string after;
+    for (const Line& line : lines) after += line.text + line.ending;
+    return after;
+}
+
+std::string modelRead(const std::string& written) {
+    const std::string v = trim(written);
+    const bool quoted = v.size() >= 2 && (v[0] == '"' || v[0] == '\'') && v.back() == v[0];
+    return quoted ? v.substr(1, v.size() - 2) : v;
+}
+
+TEST(ProfileProperty, RandomWritesChangeOnlyTheirLine) {
+    std::mt19937 random(7919);  // a fixed seed: every run checks the same files
+    auto pick = [&](const std::vector<std::string>& choices) { return choices[random() % choices.size()]; };
+    const std::vector<std::string> blanks = {"", "", "", " ", "\t", "  ", " \v", "\t "};
+    const std::vector<std::string> names = {"A", "a", "Sec", "SEC", "s p", "", "x;y", "k", "K", "#h"};
+    const std::vector<std::string> values = {"1", "v", "", "a=b", "\"q\"", "'q'", "\xE9\xFF", " x ; y ", "\"\"", "'"};
+    const std::vector<std::string> others = {";", ";k=v", "; [A]", "", " ", "odd", "\xEF\xBB\xBF[A]", "k=a\0b"s};
+    TempDir dir;
+    const std::string path = dir.file("t.ini");
+    for (int round = 0; round < 300; ++round) {
+        std::string expected;
+        for (std::size_t line = 0, count = random() % 26; line < count; ++line) {
+            const std::string name = pick(blanks) + pick(names) + pick(blanks);
+            const unsigned kind = random() % 5;
+            if (kind == 0) expected += pick(blanks) + "[" + name + pick({"]", "]", "] x", "", "]]"});
+            if (kind == 1) expected += pick(blanks) + pick(others);
+            if (kind >= 2) expected += name + "=" + pick(blanks) + pick(values) + pick(blanks);
+            if (line + 1 < count || random() % 4 != 0) expected += pick({"\r\n", "\r\n", "\n", "\r"});
+        }
+        writeFile(path, expected);
+        for (int write = 0; write < 4; ++write) {
+            const std::string section = pick({"", " "}) + pick(names) + pick({"", "  "});
+            const std::string key = pick({"", "  "}) + pick(names), value = pick(values), before = expected;
+            expected = modelWrite(before, section, key, value);
+            platform::writeProfileString(section, key, value, path);
+            ASSERT_EQ(readFile(path), expected)
+                << "[" << section << "] " << key << "=" << value << "\nbefore: " << testing::PrintToString(before);
+            ASSERT_EQ(platform::getProfileString(section, key, "<default>", path), modelRead(value));
+        }
+    }
+}
+
+// A file of about 40 KB with the key in the middle; everything but the key's value is fixed.
+std::string gameFile(const std::string& value) {
+    std::string filler;
+    for (int key = 0; key < 1200; ++key) filler += "Key" + std::to_string(key) + "=Some value\r\n";
+    return "[Head]\r\n" + filler + "[Game]\r\nTarget=" + value + "\r\n[Tail]\r\n" + filler;
+}
+
+TEST(ProfileCrashSafety, KilledWriterLeavesOldOrNewFile) {
+    std::mt19937 random(20240611);
+    const std::string program = std::string(CORVANE_TEST_BIN) + "/profile_writer_child";
+    const std::string value1 = "short", value2 = "a much longer value " + std::string(300, 'v');
+    const std::string file1 = gameFile(value1), file2 = gameFile(value2);
+    TempDir dir;
+    const std::string path = dir.file("game.ini");
+    writeFile(path, file1);
+    for (int round = 0; round < 200; ++round) {
+        // The child writes the key over and over and prints "R" after its first write; it is killed at a random
+        // moment after that.
+        int ready[2];
+        ASSERT_EQ(::pipe(ready), 0);
+        const pid_t pid = ::fork();
+        if (pid == 0) {
+            ::dup2(ready[1], STDOUT_FILENO);
+            ::execl(program.c_str(), program.c_str(), path.c_str(), "Game", "Target", value1.c_str(), value2.c_str(),
+                    static_cast<char*>(nullptr));
+            ::_exit(127);
+        }
+        ::close(ready[1]);
+        pollfd fd{ready[0], POLLIN, 0};
+        char byte = 0;
+        const bool started = ::poll(&fd, 1, 10000) == 1 && ::read(ready[0], &byte, 1) == 1 && byte == 'R';
+        if (started) std::this_thread::sleep_for(std::chrono::microseconds(random() % 3000));
+        ::kill(pid, SIGKILL);
+        ::waitpid(pid, nullptr, 0);
+        ::close(ready[0]);
+        ASSERT_TRUE(started) << "the writer did not start (round " << round << ")";
+        const std::string now = readFile(path);
+        ASSERT_TRUE(now == file1 || now == file2) << "torn file after kill in round " << round;
+        // A kill between creating the replacement and renaming it leaves that one temporary file; the writer
+        // leaves no others. The test removes it, as a user would find and delete it.
+        int others = 0;
+        for (const auto& entry : std::filesystem::directory_iterator(dir.path)) {
+            if (entry.path().filename() != "game.ini") others += std::filesystem::remove(entry.path());
+        }
+        ASSERT_LE(others, 1) << "round " << round;
+    }
+}
+
+}  // namespace
