@@ -20,6 +20,8 @@
 #include <functional>
 #include <vector>
 
+#include "editor/Characters.h"
+
 namespace {
 
 constexpr int kJpegQuality = 85;
@@ -27,15 +29,6 @@ constexpr int kCardWidth = 128;
 constexpr int kCardHeight = 160;
 constexpr int kCrossWidth = 74;
 constexpr int kCrossHeight = 68;
-
-// The character list, in list order. The portrait file is the name followed by ".jpg", without points.
-const QStringList kCharacters = {
-    "Ambrosia",  "Arclite", "Asp",     "BlackJack",  "Brock",    "Brutalis", "Cannonball", "Cleopatra", "Cobalt",
-    "Corrosion", "Damarus", "Diva",    "Domina",     "Faraleth", "Fate",     "Frostbite",  "Gorge",     "Harlequin",
-    "Horus",     "Hyena",   "Komek",   "Lauren",     "Lilith",   "Makreth",  "Malcolm",    "Mandible",  "Memphis",
-    "Mokara",    "Motig",   "Mr.Crow", "Nebri",      "Prism",    "Rapier",   "Ravage",     "Reinha",    "Remus",
-    "Renegade",  "Roc",     "Romulus", "Rylisa",     "Sapphire", "Satin",    "Scarab",     "Selig",     "Siren",
-    "Syzygy",    "Thorax",  "Torch",   "Widowmaker", "Wraith"};
 
 bool failed = false;
 
@@ -530,11 +523,8 @@ int main(int argc, char* argv[]) {
         return 1;
     }
 
-    for (const QString& name : kCharacters) {
-        QString file = name;
-        file.remove(QLatin1Char('.'));
-        save(portrait(name), jpgs + QLatin1Char('/') + file + QStringLiteral(".jpg"), "JPG", kJpegQuality);
-    }
+    for (const QString& name : characterNames())
+        save(portrait(name), jpgs + QLatin1Char('/') + portraitFile(name), "JPG", kJpegQuality);
     save(neutralCard(QStringLiteral("No Image"), true), jpgs + QStringLiteral("/no_image.jpg"), "JPG", kJpegQuality);
     save(neutralCard(QStringLiteral("Player"), false), out + QStringLiteral("/players/placeholder.jpg"), "JPG",
          kJpegQuality);

@@ -14,6 +14,7 @@
 #include <algorithm>
 
 #include "config/Startup.h"
+#include "editor/Characters.h"
 #include "editor/Controls.h"
 #include "editor/Pictures.h"
 #include "editor/WeaponGroup.h"
@@ -53,22 +54,6 @@ QLabel* borderedLabel(const QString& text, QWidget* parent) {
 }
 
 }  // namespace
-
-const std::array<QString, 50>& PlayerGroup::characterNames() {
-    static const std::array<QString, 50> names = {
-        "Ambrosia",  "Arclite", "Asp",     "BlackJack",  "Brock",    "Brutalis", "Cannonball", "Cleopatra", "Cobalt",
-        "Corrosion", "Damarus", "Diva",    "Domina",     "Faraleth", "Fate",     "Frostbite",  "Gorge",     "Harlequin",
-        "Horus",     "Hyena",   "Komek",   "Lauren",     "Lilith",   "Makreth",  "Malcolm",    "Mandible",  "Memphis",
-        "Mokara",    "Motig",   "Mr.Crow", "Nebri",      "Prism",    "Rapier",   "Ravage",     "Reinha",    "Remus",
-        "Renegade",  "Roc",     "Romulus", "Rylisa",     "Sapphire", "Satin",    "Scarab",     "Selig",     "Siren",
-        "Syzygy",    "Thorax",  "Torch",   "Widowmaker", "Wraith"};
-    return names;
-}
-
-QString PlayerGroup::portraitFile(int index) {
-    // File names carry no point: "Mr.Crow" is drawn in "MrCrow.jpg".
-    return QString(characterNames().at(static_cast<std::size_t>(index))).remove(QChar('.')) + QStringLiteral(".jpg");
-}
 
 PlayerGroup::PlayerGroup(frmMain& main) : main_(main) {
     QWidget* tab = main.tabPages[0];
@@ -191,8 +176,7 @@ void PlayerGroup::loadNameAndCharacter() {
     // as read with the picture of an unknown character.
     const auto& names = characterNames();
     const auto match = std::find(names.begin(), names.end(), lblCharacterName->text());
-    showPortrait(PlayerPicPath +
-                 (match == names.end() ? kNoImage : portraitFile(static_cast<int>(match - names.begin()))));
+    showPortrait(PlayerPicPath + (match == names.end() ? kNoImage : portraitFile(*match)));
     cboCharSelect->setEnabled(true);
 }
 
@@ -296,7 +280,7 @@ void PlayerGroup::cboCharSelect_Click() {
             return;
         }
         // The portrait first: a character whose picture cannot be shown is not taken.
-        showPortrait(PlayerPicPath + portraitFile(index));
+        showPortrait(PlayerPicPath + portraitFile(characterNames()[static_cast<std::size_t>(index)]));
         lblCharacterName->setText(characterNames()[static_cast<std::size_t>(index)]);
     } catch (const std::exception& error) {
         showFailure(error, QStringLiteral(" While Trying To Select Character! If your Trying To Use Malcom, Brock, or "

@@ -67,9 +67,6 @@ public:
     void cmdAdd5_Click();
     void cmdSub5_Click();
 
-    // The 50 characters in list order; the portrait file of entry index (the name without its point, ".jpg").
-    static const std::array<QString, 50>& characterNames();
-    static QString portraitFile(int index);
 
 private:
     // Loads a portrait from PlayerPicPath into pctPlayer and lets the box take the picture's size.

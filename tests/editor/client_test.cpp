@@ -102,15 +102,3 @@ TEST_F(ClientTest, UserChangesAreWritten) {
     EXPECT_TRUE(messages.empty());
 }
 
-// Every control lies inside its frame and overlaps no other.
-TEST_F(ClientTest, LayoutFitsItsFrames) {
-    main = openEditor(quietPlayerFile(), quietEngineFile());
-    for (QGroupBox* frame : {main->frameClientSetup, main->frameSound, main->frameTextures0, main->frameController})
-        for (QWidget* child : frame->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-            EXPECT_TRUE(frame->rect().adjusted(2, 14, -2, -2).contains(child->geometry()))
-                << qPrintable(child->objectName());
-            for (QWidget* other : frame->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-                EXPECT_TRUE(other == child || !child->geometry().intersects(other->geometry()))
-                    << qPrintable(child->objectName() + " / " + other->objectName());
-        }
-}

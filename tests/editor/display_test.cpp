@@ -148,16 +148,3 @@ TEST_F(DisplayTest, EveryDeviceSwitchIsWrittenTrueOrFalse) {
     EXPECT_EQ(sectionText(saved, "Engine.NullRenderDevice").count("=False\r\n"), 6);
 }
 
-// Every control lies inside its frame and overlaps no other.
-TEST_F(DisplayTest, LayoutFitsItsFrames) {
-    open(quietEngineFile());
-    for (QGroupBox* frame : {main->frameEngineSettings, main->frameRenderEngine, main->frameRenderVariablesD3D,
-                             main->frameOpenGlVars, main->frameNullDevice})
-        for (QWidget* child : frame->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-            EXPECT_TRUE(frame->rect().adjusted(2, 14, -2, -2).contains(child->geometry()))
-                << qPrintable(child->objectName());
-            for (QWidget* other : frame->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-                EXPECT_TRUE(other == child || !child->geometry().intersects(other->geometry()))
-                    << qPrintable(child->objectName() + " / " + other->objectName());
-        }
-}

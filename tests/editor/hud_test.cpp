@@ -159,15 +159,3 @@ TEST_F(HudTest, UserMovesAndThePreview) {
     EXPECT_TRUE(messages.empty());
 }
 
-// Every control of the frame (the player group's boxes included) lies inside it and overlaps no other.
-TEST_F(HudTest, LayoutFitsItsFrame) {
-    open(std::nullopt);
-    QGroupBox* frame = main->frameHudSettings;
-    for (QWidget* child : frame->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-        EXPECT_TRUE(frame->rect().adjusted(2, 14, -2, -2).contains(child->geometry()))
-            << qPrintable(child->objectName());
-        for (QWidget* other : frame->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-            EXPECT_TRUE(other == child || !child->geometry().intersects(other->geometry()))
-                << qPrintable(child->objectName() + " / " + other->objectName());
-    }
-}

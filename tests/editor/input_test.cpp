@@ -96,16 +96,3 @@ TEST_F(InputTest, EveryBoxShowsItsKeyAndAnEditChangesExactlyItsLine) {
     EXPECT_EQ(messages[0].style, 64);
 }
 
-// On each of the five input tabs, every control lies inside its frame and overlaps no other.
-TEST_F(InputTest, LayoutFitsItsFrames) {
-    frmMain* main = openEditor(quietPlayerFile(), quietEngineFile());
-    for (std::size_t tab = 1; tab <= 5; ++tab)
-        for (QGroupBox* frame : main->tabPages[tab]->findChildren<QGroupBox*>(Qt::FindDirectChildrenOnly))
-            for (QWidget* child : frame->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-                EXPECT_TRUE(frame->rect().adjusted(2, 14, -2, -2).contains(child->geometry()))
-                    << qPrintable(child->objectName());
-                for (QWidget* other : frame->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-                    EXPECT_TRUE(other == child || !child->geometry().intersects(other->geometry()))
-                        << qPrintable(child->objectName() + " / " + other->objectName());
-            }
-}

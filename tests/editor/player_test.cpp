@@ -6,6 +6,7 @@
 #include "GuiTest.h"
 #include "IniText.h"
 #include "config/Startup.h"
+#include "editor/Characters.h"
 #include "editor/PlayerGroup.h"
 #include "editor/frmMain.h"
 #include "platform/qt/msgbox.h"
@@ -63,7 +64,7 @@ TEST_F(PlayerTest, FileValuesShowAndSaveBack) {
 TEST_F(PlayerTest, EveryCharacterSurvivesPickSaveAndReload) {
     PlayerGroup& p = open();
     for (int i = 0; i < 50; ++i) {
-        const QString name = PlayerGroup::characterNames()[i];
+        const QString name = characterNames()[i];
         const QString picture = path("players/jpgs/" + QString(name).remove('.') + ".jpg");
         p.cboCharSelect->setCurrentIndex(i);
         EXPECT_EQ(iniValue(saved(), "DefaultPlayer", "Character"), name.toLatin1());
