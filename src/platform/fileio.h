@@ -1,10 +1,21 @@
 #pragma once
-// Small POSIX file helpers shared by the platform layer (internal: not part of its interface).
+// Small helpers shared by the platform layer (internal: not part of its interface).
 #include <sys/stat.h>
 
 #include <string>
+#include <string_view>
 
 namespace platform::fileio {
+
+inline char asciiLower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+
+// Names in INI files and folders match without regard to ASCII letter case.
+inline bool equalsNoCase(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (asciiLower(a[i]) != asciiLower(b[i])) return false;
+    return true;
+}
 
 // Owns a file descriptor and closes it.
 class FileDescriptor {

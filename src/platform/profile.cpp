@@ -19,6 +19,8 @@
 namespace platform {
 namespace {
 
+using fileio::equalsNoCase;
+
 using fileio::FileDescriptor;
 using fileio::readWholeFile;
 
@@ -38,18 +40,6 @@ std::string_view trimSpaces(std::string_view s) {
     while (!s.empty() && s.front() == ' ') s.remove_prefix(1);
     while (!s.empty() && s.back() == ' ') s.remove_suffix(1);
     return s;
-}
-
-char asciiLower(char c) {
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-bool equalsNoCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (asciiLower(a[i]) != asciiLower(b[i])) return false;
-    }
-    return true;
 }
 
 // One line of the file as offsets into its bytes: [start, contentEnd) is the text, [contentEnd, end) its ending
