@@ -60,14 +60,14 @@ void fill(std::array<QString, N>& table, std::initializer_list<const char*> name
 void buildKeyTables() {
     for (int i = 0; i < 26; ++i) LetterKeys[static_cast<std::size_t>(i)] = QString(QChar('A' + i));
     // "home" is the game's own spelling of that key, in lower case.
-    fill(OtherKeys, {"Alt",         "Attn",      "Backslash", "Backspace",    "Cancel",    "CapsLock",   "Comma",
-                     "CrSel",       "Ctrl",      "Delete",    "Down",         "End",       "Enter",      "Equals",
-                     "Escape",      "ErEof",     "Execute",   "ExSel",        "GreySlash", "GreyStar",   "Help",
-                     "home",        "Insert",    "LControl",  "Left",         "LeftBracket", "LShift",   "Minus",
-                     "NoName",      "None",      "OemClear",  "PA1",          "PageDown",  "PageUp",     "Pause",
-                     "Period",      "Play",      "Print",     "PrintScrn",    "RControl",  "Right",      "RightBracket",
-                     "RShift",      "ScrollLock", "Select",   "Semicolon",    "Separator", "Shift",      "SingleQuote",
-                     "Slash",       "Space",     "Tab",       "Tilde",        "Up",        "Zoom"});
+    fill(OtherKeys,
+         {"Alt",         "Attn",         "Backslash", "Backspace",  "Cancel", "CapsLock",  "Comma",     "CrSel",
+          "Ctrl",        "Delete",       "Down",      "End",        "Enter",  "Equals",    "Escape",    "ErEof",
+          "Execute",     "ExSel",        "GreySlash", "GreyStar",   "Help",   "home",      "Insert",    "LControl",
+          "Left",        "LeftBracket",  "LShift",    "Minus",      "NoName", "None",      "OemClear",  "PA1",
+          "PageDown",    "PageUp",       "Pause",     "Period",     "Play",   "Print",     "PrintScrn", "RControl",
+          "Right",       "RightBracket", "RShift",    "ScrollLock", "Select", "Semicolon", "Separator", "Shift",
+          "SingleQuote", "Slash",        "Space",     "Tab",        "Tilde",  "Up",        "Zoom"});
     fill(MouseKeys,
          {"LeftMouse", "MiddleMouse", "RightMouse", "MouseWheelDown", "MouseWheelUp", "MouseX", "MouseY", "MouseZ"});
     fill(NumPadKeys, {"NumLock", "NumPad0", "NumPad1", "NumPad2", "NumPad3", "NumPad4", "NumPad5", "NumPad6", "NumPad7",
@@ -95,19 +95,22 @@ void buildKeyTables() {
                      "DisablePitch", "LowQualitySound"});
     fill(ClientKeys,
          {"ScreenFlashes", "NoLighting", "Decals", "Coronas", "DecoLayers", "Projectors", "NoDynamicLights"});
-    fill(TextureDetailKeys, {"TextureDetailInterface", "TextureDetailTerrain", "TextureDetailWeaponSkin",
-                             "TextureDetailPlayerSkin", "TextureDetailWorld", "TextureDetailRenderMap",
-                             "TextureDetailLightmap"});
+    fill(TextureDetailKeys,
+         {"TextureDetailInterface", "TextureDetailTerrain", "TextureDetailWeaponSkin", "TextureDetailPlayerSkin",
+          "TextureDetailWorld", "TextureDetailRenderMap", "TextureDetailLightmap"});
 }
 
 QString systemErrorDescription(const std::system_error& error) {
     switch (error.code().value()) {
         case EACCES:
         case EPERM:
-        case EROFS: return QString::fromLatin1(platform::kPermissionDenied);
+        case EROFS:
+            return QString::fromLatin1(platform::kPermissionDenied);
         case ENOENT:
-        case ENOTDIR: return QString::fromLatin1(platform::kPathNotFound);
-        default: return QString::fromStdString(error.code().message());
+        case ENOTDIR:
+            return QString::fromLatin1(platform::kPathNotFound);
+        default:
+            return QString::fromStdString(error.code().message());
     }
 }
 
@@ -129,15 +132,20 @@ void WriteINI(const QString& Section, const QString& Key, const QString& Value, 
     }
 }
 
-void setProgramFolder(const QString& folder) { programFolderOverride() = folder; }
+void setProgramFolder(const QString& folder) {
+    programFolderOverride() = folder;
+}
 
 QString programFolder() {
-    QString folder = programFolderOverride().isEmpty() ? QCoreApplication::applicationDirPath() : programFolderOverride();
+    QString folder =
+        programFolderOverride().isEmpty() ? QCoreApplication::applicationDirPath() : programFolderOverride();
     while (folder.size() > 1 && folder.endsWith(QChar('/'))) folder.chop(1);
     return folder;
 }
 
-QString joinPath(const QString& folder, const QString& name) { return folder + QChar('/') + name; }
+QString joinPath(const QString& folder, const QString& name) {
+    return folder + QChar('/') + name;
+}
 
 bool switchIsOn(const QString& value) {
     const std::string text = value.toStdString();

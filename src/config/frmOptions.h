@@ -25,7 +25,6 @@ class frmOptions : public QDialog, public Form {
     void cmdSetPaths_Click(int Index);
     void SetUserIniPath();
 
-
     std::array<QLabel*, 4> lblPathSetup{};
     std::array<QLabel*, 4> lblPathStr{};
     std::array<QPushButton*, 2> cmdSetPaths{};

@@ -13,7 +13,7 @@ class frmMain;
 
 class ClientGroup : public QObject {
     Q_OBJECT
-public:
+  public:
     // Builds the controls inside frameClientSetup, frameTextures0, frameController and frameSound.
     explicit ClientGroup(frmMain& main);
 
@@ -27,18 +27,18 @@ public:
     void enableControls();
 
     // Save steps.
-    void saveController();           // "CaptureMouse", "UseJoystick"
-    void saveClientAndTexture();     // ClientKeys, TextureDetailKeys
-    void saveSoundAndMusic();        // SoundKeys, "MusicVolume"
-    void saveAnnouncer();            // "AnnouncerVolume" into the player file
-    void saveSoundVolume();          // "SoundVolume"
+    void saveController();        // "CaptureMouse", "UseJoystick"
+    void saveClientAndTexture();  // ClientKeys, TextureDetailKeys
+    void saveSoundAndMusic();     // SoundKeys, "MusicVolume"
+    void saveAnnouncer();         // "AnnouncerVolume" into the player file
+    void saveSoundVolume();       // "SoundVolume"
 
     // Reset steps, in the order the close runs them.
     void disableTextureLists();
-    void resetVolumeLabels();        // the three read-outs "NFO"
+    void resetVolumeLabels();  // the three read-outs "NFO"
     void disableController();
     void resetAndDisableVolumeSliders();
-    void disableChecks();            // sound and client check boxes
+    void disableChecks();  // sound and client check boxes
 
     void chkClientSU_Click(int Index);
     // The user moved a volume slider: music and effects show the position / 100, the announcer the position.
@@ -64,7 +64,7 @@ public:
     QLabel* lblTxtAnnouncer = nullptr;
     QLabel* lblTxtEffects = nullptr;
 
-private:
+  private:
     void buildClientAndTextures();
     void buildController();
     void buildSound();

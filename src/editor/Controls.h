@@ -18,12 +18,18 @@ class QSlider;
 #include "config/Startup.h"
 
 // Twips to pixels: 15 twips a pixel.
-constexpr int tw(int twips) { return twips / 15; }
+constexpr int tw(int twips) {
+    return twips / 15;
+}
 
-inline QString boolText(bool checked) { return checked ? QStringLiteral("True") : QStringLiteral("False"); }
+inline QString boolText(bool checked) {
+    return checked ? QStringLiteral("True") : QStringLiteral("False");
+}
 
 // Element i of a control array is named "name(i)".
-inline QString arrayName(const char* name, int index) { return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index); }
+inline QString arrayName(const char* name, int index) {
+    return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index);
+}
 
 // Check boxes paired with a key table: each box is checked when its key reads exactly "True" (or, with
 // acceptLower, "true").

@@ -18,7 +18,6 @@
 #include "platform/qt/msgbox.h"
 #include "platform/qt/text.h"
 
-
 using namespace groupcontrols;
 
 // ---- The display and render group ----

@@ -18,10 +18,9 @@ class QSlider;
 class QWidget;
 class frmMain;
 
-
 class DisplayGroup : public QObject {
     Q_OBJECT
-public:
+  public:
     // Builds the controls inside frameEngineSettings, frameRenderEngine, frameRenderVariablesD3D,
     // frameOpenGlVars and frameNullDevice.
     explicit DisplayGroup(frmMain& main);
@@ -29,18 +28,19 @@ public:
     void fillLists();  // cboResolution, cboColorDepth
 
     // Load steps.
-    void loadRenderDevice();    // "RenderDevice" of "Engine.Engine"
-    void loadWindowsClient();   // "FullscreenViewportX", "MinDesiredFrameRate", "StartupFullscreen", "Gamma", "Contrast", "Brightness"
-    void loadD3D();             // "Use16bit", D3DKeys, "DesiredRefreshRate"
-    void loadOpenGLAndNull();   // OpenGLKeys, NullDeviceKeys
+    void loadRenderDevice();   // "RenderDevice" of "Engine.Engine"
+    void loadWindowsClient();  // "FullscreenViewportX", "MinDesiredFrameRate", "StartupFullscreen", "Gamma",
+                               // "Contrast", "Brightness"
+    void loadD3D();            // "Use16bit", D3DKeys, "DesiredRefreshRate"
+    void loadOpenGLAndNull();  // OpenGLKeys, NullDeviceKeys
     void enableControls();
 
     // Save steps.
-    void saveResolution();      // "FullscreenViewportX", "FullscreenViewportY"
-    void saveWindowsClient();   // "StartupFullscreen", "MinDesiredFrameRate", "Gamma", "Brightness", "Contrast"
-    void saveRenderDevice();    // "RenderDevice"
-    void saveOpenGL();          // OpenGLKeys
-    void saveD3DAndNull();      // D3DKeys, "DesiredRefreshRate", NullDeviceKeys
+    void saveResolution();     // "FullscreenViewportX", "FullscreenViewportY"
+    void saveWindowsClient();  // "StartupFullscreen", "MinDesiredFrameRate", "Gamma", "Brightness", "Contrast"
+    void saveRenderDevice();   // "RenderDevice"
+    void saveOpenGL();         // OpenGLKeys
+    void saveD3DAndNull();     // D3DKeys, "DesiredRefreshRate", NullDeviceKeys
 
     // Reset steps, in the order the close runs them.
     void resetListsRefreshAndLabels();  // list texts, txtDesiredRefRate, gamma/brightness/contrast labels
@@ -83,7 +83,7 @@ public:
     QLabel* lblTxtContrast = nullptr;
     QLabel* lblTxtDRefRate = nullptr;
 
-private:
+  private:
     void buildEngineSettings();
     void buildRenderFrames();
     // The numeric check of the two refresh-rate boxes; tail is the box's own failure text.

@@ -13,7 +13,7 @@ class frmMain;
 
 class HudGroup : public QObject {
     Q_OBJECT
-public:
+  public:
     // Builds the controls inside frameHudSettings.
     explicit HudGroup(frmMain& main);
 
@@ -22,16 +22,16 @@ public:
     void fillLists();
 
     // Load steps.
-    void loadHud();              // HudKeys; "HudScale"; "CrosshairStyle" with the preview; "HudOpacity"; ConsoleKeys
-    void loadCrossHairColor();   // "CrossHairColor" through the colour parser
-    void enableChecks();         // chkHud 0 to 7
-    void enableControls();       // style list, scale and opacity sliders, colour sliders, console lists
+    void loadHud();             // HudKeys; "HudScale"; "CrosshairStyle" with the preview; "HudOpacity"; ConsoleKeys
+    void loadCrossHairColor();  // "CrossHairColor" through the colour parser
+    void enableChecks();        // chkHud 0 to 7
+    void enableControls();      // style list, scale and opacity sliders, colour sliders, console lists
 
     // Save steps.
-    void saveHudKeys();               // HudKeys
-    void saveScaleOpacityConsole();   // "HudScale", "HudOpacity", ConsoleKeys
-    void saveCrossHairColor();        // "CrossHairColor"
-    void saveCrosshairStyle();        // "CrosshairStyle"
+    void saveHudKeys();              // HudKeys
+    void saveScaleOpacityConsole();  // "HudScale", "HudOpacity", ConsoleKeys
+    void saveCrossHairColor();       // "CrossHairColor"
+    void saveCrosshairStyle();       // "CrosshairStyle"
 
     // Reset steps, in the order the close runs them.
     void disableColourSliders();
@@ -74,7 +74,7 @@ public:
     std::array<QLabel*, 2> lblTxtValueHUD{};
     std::array<QLabel*, 9> lblTxtHud{};
 
-private:
+  private:
     void build();
     frmMain& main_;
 };

@@ -16,7 +16,7 @@ class frmMain;
 
 class PlayerGroup : public QObject {
     Q_OBJECT
-public:
+  public:
     // Builds the controls: pctPlayer on the "Player Settings" tab, the framePlayer controls, chkPlayerControls(0)
     // in framePlayerSetup, (1) to (5) in frameHudSettings, chkWeaponBob in frameClientSetup.
     explicit PlayerGroup(frmMain& main);
@@ -33,19 +33,19 @@ public:
     void enableControls();        // optRed, optBlue, cmdAdd5, cmdSub5, chkWeaponBob
 
     // Save steps.
-    void saveDefaultPlayer();    // "Name", "Character", "team"
-    void saveStatsUsername();    // "StatsUsername"
+    void saveDefaultPlayer();           // "Name", "Character", "team"
+    void saveStatsUsername();           // "StatsUsername"
     void savePasswordFovAndSwitches();  // "StatsPassword", "DefaultFOV", PlayerControlKeys
-    void saveWeaponBob();        // "bWeaponBob"
+    void saveWeaponBob();               // "bWeaponBob"
 
     // Reset steps.
-    void resetCharacterLabel();  // lblCharacterName "NO File Open"
+    void resetCharacterLabel();    // lblCharacterName "NO File Open"
     void resetTextBoxesAndList();  // name, stats name and password boxes; cboCharSelect text and disabled
-    void resetPortrait();        // "no_image.jpg" (raises when it cannot be loaded)
-    void resetFov();             // lblFOV "NFO"
-    void resetSwitches();        // the six boxes cleared
-    void disableTeamFovAndBob(); // optRed, optBlue, cmdAdd5, cmdSub5, chkWeaponBob disabled
-    void disableSwitches();      // the six boxes disabled
+    void resetPortrait();          // "no_image.jpg" (raises when it cannot be loaded)
+    void resetFov();               // lblFOV "NFO"
+    void resetSwitches();          // the six boxes cleared
+    void disableTeamFovAndBob();   // optRed, optBlue, cmdAdd5, cmdSub5, chkWeaponBob disabled
+    void disableSwitches();        // the six boxes disabled
 
     // Controls.
     QLineEdit* txtPlayerName = nullptr;
@@ -67,8 +67,7 @@ public:
     void cmdAdd5_Click();
     void cmdSub5_Click();
 
-
-private:
+  private:
     // Loads a portrait from PlayerPicPath into pctPlayer and lets the box take the picture's size.
     void showPortrait(const QString& file);
     // Steps the field of view by delta (+5 or -5) unless the value already lies at or beyond that side's end.

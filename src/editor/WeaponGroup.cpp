@@ -107,7 +107,6 @@ QColor WeaponGroup::unselectedColor() {
     return QApplication::palette().color(QPalette::Dark);
 }
 
-
 void WeaponGroup::fitCaption(QAbstractButton* control) {
     // The list keeps its fixed geometry; a wider system font would otherwise cut the captions off.
     control->ensurePolished();

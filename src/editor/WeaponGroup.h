@@ -13,13 +13,13 @@ class frmMain;
 
 class WeaponGroup : public QObject {
     Q_OBJECT
-public:
+  public:
     // Builds the rows and buttons inside framePlayerSetup (chkPlayerControls(0) there belongs to the player group).
     explicit WeaponGroup(frmMain& main);
 
-    void load();              // rows enabled, Ball Launcher check, Redeemer, the other eleven weapons
-    void save();              // rows 1 to 12, bottom first
-    void resetRows();         // captions, colours, boxes, disabled
+    void load();       // rows enabled, Ball Launcher check, Redeemer, the other eleven weapons
+    void save();       // rows 1 to 12, bottom first
+    void resetRows();  // captions, colours, boxes, disabled
     void disableMoveButtons();
 
     void lblWeaponName_Click(int Index);
@@ -39,11 +39,11 @@ public:
     // Shrinks the caption's font (not below 6 points) until the caption fits the control's fixed width.
     static void fitCaption(QAbstractButton* control);
 
-protected:
+  protected:
     // A press on an enabled weapon label selects its row.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     bool isSelected(int row) const;
     void setRowColor(int row, const QColor& color);
     // Exchanges the captions and box states of two rows and moves the marker from `from` to `to`.

@@ -109,7 +109,9 @@ frmMain::frmMain() {
     qApp->installEventFilter(this);
 }
 
-frmMain::~frmMain() { qApp->removeEventFilter(this); }
+frmMain::~frmMain() {
+    qApp->removeEventFilter(this);
+}
 
 void frmMain::buildMenus() {
     auto addItem = [this](QMenu* menu, const char* name, const QString& caption) {
@@ -150,8 +152,7 @@ void frmMain::buildMenus() {
     addBar(mnuHelp, "mnuHelpBar0");
     mnuHelpAbout = addItem(mnuHelp, "mnuHelpAbout", QStringLiteral("&About "));
 
-    for (QAction* action : {mnuFileOpen, mnuFileClose})
-        action->setShortcutContext(Qt::WindowShortcut);
+    for (QAction* action : {mnuFileOpen, mnuFileClose}) action->setShortcutContext(Qt::WindowShortcut);
     connect(mnuFileOpen, &QAction::triggered, this, [this] { mnuFileOpen_Click(); });
     connect(mnuFileClose, &QAction::triggered, this, [this] { mnuFileClose_Click(); });
     connect(mnuFileSave, &QAction::triggered, this, [this] {
@@ -170,15 +171,15 @@ void frmMain::buildToolBar() {
     picToolBar = new QWidget(centralWidget());
     picToolBar->setObjectName(QStringLiteral("picToolBar"));
     picToolBar->setGeometry(0, 0, tw(11895), tw(540));
-    cmdSave = makeToolButton(picToolBar, "cmdSave", toolbarIcon(QStringLiteral("save.png"), QStyle::SP_DialogSaveButton),
-                             QStringLiteral("Save File"), 10);
+    cmdSave =
+        makeToolButton(picToolBar, "cmdSave", toolbarIcon(QStringLiteral("save.png"), QStyle::SP_DialogSaveButton),
+                       QStringLiteral("Save File"), 10);
     cmdOpen = makeToolButton(picToolBar, "cmdOpen", toolbarIcon(QStringLiteral("open.png"), QStyle::SP_DirOpenIcon),
                              QStringLiteral("Open File"), 550);
     cmdCloseUser = makeToolButton(picToolBar, "cmdCloseUser",
                                   toolbarIcon(QStringLiteral("close.png"), QStyle::SP_DialogCloseButton),
                                   QStringLiteral("Close File"), 1080);
-    cmdLaunch = makeToolButton(picToolBar, "cmdLaunch",
-                               toolbarIcon(QStringLiteral("launch.png"), QStyle::SP_MediaPlay),
+    cmdLaunch = makeToolButton(picToolBar, "cmdLaunch", toolbarIcon(QStringLiteral("launch.png"), QStyle::SP_MediaPlay),
                                QStringLiteral("Launch UT2003"), 1755);
     lblTxtCurrentFile = new QLabel(QStringLiteral("Currently Open File ::"), picToolBar);
     lblTxtCurrentFile->setObjectName(QStringLiteral("lblTxtCurrentFile"));
@@ -219,9 +220,9 @@ void frmMain::buildTabs() {
     SSTab1->tabBar()->setFont(tabFont);
     SSTab1->tabBar()->setElideMode(Qt::ElideNone);
     SSTab1->setStyleSheet(QStringLiteral("QTabBar::tab { padding: 3px 3px; }"));
-    const char* captions[] = {"Player Settings",     "Bind Letters and Numbers", "Bind Other Keys",
-                              "Bind Mouse And Joystick", "Alias Setup    0-19",  "Alias Setup   20-39  ",
-                              "UT2003 Settings",     "File Viewer"};
+    const char* captions[] = {
+        "Player Settings",     "Bind Letters and Numbers", "Bind Other Keys", "Bind Mouse And Joystick",
+        "Alias Setup    0-19", "Alias Setup   20-39  ",    "UT2003 Settings", "File Viewer"};
     for (int i = 0; i < 8; ++i) {
         auto* page = new QWidget;
         page->setObjectName(QStringLiteral("tabPage%1").arg(i));
@@ -232,14 +233,14 @@ void frmMain::buildTabs() {
     framePlayer = makeFrame(playerTab, "framePlayer", QStringLiteral("Player Information"), QRect(144, 4, 290, 226));
     frameController =
         makeFrame(playerTab, "frameController", QStringLiteral("Controller Setup"), QRect(144, 234, 290, 46));
-    framePlayerSetup = makeFrame(playerTab, "framePlayerSetup", QStringLiteral(" Weapon Setup"),
-                                 QRect(440, 4, tw(5055), tw(4095)));
+    framePlayerSetup =
+        makeFrame(playerTab, "framePlayerSetup", QStringLiteral(" Weapon Setup"), QRect(440, 4, tw(5055), tw(4095)));
     frameHudSettings = makeFrame(playerTab, "frameHudSettings", QStringLiteral("Hud Settings"), QRect(8, 284, 773, 175),
                                  QStringLiteral("Setup User Hud"));
 
     QWidget* engineTab = tabPages[6];
-    frameEngineSettings = makeFrame(engineTab, "frameEngineSettings", QStringLiteral("Render Engine Settings"),
-                                    QRect(4, 4, 250, 242));
+    frameEngineSettings =
+        makeFrame(engineTab, "frameEngineSettings", QStringLiteral("Render Engine Settings"), QRect(4, 4, 250, 242));
     frameRenderEngine = makeFrame(engineTab, "frameRenderEngine", QStringLiteral("Render Method"),
                                   QRect(4, 250, 250, 50), QStringLiteral("Render Method Selection"));
     frameTextures0 = makeFrame(engineTab, "frameTextures(0)", QStringLiteral("Texture Setup"), QRect(4, 304, 426, 155));
@@ -249,8 +250,8 @@ void frmMain::buildTabs() {
                                 QRect(258, 172, 165, 128), QStringLiteral("Null Render Device Settings."));
     frameRenderVariablesD3D = makeFrame(engineTab, "frameRenderVariablesD3D", QStringLiteral("Direct3D Render Values"),
                                         QRect(434, 4, 168, 410), QStringLiteral("Direct3D Render Values."));
-    frameClientSetup = makeFrame(engineTab, "frameClientSetup", QStringLiteral("Client Setup"),
-                                 QRect(606, 4, 179, 170), QStringLiteral("Client Screen Setup"));
+    frameClientSetup = makeFrame(engineTab, "frameClientSetup", QStringLiteral("Client Setup"), QRect(606, 4, 179, 170),
+                                 QStringLiteral("Client Screen Setup"));
     frameSound = makeFrame(engineTab, "frameSound", QStringLiteral("Sound Setup"), QRect(606, 178, 179, 281));
 }
 
@@ -268,8 +269,10 @@ void frmMain::buildStatusBar() {
         return panel;
     };
     statusPanels[1] = makePanel("sbStatusPanel2", QStringLiteral("Status"));
-    statusPanels[2] = makePanel("sbStatusPanel3", QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat));
-    statusPanels[3] = makePanel("sbStatusPanel4", QLocale::system().toString(QTime::currentTime(), QLocale::ShortFormat));
+    statusPanels[2] =
+        makePanel("sbStatusPanel3", QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat));
+    statusPanels[3] =
+        makePanel("sbStatusPanel4", QLocale::system().toString(QTime::currentTime(), QLocale::ShortFormat));
     for (int i = 2; i <= 3; ++i) statusPanels[static_cast<std::size_t>(i)]->setMinimumWidth(96);  // at least an inch
     sbStatusBar->addWidget(statusPanels[1], 1);
     sbStatusBar->addWidget(statusPanels[2]);
@@ -321,7 +324,8 @@ void frmMain::Form_Load() {
         display->fillLists();
         client->fillLists();
         Unload<frmOptions>();
-        const QString autoOpen = ReadINI(kSettingsSection, QStringLiteral("AutoOpenINI"), QStringLiteral("0"), SettingsIniPath);
+        const QString autoOpen =
+            ReadINI(kSettingsSection, QStringLiteral("AutoOpenINI"), QStringLiteral("0"), SettingsIniPath);
         if (platform::toNumber(autoOpen.toStdString()) == 1.0) OpenINIFiles();
     } catch (const std::exception& error) {
         MsgBox(failure(error, QStringLiteral(" - "), QStringLiteral(" While Loading Main Form!")), vbInformation);
@@ -533,9 +537,10 @@ void frmMain::CloseINIFiles() {
         setStatus(QStringLiteral("File Closed !"));
         setProgress(0);
     } catch (const std::exception& error) {
-        MsgBox(failure(error, QStringLiteral(" in "),
-                       QStringLiteral(" While Closing File!\rMake Sure File is a Valid User.ini or User.ini Type File")),
-               vbInformation);
+        MsgBox(
+            failure(error, QStringLiteral(" in "),
+                    QStringLiteral(" While Closing File!\rMake Sure File is a Valid User.ini or User.ini Type File")),
+            vbInformation);
     }
 }
 
@@ -553,7 +558,9 @@ void frmMain::mnuFileExit_Click() {
     }
 }
 
-void frmMain::mnuEditmnuUserOptions_Click() { Show<frmOptions>(); }
+void frmMain::mnuEditmnuUserOptions_Click() {
+    Show<frmOptions>();
+}
 
 void frmMain::mnuViewStatusBar_Click() {
     try {

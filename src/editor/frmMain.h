@@ -25,7 +25,7 @@ class FileViewer;
 
 class frmMain : public QMainWindow, public Form {
     Q_OBJECT
-public:
+  public:
     frmMain();
     ~frmMain() override;
     QWidget* widget() override { return this; }
@@ -111,16 +111,16 @@ public:
     std::unique_ptr<ClientGroup> client;
     std::unique_ptr<FileViewer> viewer;
 
-signals:
+  signals:
     // Every progress value and status text, in order (the status bar shows the last one).
     void progressReported(int value);
     void statusReported(const QString& text);
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     void buildToolBar();
     void buildTabs();
     void buildMenus();

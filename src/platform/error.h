@@ -9,13 +9,13 @@ namespace platform {
 inline constexpr const char* kErrorSource = "Corvane";
 
 class AppError : public std::runtime_error {
-public:
+  public:
     explicit AppError(std::string description, std::string source = kErrorSource)
         : std::runtime_error(description), description_(std::move(description)), source_(std::move(source)) {}
     const std::string& description() const { return description_; }
     const std::string& source() const { return source_; }
 
-private:
+  private:
     std::string description_;
     std::string source_;
 };

@@ -7,7 +7,9 @@
 
 namespace platform::fileio {
 
-inline char asciiLower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+inline char asciiLower(char c) {
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
 
 // Names in INI files and folders match without regard to ASCII letter case.
 inline bool equalsNoCase(std::string_view a, std::string_view b) {

@@ -1,7 +1,5 @@
 #include "platform/paths.h"
 
-#include "platform/fileio.h"
-
 #include <dirent.h>
 #include <pwd.h>
 #include <sys/stat.h>
@@ -12,6 +10,8 @@
 #include <memory>
 #include <string_view>
 #include <vector>
+
+#include "platform/fileio.h"
 
 namespace platform {
 namespace {

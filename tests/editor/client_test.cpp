@@ -101,4 +101,3 @@ TEST_F(ClientTest, UserChangesAreWritten) {
                   "ReverseStereo=False\r\nDisablePitch=False\r\nLowQualitySound=True\r\n"));
     EXPECT_TRUE(messages.empty());
 }
-

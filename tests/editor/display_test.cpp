@@ -147,4 +147,3 @@ TEST_F(DisplayTest, EveryDeviceSwitchIsWrittenTrueOrFalse) {
     EXPECT_EQ(sectionText(saved, "OpenGLDrv.OpenGLRenderDevice").count("=False\r\n"), 8);
     EXPECT_EQ(sectionText(saved, "Engine.NullRenderDevice").count("=False\r\n"), 6);
 }
-

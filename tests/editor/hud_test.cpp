@@ -158,4 +158,3 @@ TEST_F(HudTest, UserMovesAndThePreview) {
         << saved.toStdString();
     EXPECT_TRUE(messages.empty());
 }
-

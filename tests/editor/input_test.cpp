@@ -95,4 +95,3 @@ TEST_F(InputTest, EveryBoxShowsItsKeyAndAnEditChangesExactlyItsLine) {
                              "Save File!\r Make Sure File is a Valid User.ini or User.ini Type File!"));
     EXPECT_EQ(messages[0].style, 64);
 }
-

@@ -1,11 +1,11 @@
 #include "GuiTest.h"
 
 #include <QCoreApplication>
-#include <algorithm>
 #include <QDir>
 #include <QDirIterator>
 #include <QEvent>
 #include <QFile>
+#include <algorithm>
 
 #include "config/Startup.h"
 #include "editor/frmMain.h"
@@ -50,7 +50,9 @@ void GuiTest::SetUp() {
         dialogAnswers.pop_front();
         return answer;
     });
-    setStartProgramHandler([this](const QString& program, int showState) { startedPrograms.push_back({program, showState}); });
+    setStartProgramHandler([this](const QString& program, int showState) {
+        startedPrograms.push_back({program, showState});
+    });
 }
 
 void GuiTest::TearDown() {
@@ -90,9 +92,13 @@ void GuiTest::writeSettings(const QList<QPair<QString, QString>>& keys) const {
     writeFile(path(QStringLiteral("Quarl.ini")), bytes);
 }
 
-void GuiTest::writeHive(const QByteArray& body) const { writeFile(hivePath(), body); }
+void GuiTest::writeHive(const QByteArray& body) const {
+    writeFile(hivePath(), body);
+}
 
-void GuiTest::runMain() { Main(); }
+void GuiTest::runMain() {
+    Main();
+}
 
 void GuiTest::unloadAll() {
     for (;;) {
@@ -103,7 +109,9 @@ void GuiTest::unloadAll() {
     flushDeletes();
 }
 
-void GuiTest::flushDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+void GuiTest::flushDeletes() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
 
 QWidget* GuiTest::window(const QString& name) {
     for (QWidget* top : QApplication::topLevelWidgets())

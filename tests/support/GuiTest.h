@@ -22,7 +22,7 @@ struct ShownMessage {
 };
 
 class GuiTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override;
     void TearDown() override;
 
@@ -77,6 +77,6 @@ protected:
     // How many times prompt was shown.
     int shownCount(const QString& prompt) const;
 
-private:
+  private:
     QTemporaryDir dir_;
 };

@@ -8,8 +8,12 @@ QByteArray fixtureBytes(const char* name) {
 }
 
 namespace {
-QByteArray withoutEnding(const QByteArray& line) { return line.endsWith('\r') ? line.chopped(1) : line; }
-bool isHeader(const QByteArray& line) { return line.trimmed().startsWith('['); }
+QByteArray withoutEnding(const QByteArray& line) {
+    return line.endsWith('\r') ? line.chopped(1) : line;
+}
+bool isHeader(const QByteArray& line) {
+    return line.trimmed().startsWith('[');
+}
 }  // namespace
 
 QByteArray sectionText(const QByteArray& file, const QByteArray& section) {

@@ -21,7 +21,9 @@ QList<Form*> loadedForms() {
     return result;
 }
 
-void registerLoaded(Form* form, void (*clearSlot)()) { entries().append({form, clearSlot}); }
+void registerLoaded(Form* form, void (*clearSlot)()) {
+    entries().append({form, clearSlot});
+}
 
 bool isRegistered(const Form* form) {
     for (const Entry& e : entries())

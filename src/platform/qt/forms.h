@@ -5,7 +5,7 @@
 #include <QWidget>
 
 class Form {
-public:
+  public:
     virtual ~Form() = default;
     virtual QWidget* widget() = 0;
     // Run by the runtime when the window is loaded (after construction) and before it is destroyed.
@@ -30,7 +30,7 @@ void showModeless(Form* form);
 // One global instance per window class F (F derives from Form and from a QWidget class).
 template <class F>
 class FormSlot {
-public:
+  public:
     static F*& instance() {
         static F* current = nullptr;
         return current;

@@ -9,13 +9,17 @@ QString fromAnsi(const std::string& bytes) {
 }
 
 std::string toAnsi(const QString& text) {
-    return platform::toCp1252(std::u16string_view(reinterpret_cast<const char16_t*>(text.utf16()),
-                                                  static_cast<std::size_t>(text.size())));
+    return platform::toCp1252(
+        std::u16string_view(reinterpret_cast<const char16_t*>(text.utf16()), static_cast<std::size_t>(text.size())));
 }
 
-std::string toNativePath(const QString& path) { return path.toStdString(); }
+std::string toNativePath(const QString& path) {
+    return path.toStdString();
+}
 
-QString fromNativePath(const std::string& path) { return QString::fromStdString(path); }
+QString fromNativePath(const std::string& path) {
+    return QString::fromStdString(path);
+}
 
 QString errorDescription(const std::exception& error) {
     if (auto* app = dynamic_cast<const platform::AppError*>(&error)) return QString::fromStdString(app->description());
