@@ -439,8 +439,9 @@ void HudGroup::saveHudKeys() {
 void HudGroup::saveScaleOpacityConsole() {
     WriteINI(kSection, QStringLiteral("HudScale"), lblHudScale->text(), UseriniPath);
     WriteINI(kSection, QStringLiteral("HudOpacity"), lblHudOpacity->text(), UseriniPath);
+    // A list whose text the user typed over has no entry selected, and writes -1.
     for (std::size_t i = 0; i < ConsoleKeys.size(); ++i)
-        WriteINI(kSection, ConsoleKeys[i], decimal(cboMssgSetup[i]->currentIndex()), UseriniPath);
+        WriteINI(kSection, ConsoleKeys[i], decimal(groupcontrols::listPosition(cboMssgSetup[i])), UseriniPath);
 }
 
 void HudGroup::saveCrossHairColor() {
@@ -451,7 +452,7 @@ void HudGroup::saveCrossHairColor() {
 }
 
 void HudGroup::saveCrosshairStyle() {
-    const int index = cboCrossSelect->currentIndex();
+    const int index = groupcontrols::listPosition(cboCrossSelect);
     WriteINI(kSection, QStringLiteral("CrosshairStyle"), index <= kLastStyle ? decimal(index) : QStringLiteral("0"),
              UseriniPath);
 }
@@ -505,7 +506,7 @@ void HudGroup::disableConsoleAndChecks() {
 
 void HudGroup::LoadCrossHair() {
     try {
-        const int index = cboCrossSelect->currentIndex();
+        const int index = groupcontrols::listPosition(cboCrossSelect);
         QString file = kHiddenPicture;
         if (index >= 0 && index <= kLastStyle && chkHud[5]->isChecked())
             file = QString::fromLatin1(kStyles[static_cast<std::size_t>(index)].picture);

@@ -46,8 +46,10 @@ Widget* place(Widget* widget, const QString& name, const QRect& rect, const QStr
     return widget;
 }
 
+// A label that shows a file's value: the text exactly as read, never taken for markup.
 QLabel* borderedLabel(const QString& text, QWidget* parent) {
     auto* label = new QLabel(text, parent);
+    label->setTextFormat(Qt::PlainText);
     label->setFrameShape(QFrame::Box);
     label->setAlignment(Qt::AlignVCenter | Qt::AlignLeft);
     return label;

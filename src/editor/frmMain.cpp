@@ -3,18 +3,19 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QDate>
+#include <QDateTime>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLayout>
 #include <QMenuBar>
 #include <QProgressBar>
 #include <QStatusBar>
 #include <QStyle>
 #include <QTabBar>
 #include <QTabWidget>
-#include <QTime>
+#include <QTimer>
 #include <QToolButton>
 
 #include "config/Startup.h"
@@ -104,6 +105,8 @@ frmMain::frmMain() {
     display = std::make_unique<DisplayGroup>(*this);
     client = std::make_unique<ClientGroup>(*this);
     viewer = std::make_unique<FileViewer>(*this);
+    // Labels show file values and paths as they are: text that looks like markup is not rendered.
+    for (QLabel* label : findChildren<QLabel*>()) label->setTextFormat(Qt::PlainText);
 
     // Ctrl+C and Ctrl+O belong to the File menu wherever the focus is, text boxes included.
     qApp->installEventFilter(this);
@@ -269,10 +272,18 @@ void frmMain::buildStatusBar() {
         return panel;
     };
     statusPanels[1] = makePanel("sbStatusPanel2", QStringLiteral("Status"));
-    statusPanels[2] =
-        makePanel("sbStatusPanel3", QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat));
-    statusPanels[3] =
-        makePanel("sbStatusPanel4", QLocale::system().toString(QTime::currentTime(), QLocale::ShortFormat));
+    statusPanels[2] = makePanel("sbStatusPanel3", QString());
+    statusPanels[3] = makePanel("sbStatusPanel4", QString());
+    // The date and time panels keep showing the current date and time while the window is open.
+    auto showClock = [this] {
+        const QDateTime now = QDateTime::currentDateTime();
+        statusPanels[2]->setText(QLocale::system().toString(now.date(), QLocale::ShortFormat));
+        statusPanels[3]->setText(QLocale::system().toString(now.time(), QLocale::ShortFormat));
+    };
+    showClock();
+    auto* clock = new QTimer(sbStatusBar);
+    connect(clock, &QTimer::timeout, this, showClock);
+    clock->start(1000);
     for (int i = 2; i <= 3; ++i) statusPanels[static_cast<std::size_t>(i)]->setMinimumWidth(96);  // at least an inch
     sbStatusBar->addWidget(statusPanels[1], 1);
     sbStatusBar->addWidget(statusPanels[2]);
@@ -290,10 +301,14 @@ void frmMain::AttachProgressBar(QProgressBar* bar, QStatusBar* statusBar, int pa
         progressAttached_ = true;
         QLabel* host = statusPanels[static_cast<std::size_t>(panel - 1)];
         bar->hide();
-        bar->setParent(host);
-        const int height = statusBar->sizeHint().height();
-        host->setFixedHeight(height);
-        bar->setGeometry(inset, inset, host->width() - 2 * inset, height - inset);
+        // The bar becomes a child of the status bar itself, laid over the panel, so that it can reach from one
+        // inset below the status bar's top edge down to its bottom edge, across the panel less an inset each side.
+        bar->setParent(statusBar);
+        // The panels are placed by the layouts: run them now, so that the panel's edge and the status bar's
+        // height can be read before the window is first shown.
+        layout()->activate();
+        statusBar->layout()->activate();
+        bar->setGeometry(host->x() + inset, inset, host->width() - 2 * inset, statusBar->height() - inset);
         bar->show();
         bar->raise();
     } catch (const std::exception& error) {

@@ -62,6 +62,8 @@ void frmTextInfo::Form_Load() {
         ResizeTextBox();
         file_ = openText(joinPath(programFolder(), QLatin1String(config_.fileName)));
         const QByteArray bytes = file_->readAll();
+        // A file that opens but cannot be read is reported like a missing one; the box stays empty.
+        if (file_->error() != QFileDevice::NoError) throw platform::AppError(file_->errorString().toStdString());
         textBox->setPlainText(fromAnsi(bytes.toStdString()));
     } catch (const std::exception& error) {
         MsgBox(failure(error, config_.loadTail), vbInformation);

@@ -46,10 +46,16 @@ class frmAliasNFO : public frmTextInfo {
     Q_OBJECT
   public:
     frmAliasNFO();
+    // The window's own names for its text box and its layout procedure.
+    QPlainTextEdit* const txtAliasNFO = textBox;
+    void ResizeAliasNFO() { ResizeTextBox(); }
 };
 
 class frmSpeechNFO : public frmTextInfo {
     Q_OBJECT
   public:
     frmSpeechNFO();
+    // The window's own names for its text box and its layout procedure.
+    QPlainTextEdit* const txtSpeechNFO = textBox;
+    void ResizeSpeechNFO() { ResizeTextBox(); }
 };

@@ -36,7 +36,10 @@ TEST_F(FrameTest, CaptionStatusBarAndControlsThatNeedAFile) {
     EXPECT_EQ(std::pair(panels[0]->width(), panels[1]->text()), std::pair(150, QString("Status")));
     EXPECT_TRUE(panels[1]->width() > panels[2]->width() && std::min(panels[2]->width(), panels[3]->width()) >= 96);
     QProgressBar* bar = main->ProgressBar1;
-    EXPECT_TRUE(bar->parentWidget() == panels[0] && bar->geometry() == QRect(1, 1, 148, panels[0]->height() - 1));
+    // The bar lies over the first panel, one pixel in from its left edge and from the status bar's top edge, down
+    // to the status bar's bottom edge.
+    EXPECT_EQ(bar->parentWidget(), main->sbStatusBar);
+    EXPECT_EQ(bar->geometry(), QRect(panels[0]->x() + 1, 1, 148, main->sbStatusBar->height() - 1));
     EXPECT_EQ(QList<int>({bar->minimum(), bar->maximum(), bar->value()}), QList<int>({0, 10000, 0}));
     main->setProgress(10000);
     const QColor middle = bar->grab().toImage().pixelColor(bar->width() / 2, bar->height() / 2);

@@ -156,5 +156,9 @@ TEST_F(HudTest, UserMovesAndThePreview) {
     const QByteArray saved = savedHud();
     EXPECT_TRUE(saved.contains("\nHudScale=0.851\r\n") && saved.contains("=(B=7,G=010,R=000,A=77)\r\n"))
         << saved.toStdString();
+
+    // Text typed over a list selects no entry: the save writes -1.
+    h.cboMssgSetup[0]->setEditText(QStringLiteral("7"));
+    EXPECT_TRUE(savedHud().contains("\nConsoleMessageCount=-1\r\nConsoleFontSize=3\r\n"));
     EXPECT_TRUE(messages.empty());
 }
