@@ -209,14 +209,14 @@ void HudGroup::build() {
 
     // HUD switches: columns 1 and 2 by rows; "Show CrossHair" under the style list in column 4.
     for (int i = 0; i < 8; ++i) {
-        const CheckSpec& spec = kChecks[static_cast<std::size_t>(i)];
-        auto* box = new QCheckBox(QString::fromLatin1(spec.caption), frame);
+        const CheckSpec& entry = kChecks[static_cast<std::size_t>(i)];
+        auto* box = new QCheckBox(QString::fromLatin1(entry.caption), frame);
         box->setObjectName(arrayName("chkHud", i));
-        box->setToolTip(QString::fromLatin1(spec.tooltip));
-        const int y = spec.column == 3 ? kShowCrossHairTop : kRowTop + kRowHeight * spec.row;
-        box->setGeometry(kColumnX[static_cast<std::size_t>(spec.column)], y, spec.column == 3 ? 144 : kCheckWidth,
+        box->setToolTip(QString::fromLatin1(entry.tooltip));
+        const int y = entry.column == 3 ? kShowCrossHairTop : kRowTop + kRowHeight * entry.row;
+        box->setGeometry(kColumnX[static_cast<std::size_t>(entry.column)], y, entry.column == 3 ? 144 : kCheckWidth,
                          kRowHeight);
-        box->setEnabled(spec.enabled);
+        box->setEnabled(entry.enabled);
         chkHud[static_cast<std::size_t>(i)] = box;
         connect(box, &QCheckBox::toggled, this, [this, i] { chkHud_Click(i); });
     }
@@ -281,15 +281,16 @@ void HudGroup::build() {
         makeLabel(frame, arrayName("lblTxtHud", 7), QStringLiteral("CrossHair Color Settings"), {x5, 16, 128, 28});
     lblTxtHud[7]->setWordWrap(true);
     for (int i = 0; i < 4; ++i) {
-        const ColourSpec& spec = kColours[static_cast<std::size_t>(i)];
+        const ColourSpec& entry = kColours[static_cast<std::size_t>(i)];
         const int top = 46 + 20 * i;
-        lblTxtHud[static_cast<std::size_t>(spec.letterLabel)] = makeLabel(
-            frame, arrayName("lblTxtHud", spec.letterLabel), QString::fromLatin1(spec.letter), {x5, top + 1, 12, 18});
-        slideCrossColor[static_cast<std::size_t>(i)] = makeSlider(
-            frame, arrayName("slideCrossColor", i), 255, 15, QString::fromLatin1(spec.tooltip), {x5 + 14, top, 80, 20});
-        lblCrossColor[static_cast<std::size_t>(spec.valueLabel)] =
-            makeLabel(frame, arrayName("lblCrossColor", spec.valueLabel), placeholderNFO(), {x5 + 96, top + 1, 32, 18},
-                      QString::fromLatin1(spec.valueTooltip), true);
+        lblTxtHud[static_cast<std::size_t>(entry.letterLabel)] = makeLabel(
+            frame, arrayName("lblTxtHud", entry.letterLabel), QString::fromLatin1(entry.letter), {x5, top + 1, 12, 18});
+        slideCrossColor[static_cast<std::size_t>(i)] =
+            makeSlider(frame, arrayName("slideCrossColor", i), 255, 15, QString::fromLatin1(entry.tooltip),
+                       {x5 + 14, top, 80, 20});
+        lblCrossColor[static_cast<std::size_t>(entry.valueLabel)] =
+            makeLabel(frame, arrayName("lblCrossColor", entry.valueLabel), placeholderNFO(), {x5 + 96, top + 1, 32, 18},
+                      QString::fromLatin1(entry.valueTooltip), true);
     }
     lblCHcolor = makeLabel(frame, QStringLiteral("lblCHcolor"), QStringLiteral("Cross Hair Color"), {x5, 130, 128, 34},
                            QStringLiteral("In Game Cross Hair Color"), true);

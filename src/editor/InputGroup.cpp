@@ -106,9 +106,9 @@ void InputGroup::buildFrames() {
         {frameAlias, "frameAlias", "Alias Setup 1", "Alias 0 - 19 Setup / Bind Commands", 4, {60, 4, 725, 448}},
         {frameAlias2, "frameAlias2", "Alias Setup 2", "Alias 20 - 39 Setup / Bind Commands", 5, {60, 4, 725, 448}},
     };
-    for (const FrameSpec& spec : frames)
-        spec.frame = makeFrame(main_.tabPages[static_cast<std::size_t>(spec.page)], spec.name, spec.caption,
-                               spec.tooltip, spec.rect);
+    for (const FrameSpec& entry : frames)
+        entry.frame = makeFrame(main_.tabPages[static_cast<std::size_t>(entry.page)], entry.name, entry.caption,
+                                entry.tooltip, entry.rect);
 
     struct PictureSpec {
         QLabel*& box;
@@ -125,9 +125,9 @@ void InputGroup::buildFrames() {
         {picKey[2], arrayName("picKey", 2), "computer.png", 4, 4},
         {picKey[3], arrayName("picKey", 3), "computer.png", 5, 4},
     };
-    for (const PictureSpec& spec : pictures)
-        spec.box = makeDecorativePicture(main_.tabPages[static_cast<std::size_t>(spec.page)], spec.name,
-                                         QString::fromLatin1(spec.file), spec.left, 4);
+    for (const PictureSpec& entry : pictures)
+        entry.box = makeDecorativePicture(main_.tabPages[static_cast<std::size_t>(entry.page)], entry.name,
+                                          QString::fromLatin1(entry.file), entry.left, 4);
 }
 
 void InputGroup::buildBoxes() {
