@@ -37,7 +37,7 @@ class ViewerTest : public GuiTest {
 };
 
 // The first open shows the player file. The shown text is a snapshot: the held file never stops a save, and a
-// refresh shows the new bytes. The other option shows the engine file; a file that cannot be opened is reported
+// refresh shows the new bytes; after Save As it shows the copy. The other option shows the engine file; a file that cannot be opened is reported
 // and what was shown stays; an empty file shows length 0.
 TEST_F(ViewerTest, OpenRefreshShowsTheChosenFileAndItsLength) {
     EXPECT_EQ(view(), of(user));
@@ -48,6 +48,11 @@ TEST_F(ViewerTest, OpenRefreshShowsTheChosenFileAndItsLength) {
     EXPECT_EQ(view(), of(user));
     refresh();
     EXPECT_EQ(view(), of(saved));
+    dialogAnswers.push_back(path(QStringLiteral("Copy.ini")));  // Save As: the viewer follows the copy
+    main->mnuSaveAs_Click();
+    refresh();
+    EXPECT_EQ(view(), of(readFile(path(QStringLiteral("Copy.ini")))));
+    UseriniPath = userIni();
 
     QTest::mouseClick(viewer->optINIFile[1], Qt::LeftButton);
     refresh();
