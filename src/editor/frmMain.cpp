@@ -250,7 +250,7 @@ void frmMain::buildTabs() {
     frameOpenGlVars = makeFrame(engineTab, "frameOpenGlVars", QStringLiteral("OpenGL Render Values"),
                                 QRect(258, 4, 172, 164), QStringLiteral("OpenGL Render Settings."));
     frameNullDevice = makeFrame(engineTab, "frameNullDevice", QStringLiteral("Null Device Render Values"),
-                                QRect(258, 172, 165, 128), QStringLiteral("Null Render Device Settings."));
+                                QRect(258, 172, 172, 128), QStringLiteral("Null Render Device Settings."));
     frameRenderVariablesD3D = makeFrame(engineTab, "frameRenderVariablesD3D", QStringLiteral("Direct3D Render Values"),
                                         QRect(434, 4, 168, 410), QStringLiteral("Direct3D Render Values."));
     frameClientSetup = makeFrame(engineTab, "frameClientSetup", QStringLiteral("Client Setup"), QRect(606, 4, 179, 170),
