@@ -103,8 +103,8 @@ TEST(Process, MissingFilesAreRefusedAFailedStartReportedAndExeRunsThroughWine) {
     writeFile(dir.file("bin/wine"), "#!/bin/sh\necho \"$1\" > " + args + ".tmp && /bin/mv " + args + ".tmp " + args);
     ASSERT_EQ(::chmod(dir.file("bin/wine").c_str(), 0755), 0);
     EXPECT_EQ(startError(dir.file("Game.EXE")), "none");
-    // The started program is not ours to wait for: its effect is polled for (up to 5 s).
-    for (int i = 0; i < 500 && !std::filesystem::exists(args); ++i) {
+    // The started program is not ours to wait for: its effect is polled for (up to 20 s on a busy machine).
+    for (int i = 0; i < 2000 && !std::filesystem::exists(args); ++i) {
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }
     EXPECT_EQ(readFile(args), dir.file("Game.EXE") + "\n");
