@@ -51,6 +51,10 @@ void unload(Form* form) {
     unloading.removeAll(form);
     QWidget* w = form->widget();
     w->hide();
+    // The window is destroyed once control is back in the event loop (its own handler may still be running).
+    // Until then it answers to no name, so a lookup by name finds only the loaded windows.
+    w->setObjectName(QString());
+    for (QObject* child : w->findChildren<QObject*>()) child->setObjectName(QString());
     w->deleteLater();
     // The program lives while a window is loaded. quit() ends the running event loop and does nothing outside
     // one, whereas exit() would leave the application quitting, so that the next modal window's loop (a message
