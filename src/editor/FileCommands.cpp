@@ -135,7 +135,7 @@ void frmMain::cmdSave_Click() {
 // a half-written file. The window stays live: the progress bar follows the bytes copied and the pending
 // events are handled between blocks (the other file commands wait for copying_ to clear). Both files are
 // released when this returns, on every path. Raises AppError when the copy fails.
-bool frmMain::copyFile(const QString& source, const QString& target) {
+void frmMain::copyFile(const QString& source, const QString& target) {
     QFile in(source);
     if (!in.open(QIODevice::ReadOnly)) raiseOpenFailure(in, source, true);
     const qint64 length = in.size();
@@ -158,7 +158,7 @@ bool frmMain::copyFile(const QString& source, const QString& target) {
     ProgressBar1->setMaximum(maximum);
     setProgress(0);
     setStatus(QStringLiteral("Copying Original File!"));
-    if (sameFile) return true;
+    if (sameFile) return;
 
     QByteArray block(static_cast<int>(kCopyBlock), Qt::Uninitialized);
     qint64 copied = 0;
@@ -172,7 +172,6 @@ bool frmMain::copyFile(const QString& source, const QString& target) {
         QCoreApplication::processEvents();
     }
     if (out.size() != copied || !out.commit()) raiseIoFailure(out);
-    return true;
 }
 
 void frmMain::mnuSaveAs_Click() {

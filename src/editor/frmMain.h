@@ -126,7 +126,7 @@ class frmMain : public QMainWindow, public Form {
     void buildMenus();
     void buildStatusBar();
     void AttachProgressBar(QProgressBar* bar, QStatusBar* statusBar, int panel, int inset);
-    bool copyFile(const QString& source, const QString& target);
+    void copyFile(const QString& source, const QString& target);
 
     bool progressAttached_ = false;
     bool copying_ = false;
