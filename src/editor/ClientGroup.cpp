@@ -178,14 +178,6 @@ void ClientGroup::loadAnnouncer() {
     lblAnnouncer->setText(level);
 }
 
-void ClientGroup::enableControls() {
-    for (QSlider* slider : {slideMusic, slideAnnouncer, slideEffects}) slider->setEnabled(true);
-    setEnabledAll(optController, true);
-    setEnabledAll(chkSoundSetup, true);
-    setEnabledAll(chkClientSU, true);
-    setEnabledAll(cboTexDetail, true);
-}
-
 // ---- Save ----
 
 void ClientGroup::saveController() {

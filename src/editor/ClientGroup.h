@@ -24,7 +24,6 @@ class ClientGroup : public QObject {
     void loadTextureDetail();        // TextureDetailKeys
     void loadSound();                // SoundKeys, "MusicVolume", "SoundVolume"
     void loadAnnouncer();            // "AnnouncerVolume" of the player file
-    void enableControls();
 
     // Save steps.
     void saveController();        // "CaptureMouse", "UseJoystick"

@@ -261,16 +261,6 @@ void DisplayGroup::loadOpenGLAndNull() {
     loadChecks(chkNullDevice, NullDeviceKeys, kNullSection, QStringLiteral("0"), UT2003iniPath);
 }
 
-void DisplayGroup::enableControls() {
-    for (QWidget* control : std::initializer_list<QWidget*>{cboResolution, cboColorDepth, slideGamma, slideContrast,
-                                                            slideBrightness, chkFullScreen})
-        control->setEnabled(true);
-    setEnabledAll(optRenderType, true);
-    setEnabledAll(chkDefaultVars, true);
-    setEnabledAll(chkOpenGL, true);
-    setEnabledAll(chkNullDevice, true);
-}
-
 // ---- Save ----
 
 void DisplayGroup::saveResolution() {

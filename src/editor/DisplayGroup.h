@@ -33,7 +33,6 @@ class DisplayGroup : public QObject {
                                // "Contrast", "Brightness"
     void loadD3D();            // "Use16bit", D3DKeys, "DesiredRefreshRate"
     void loadOpenGLAndNull();  // OpenGLKeys, NullDeviceKeys
-    void enableControls();
 
     // Save steps.
     void saveResolution();     // "FullscreenViewportX", "FullscreenViewportY"

@@ -407,14 +407,6 @@ void HudGroup::enableChecks() {
     setEnabledAll(chkHud, true);
 }
 
-void HudGroup::enableControls() {
-    cboCrossSelect->setEnabled(true);
-    slideHudScale->setEnabled(true);
-    slideHudOpacity->setEnabled(true);
-    setEnabledAll(slideCrossColor, true);
-    setEnabledAll(cboMssgSetup, true);
-}
-
 // ---- Colour parser ----
 
 // The stored form is "(B=" blue ",G=" green ",R=" red ",A=" alpha ")". The text is cut at fixed distances

@@ -25,7 +25,6 @@ class HudGroup : public QObject {
     void loadHud();             // HudKeys; "HudScale"; "CrosshairStyle" with the preview; "HudOpacity"; ConsoleKeys
     void loadCrossHairColor();  // "CrossHairColor" through the colour parser
     void enableChecks();        // chkHud 0 to 7
-    void enableControls();      // style list, scale and opacity sliders, colour sliders, console lists
 
     // Save steps.
     void saveHudKeys();              // HudKeys

@@ -207,10 +207,6 @@ void PlayerGroup::enableSwitches() {
     setEnabledAll(chkPlayerControls, true);
 }
 
-void PlayerGroup::enableControls() {
-    setEnabledAll(std::initializer_list<QWidget*>{optRed, optBlue, cmdAdd5, cmdSub5, chkWeaponBob}, true);
-}
-
 // ---- Save ----
 
 void PlayerGroup::saveDefaultPlayer() {

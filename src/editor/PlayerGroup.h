@@ -30,7 +30,6 @@ class PlayerGroup : public QObject {
     void loadPlayerController();  // PlayerControlKeys; "DefaultFOV"; "StatsUsername"; "StatsPassword"
     void loadWeaponBob();         // "bWeaponBob" of "Engine.Pawn"
     void enableSwitches();        // the six player-control boxes
-    void enableControls();        // optRed, optBlue, cmdAdd5, cmdSub5, chkWeaponBob
 
     // Save steps.
     void saveDefaultPlayer();           // "Name", "Character", "team"

@@ -2,7 +2,9 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QDateTime>
 #include <QFileInfo>
 #include <QGroupBox>
@@ -11,6 +13,9 @@
 #include <QLayout>
 #include <QMenuBar>
 #include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSlider>
 #include <QStatusBar>
 #include <QStyle>
 #include <QTabBar>
@@ -395,6 +400,28 @@ void frmMain::setStatus(const QString& text) {
     emit statusReported(text);
 }
 
+// The end of a load brings every other editing control to life, in this order.
+void frmMain::enableEditingControls() {
+    std::vector<QWidget*> controls = {hud->cboCrossSelect,     hud->slideHudScale,   hud->slideHudOpacity,
+                                      player->optRed,          player->optBlue,      player->cmdAdd5,
+                                      player->cmdSub5,         player->chkWeaponBob, client->optController[0],
+                                      client->optController[1]};
+    auto add = [&controls](const auto& array) { controls.insert(controls.end(), array.begin(), array.end()); };
+    add(hud->slideCrossColor);
+    add(hud->cboMssgSetup);
+    add(std::array<QWidget*, 9>{display->cboResolution, display->cboColorDepth, display->slideGamma,
+                                display->slideContrast, display->slideBrightness, client->slideMusic,
+                                client->slideAnnouncer, client->slideEffects, display->chkFullScreen});
+    add(display->optRenderType);
+    add(display->chkDefaultVars);
+    add(display->chkOpenGL);
+    add(display->chkNullDevice);
+    add(client->chkSoundSetup);
+    add(client->chkClientSU);
+    add(client->cboTexDetail);
+    for (QWidget* control : controls) control->setEnabled(true);
+}
+
 void frmMain::OpenINIFiles() {
     try {
         lblOFile->setText(UseriniPath);
@@ -433,10 +460,7 @@ void frmMain::OpenINIFiles() {
         setProgress(10000);
         mnuFileSave->setEnabled(true);
         mnuFileOpen->setEnabled(false);
-        hud->enableControls();
-        player->enableControls();
-        client->enableControls();
-        display->enableControls();
+        enableEditingControls();
         FileIsOpen = true;
         setStatus(QStringLiteral("File Opened !"));
         setProgress(0);

@@ -125,6 +125,7 @@ class frmMain : public QMainWindow, public Form {
     void buildTabs();
     void buildMenus();
     void buildStatusBar();
+    void enableEditingControls();
     void AttachProgressBar(QProgressBar* bar, QStatusBar* statusBar, int panel, int inset);
     void copyFile(const QString& source, const QString& target);
 
