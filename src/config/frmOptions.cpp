@@ -26,8 +26,7 @@ const QString kNoUserIniPath =
 
 // The failure message of this window's procedures: "Error " description ", " source tail, exclamation icon.
 void showFailure(const std::exception& error, const QString& tail) {
-    MsgBox(QStringLiteral("Error ") + errorDescription(error) + QStringLiteral(", ") + errorSource(error) + tail,
-           vbExclamation);
+    MsgBox(failureMessage(error, QStringLiteral(", "), tail), vbExclamation);
 }
 
 // A check box the user moves between clear and checked only; the greyed state comes from the settings file

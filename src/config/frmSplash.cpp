@@ -17,8 +17,7 @@
 
 namespace {
 void showFailure(const std::exception& error, const QString& tail) {
-    MsgBox(QStringLiteral("Error ") + errorDescription(error) + QStringLiteral(" - ") + errorSource(error) + tail,
-           vbInformation);
+    MsgBox(failureMessage(error, QStringLiteral(" - "), tail), vbInformation);
 }
 }  // namespace
 

@@ -246,8 +246,8 @@ void ClientGroup::chkClientSU_Click(int Index) {
         else if (Index == kNormalLighting)
             chkClientSU[kDynamicLighting]->setChecked(!chkClientSU[changed]->isChecked());
     } catch (const std::exception& error) {
-        MsgBox(QStringLiteral("Error ") + errorDescription(error) + QStringLiteral(" - ") + errorSource(error) +
-                   QStringLiteral(" While Setting Up Lighting in the UT2003.ini File!"),
+        MsgBox(failureMessage(error, QStringLiteral(" - "),
+                              QStringLiteral(" While Setting Up Lighting in the UT2003.ini File!")),
                vbInformation);
     }
 }

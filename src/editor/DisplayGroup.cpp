@@ -343,8 +343,7 @@ void DisplayGroup::cboColorDepth_Click() {
         else if (p == 1)
             chkDefaultVars[kUse16Bit]->setChecked(false);
     } catch (const std::exception& error) {
-        MsgBox(QStringLiteral("Error ") + errorDescription(error) + QStringLiteral(" - ") + errorSource(error) +
-                   QStringLiteral(" While Selecting Color Depth!"),
+        MsgBox(failureMessage(error, QStringLiteral(" - "), QStringLiteral(" While Selecting Color Depth!")),
                vbInformation);
     }
 }
@@ -354,8 +353,7 @@ void DisplayGroup::chkDefaultVars_Click(int Index) {
         if (Index != kUse16Bit) return;
         selectListPosition(cboColorDepth, chkDefaultVars[kUse16Bit]->isChecked() ? 0 : 1);
     } catch (const std::exception& error) {
-        MsgBox(QStringLiteral("Error ") + errorDescription(error) + QStringLiteral(" - ") + errorSource(error) +
-                   QStringLiteral(" While Setting Color Depth!"),
+        MsgBox(failureMessage(error, QStringLiteral(" - "), QStringLiteral(" While Setting Color Depth!")),
                vbInformation);
     }
 }

@@ -18,10 +18,6 @@
 
 namespace {
 
-QString failure(const std::exception& error, const QString& separator, const QString& tail) {
-    return QStringLiteral("Error ") + errorDescription(error) + separator + errorSource(error) + tail;
-}
-
 // The folder the dialogs start in: the path less its last 8 characters (the length of "User.ini").
 QString folderOf(const QString& path) {
     return path.left(path.size() - 8);
@@ -102,7 +98,8 @@ void frmMain::mnuFileOpen_Click() {
         OpenedUseriniPath = name;
         OpenINIFiles();
     } catch (const std::exception& error) {
-        MsgBox(failure(error, QStringLiteral("-"), QStringLiteral(" while opening the File Open Dialog!")), vbCritical);
+        MsgBox(failureMessage(error, QStringLiteral("-"), QStringLiteral(" while opening the File Open Dialog!")),
+               vbCritical);
     }
 }
 
@@ -126,7 +123,8 @@ void frmMain::cmdSave_Click() {
         else
             MsgBox(QStringLiteral("A file has to open before you can save. Please Open a File."), vbInformation);
     } catch (const std::exception& error) {
-        MsgBox(failure(error, QStringLiteral(" - "), QStringLiteral(" While Trying to Save File!")), vbInformation);
+        MsgBox(failureMessage(error, QStringLiteral(" - "), QStringLiteral(" While Trying to Save File!")),
+               vbInformation);
     }
 }
 
@@ -206,8 +204,8 @@ void frmMain::mnuSaveAs_Click() {
         lblOFile->setText(UseriniPath);
         mnuFileSave_Click();
     } catch (const std::exception& error) {
-        MsgBox(failure(error, QStringLiteral("-"),
-                       QStringLiteral(" while trying to Save File as \r") + UseriniPath + QStringLiteral(" !")),
+        MsgBox(failureMessage(error, QStringLiteral("-"),
+                              QStringLiteral(" while trying to Save File as \r") + UseriniPath + QStringLiteral(" !")),
                vbExclamation);
     }
 }

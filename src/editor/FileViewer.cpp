@@ -22,11 +22,6 @@ namespace {
 // Any non-zero number marks the viewer's file as held.
 constexpr int kViewFile = 1;
 
-QString failure(const std::exception& error, const char* tail) {
-    return QStringLiteral("Error ") + errorDescription(error) + QStringLiteral(" - ") + errorSource(error) +
-           QLatin1String(tail);
-}
-
 // Why path cannot be opened for reading. Only regular files are opened, so a pipe or a device never blocks
 // the window.
 [[noreturn]] void throwOpenError(const QString& path) {
@@ -121,7 +116,8 @@ void FileViewer::cmdOpenRefresh_Click() {
         lblLOF->setText(QString::number(bytes.size()));
         cmdCloseFile->setEnabled(true);
     } catch (const std::exception& error) {
-        MsgBox(failure(error, " while tyring to open / refresh file!"), vbExclamation);
+        MsgBox(failureMessage(error, QStringLiteral(" - "), QStringLiteral(" while tyring to open / refresh file!")),
+               vbExclamation);
     }
 }
 
@@ -132,7 +128,8 @@ void FileViewer::cmdCloseFile_Click() {
         lblLOF->setText(QStringLiteral("NFO"));
         cmdCloseFile->setEnabled(false);
     } catch (const std::exception& error) {
-        MsgBox(failure(error, " while closing open file!"), vbExclamation);
+        MsgBox(failureMessage(error, QStringLiteral(" - "), QStringLiteral(" while closing open file!")),
+               vbExclamation);
     }
 }
 
@@ -142,6 +139,7 @@ void FileViewer::cmdLaunch_Click() {
         main_.CloseINIFiles();
         StartProgram(UT2003exePath, vbMinimizedFocus);
     } catch (const std::exception& error) {
-        MsgBox(failure(error, " While Trying To Launch UT2003!"), vbInformation);
+        MsgBox(failureMessage(error, QStringLiteral(" - "), QStringLiteral(" While Trying To Launch UT2003!")),
+               vbInformation);
     }
 }

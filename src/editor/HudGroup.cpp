@@ -549,8 +549,8 @@ void HudGroup::slideCrossColor_Scroll(int index) {
         auto byte = [this](std::size_t i) { return static_cast<unsigned char>(slideCrossColor[i]->sliderPosition()); };
         SetCrossHairColor(byte(0), byte(1), byte(2));
     } catch (const std::exception& error) {
-        MsgBox(QStringLiteral("Error ") + errorDescription(error) + QStringLiteral(" - ") + errorSource(error) +
-                   QStringLiteral(" While Loading Scrolling Cross Hair Colors!"),
-               vbInformation);
+        MsgBox(
+            failureMessage(error, QStringLiteral(" - "), QStringLiteral(" While Loading Scrolling Cross Hair Colors!")),
+            vbInformation);
     }
 }

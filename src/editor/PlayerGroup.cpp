@@ -34,8 +34,7 @@ const QString kNoImage = QStringLiteral("no_image.jpg");
 
 // The failure message of one of the group's handlers.
 void showFailure(const std::exception& error, const QString& tail) {
-    MsgBox(QStringLiteral("Error ") + errorDescription(error) + QStringLiteral(" - ") + errorSource(error) + tail,
-           vbInformation);
+    MsgBox(failureMessage(error, QStringLiteral(" - "), tail), vbInformation);
 }
 
 template <class Widget>

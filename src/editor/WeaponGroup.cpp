@@ -53,8 +53,7 @@ constexpr Weapon kWeapons[] = {
 };
 
 void showFailure(const std::exception& error, const QString& tail) {
-    MsgBox(QStringLiteral("Error ") + errorDescription(error) + QStringLiteral(" - ") + errorSource(error) + tail,
-           vbInformation);
+    MsgBox(failureMessage(error, QStringLiteral(" - "), tail), vbInformation);
 }
 
 double number(const QString& text) {

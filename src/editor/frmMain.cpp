@@ -42,11 +42,6 @@
 
 namespace {
 
-// The failure message of a handler: "Error " description separator source tail.
-QString failure(const std::exception& error, const QString& separator, const QString& tail) {
-    return QStringLiteral("Error ") + errorDescription(error) + separator + errorSource(error) + tail;
-}
-
 QGroupBox* makeFrame(QWidget* page, const char* name, const QString& caption, const QRect& rect,
                      const QString& tooltip = QString()) {
     auto* frame = new QGroupBox(caption, page);
@@ -317,7 +312,8 @@ void frmMain::AttachProgressBar(QProgressBar* bar, QStatusBar* statusBar, int pa
         bar->show();
         bar->raise();
     } catch (const std::exception& error) {
-        MsgBox(failure(error, QStringLiteral(" - "), QStringLiteral(" While attaching Progress Bar!")), vbInformation);
+        MsgBox(failureMessage(error, QStringLiteral(" - "), QStringLiteral(" While attaching Progress Bar!")),
+               vbInformation);
     }
 }
 
@@ -348,7 +344,8 @@ void frmMain::Form_Load() {
             ReadINI(kSettingsSection, QStringLiteral("AutoOpenINI"), QStringLiteral("0"), SettingsIniPath);
         if (platform::toNumber(autoOpen.toStdString()) == 1.0) OpenINIFiles();
     } catch (const std::exception& error) {
-        MsgBox(failure(error, QStringLiteral(" - "), QStringLiteral(" While Loading Main Form!")), vbInformation);
+        MsgBox(failureMessage(error, QStringLiteral(" - "), QStringLiteral(" While Loading Main Form!")),
+               vbInformation);
     }
 }
 
@@ -359,7 +356,7 @@ void frmMain::Form_Unload() {
         for (qsizetype i = loaded.size() - 1; i >= 1; --i) forms::unload(loaded[i]);
         viewer->closeViewFile();
     } catch (const std::exception& error) {
-        MsgBox(failure(error, QStringLiteral(" - "), QStringLiteral(" While Unloading Form!")), vbInformation);
+        MsgBox(failureMessage(error, QStringLiteral(" - "), QStringLiteral(" While Unloading Form!")), vbInformation);
     }
 }
 
@@ -465,8 +462,8 @@ void frmMain::OpenINIFiles() {
         setStatus(QStringLiteral("File Opened !"));
         setProgress(0);
     } catch (const std::exception& error) {
-        MsgBox(failure(error, QStringLiteral(" At "),
-                       QStringLiteral(" While Opening File, Your User.ini File May be corrupt or wrong type!!")),
+        MsgBox(failureMessage(error, QStringLiteral(" At "),
+                              QStringLiteral(" While Opening File, Your User.ini File May be corrupt or wrong type!!")),
                vbCritical);
     }
 }
@@ -515,9 +512,10 @@ void frmMain::mnuFileSave_Click() {
         setStatus(QStringLiteral("File Saved !"));
         setProgress(0);
     } catch (const std::exception& error) {
-        MsgBox(failure(error, QStringLiteral(" - "),
-                       QStringLiteral(" While Trying To Save File!\r Make Sure File is a Valid User.ini or User.ini "
-                                      "Type File!")),
+        MsgBox(failureMessage(
+                   error, QStringLiteral(" - "),
+                   QStringLiteral(" While Trying To Save File!\r Make Sure File is a Valid User.ini or User.ini "
+                                  "Type File!")),
                vbInformation);
     }
 }
@@ -576,10 +574,10 @@ void frmMain::CloseINIFiles() {
         setStatus(QStringLiteral("File Closed !"));
         setProgress(0);
     } catch (const std::exception& error) {
-        MsgBox(
-            failure(error, QStringLiteral(" in "),
-                    QStringLiteral(" While Closing File!\rMake Sure File is a Valid User.ini or User.ini Type File")),
-            vbInformation);
+        MsgBox(failureMessage(
+                   error, QStringLiteral(" in "),
+                   QStringLiteral(" While Closing File!\rMake Sure File is a Valid User.ini or User.ini Type File")),
+               vbInformation);
     }
 }
 
@@ -593,7 +591,7 @@ void frmMain::mnuFileExit_Click() {
         Unload<frmSplash>();
         QCoreApplication::exit(0);
     } catch (const std::exception& error) {
-        MsgBox(failure(error, QStringLiteral(" - "), QStringLiteral(" While Exiting File!")), vbInformation);
+        MsgBox(failureMessage(error, QStringLiteral(" - "), QStringLiteral(" While Exiting File!")), vbInformation);
     }
 }
 
@@ -606,7 +604,8 @@ void frmMain::mnuViewStatusBar_Click() {
         // The action has already flipped its own check mark when it was triggered.
         sbStatusBar->setVisible(mnuViewStatusBar->isChecked());
     } catch (const std::exception& error) {
-        MsgBox(failure(error, QStringLiteral(" - "), QStringLiteral(" While Toggling Status Bar!")), vbInformation);
+        MsgBox(failureMessage(error, QStringLiteral(" - "), QStringLiteral(" While Toggling Status Bar!")),
+               vbInformation);
     }
 }
 
@@ -614,9 +613,10 @@ void frmMain::mnuAliasLNCH_Click() {
     try {
         Show<frmAliasNFO>();
     } catch (const std::exception& error) {
-        MsgBox(failure(error, QStringLiteral(" - "),
-                       QStringLiteral(" While Loading UT2003_Alias.txt File!\rMake Sure File Was Not Deleted, Renamed, "
-                                      "or Relocated!")),
+        MsgBox(failureMessage(
+                   error, QStringLiteral(" - "),
+                   QStringLiteral(" While Loading UT2003_Alias.txt File!\rMake Sure File Was Not Deleted, Renamed, "
+                                  "or Relocated!")),
                vbInformation);
     }
 }
@@ -625,9 +625,9 @@ void frmMain::mnuSpeechLNCH_Click() {
     try {
         Show<frmSpeechNFO>();
     } catch (const std::exception& error) {
-        MsgBox(failure(error, QStringLiteral(" - "),
-                       QStringLiteral(" While Loading Taunt.Txt!\rMake Sure File Was Not Deleted, Renamed, or "
-                                      "Relocated!")),
+        MsgBox(failureMessage(error, QStringLiteral(" - "),
+                              QStringLiteral(" While Loading Taunt.Txt!\rMake Sure File Was Not Deleted, Renamed, or "
+                                             "Relocated!")),
                vbInformation);
     }
 }

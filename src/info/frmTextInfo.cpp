@@ -30,11 +30,6 @@ std::unique_ptr<QFile> openText(const QString& path) {
     return file;
 }
 
-QString failure(const std::exception& error, const char* tail) {
-    return QStringLiteral("Error ") + errorDescription(error) + QStringLiteral(" - ") + errorSource(error) +
-           QLatin1String(tail);
-}
-
 }  // namespace
 
 frmTextInfo::frmTextInfo(const TextInfoConfig& config) : config_(config) {
@@ -66,7 +61,7 @@ void frmTextInfo::Form_Load() {
         if (file_->error() != QFileDevice::NoError) throw platform::AppError(file_->errorString().toStdString());
         textBox->setPlainText(fromAnsi(bytes.toStdString()));
     } catch (const std::exception& error) {
-        MsgBox(failure(error, config_.loadTail), vbInformation);
+        MsgBox(failureMessage(error, QStringLiteral(" - "), QLatin1String(config_.loadTail)), vbInformation);
     }
 }
 
@@ -81,7 +76,7 @@ void frmTextInfo::Form_Unload() {
         hide();
         if (frmMain* main = FormSlot<frmMain>::instance()) main->activateWindow();
     } catch (const std::exception& error) {
-        MsgBox(failure(error, config_.unloadTail), vbInformation);
+        MsgBox(failureMessage(error, QStringLiteral(" - "), QLatin1String(config_.unloadTail)), vbInformation);
     }
 }
 

@@ -30,3 +30,7 @@ QString errorSource(const std::exception& error) {
     if (auto* app = dynamic_cast<const platform::AppError*>(&error)) return QString::fromStdString(app->source());
     return QString::fromLatin1(platform::kErrorSource);
 }
+
+QString failureMessage(const std::exception& error, const QString& separator, const QString& tail) {
+    return QStringLiteral("Error ") + errorDescription(error) + separator + errorSource(error) + tail;
+}

@@ -12,3 +12,5 @@ QString fromNativePath(const std::string& path);
 // Error message parts of a caught exception: AppError gives its own, anything else its what() and our source.
 QString errorDescription(const std::exception& error);
 QString errorSource(const std::exception& error);
+// A handler's failure message: "Error ", the error's description, the separator, its source and the tail.
+QString failureMessage(const std::exception& error, const QString& separator, const QString& tail);
