@@ -165,7 +165,8 @@ TEST_F(StartupTest, SplashTimeFallsBackToOneSecond) {
         writeSettings({{"SplashStartup", "1"}, {"UT2003UserINIPath", "/d/User.ini"}, {"SplashTimeMsec", c.value}});
         runMain();
         const QTimer* timer = FormSlot<frmSplash>::instance()->Timer1;
-        EXPECT_TRUE(timer->isActive() && timer->isSingleShot());
+        EXPECT_TRUE(timer->isActive());
+        EXPECT_TRUE(timer->isSingleShot());
         EXPECT_EQ(timer->interval(), c.interval);
         const QString error = c.error ? "64 Error " + QString(c.error) + " - Corvane While Loading Splash Form!" : "";
         EXPECT_EQ(shown().join(""), error);

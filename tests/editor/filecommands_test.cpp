@@ -92,7 +92,9 @@ TEST_F(FileCommandsTest, SaveButtonAndSaveAsNeedAnOpenFile) {
     messages.clear();
     main->mnuSaveAs_Click();
     EXPECT_EQ(only(messages), std::pair(QString("Cannot Save A file until one is open!!"), vbInformation));
-    EXPECT_TRUE(reports.status.isEmpty() && dialogRequests.size() == 1u && UseriniPath == userIni());
+    EXPECT_TRUE(reports.status.isEmpty());
+    EXPECT_EQ(dialogRequests.size(), 1u);
+    EXPECT_EQ(UseriniPath, userIni());
     EXPECT_TRUE(
         sameBytes(readFile(userIni()) + readFile(engineIni()), fixtureBytes("User.ini") + fixtureBytes("UT2003.ini")));
 }
@@ -125,10 +127,12 @@ TEST_F(FileCommandsTest, SaveAsCopiesTheOpenedFileThenSavesTheEditsIntoTheCopy) 
         EXPECT_EQ(reports.status + paths(main), kSaveAsStatus + QStringList({target, userIni(), target}));
         // The copy's values run from 0 up to the source's length (the bar's maximum then), before the save's 0.
         const auto copyEnd = std::find(reports.progress.begin() + 1, reports.progress.end(), 0);
-        EXPECT_TRUE(std::is_sorted(reports.progress.begin(), copyEnd) &&
-                    *(copyEnd - 1) == (ontoSource ? 0 : source.size()));
-        EXPECT_TRUE((existing.isNull() || QFileInfo(target).permissions() == permissions) &&
-                    !openFilesUnder(programDir()));
+        EXPECT_TRUE(std::is_sorted(reports.progress.begin(), copyEnd));
+        EXPECT_EQ(*(copyEnd - 1), ontoSource ? 0 : source.size());
+        if (!existing.isNull()) {
+            EXPECT_EQ(QFileInfo(target).permissions(), permissions);
+        }
+        EXPECT_EQ(openFilesUnder(programDir()), 0);
         unloadAll();
     }
 }
@@ -181,7 +185,9 @@ TEST_F(FileCommandsTest, SaveAsThatCannotCopyReportsAndLeavesTheTargetUntouched)
         EXPECT_TRUE(sameBytes(readFile(target), before));
         EXPECT_EQ(QFileInfo(target).permissions(), permissions);
         EXPECT_EQ(QDir(programDir()).entryList(QDir::Files | QDir::Hidden), files);
-        EXPECT_TRUE(FileIsOpen && !main->copyInProgress() && openFilesUnder(programDir()) == 0);
+        EXPECT_TRUE(FileIsOpen);
+        EXPECT_FALSE(main->copyInProgress());
+        EXPECT_EQ(openFilesUnder(programDir()), 0);
         unloadAll();
     }
 }
@@ -206,8 +212,13 @@ TEST_F(FileCommandsTest, CommandsStartedDuringTheCopyDoNothing) {
         },
         Qt::QueuedConnection);
     main->mnuSaveAs_Click();
-    EXPECT_TRUE(ranDuringCopy && !closeAccepted && isLoaded<frmMain>() && FileIsOpen);
-    EXPECT_TRUE(messages.empty() && startedPrograms.empty() && dialogRequests.size() == 1u);
+    EXPECT_TRUE(ranDuringCopy);
+    EXPECT_FALSE(closeAccepted);
+    EXPECT_TRUE(isLoaded<frmMain>());
+    EXPECT_TRUE(FileIsOpen);
+    EXPECT_TRUE(messages.empty());
+    EXPECT_TRUE(startedPrograms.empty());
+    EXPECT_EQ(dialogRequests.size(), 1u);
     EXPECT_EQ(reports.status, kSaveAsStatus);
     EXPECT_TRUE(sameBytes(readFile(path("Copy.ini")), fixtureBytes("User.ini")));
     main->mnuFileClose->trigger();  // once the copy is over the commands work again

@@ -1,5 +1,5 @@
-// The main window's frame: caption, status bar with the progress bar in its first panel, the controls that start
-// disabled, the optional automatic open, the unload and File > Exit, and File > Close's shortcut.
+// The main window's frame: caption, status bar with the progress bar in its first panel, the optional automatic
+// open, the unload and File > Exit, File > Close's shortcut, and the layout of the frames.
 #include <QtTest>
 #include <QtWidgets>
 
@@ -25,16 +25,21 @@ class FrameTest : public GuiTest {
     }
 };
 
-TEST_F(FrameTest, CaptionStatusBarAndControlsThatNeedAFile) {
+TEST_F(FrameTest, CaptionStatusBarAndProgressBar) {
     frmMain* main = start();
     EXPECT_EQ(main->windowTitle(), "///Quarl's Corvane :: Version 1.0.0");
     // Four panels side by side: the bar's, the status text taking the free width, two more.
     const auto& panels = main->statusPanels;
-    for (int i = 0; i < 4; ++i)
-        EXPECT_TRUE(panels[i]->parentWidget() == main->sbStatusBar && panels[i]->isVisible() &&
-                    (i == 0 || panels[i - 1]->geometry().right() < panels[i]->x()));
-    EXPECT_EQ(std::pair(panels[0]->width(), panels[1]->text()), std::pair(150, QString("Status")));
-    EXPECT_TRUE(panels[1]->width() > panels[2]->width() && std::min(panels[2]->width(), panels[3]->width()) >= 96);
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_EQ(panels[i]->parentWidget(), main->sbStatusBar) << i;
+        EXPECT_TRUE(panels[i]->isVisible()) << i;
+        if (i > 0) {
+            EXPECT_LT(panels[i - 1]->geometry().right(), panels[i]->x()) << i;
+        }
+    }
+    EXPECT_EQ(panels[0]->width(), 150);
+    EXPECT_GT(panels[1]->width(), panels[2]->width());
+    EXPECT_GE(std::min(panels[2]->width(), panels[3]->width()), 96);
     QProgressBar* bar = main->ProgressBar1;
     // The bar lies over the first panel, one pixel in from its left edge and from the status bar's top edge, down
     // to the status bar's bottom edge.
@@ -43,38 +48,28 @@ TEST_F(FrameTest, CaptionStatusBarAndControlsThatNeedAFile) {
     EXPECT_EQ(QList<int>({bar->minimum(), bar->maximum(), bar->value()}), QList<int>({0, 10000, 0}));
     main->setProgress(10000);
     const QColor middle = bar->grab().toImage().pixelColor(bar->width() / 2, bar->height() / 2);
-    EXPECT_TRUE(middle.red() > 200 && middle.green() < 60 && middle.blue() < 60) << middle.name().toStdString();
+    EXPECT_GT(middle.red(), 200);
+    EXPECT_LT(middle.green(), 60);
+    EXPECT_LT(middle.blue(), 60);
     // View > Status Bar hides the bar with its panel and shows them again.
-    main->mnuViewStatusBar->trigger();
-    EXPECT_FALSE(main->mnuViewStatusBar->isChecked() || main->sbStatusBar->isVisible() || bar->isVisible());
-    main->mnuViewStatusBar->trigger();
-    EXPECT_TRUE(main->mnuViewStatusBar->isChecked() && main->sbStatusBar->isVisible() && bar->isVisible());
-    EXPECT_FALSE(FileIsOpen || main->mnuFileSave->isEnabled());
-    for (const char* name : {"cboCrossSelect", "slideHudScale", "slideHudOpacity", "cboCharSelect",
-                             "slideCrossColor(0)", "slideCrossColor(3)", "cboMssgSetup(0)", "cboMssgSetup(2)"})
-        EXPECT_FALSE(main->findChild<QWidget*>(name)->isEnabled()) << name;
+    for (const bool shown : {false, true}) {
+        main->mnuViewStatusBar->trigger();
+        EXPECT_EQ(main->mnuViewStatusBar->isChecked(), shown);
+        EXPECT_EQ(main->sbStatusBar->isVisible(), shown);
+        EXPECT_EQ(bar->isVisible(), shown);
+    }
 }
 
-// "AutoOpenINI" = 1 opens the game files at the end of the load; anything else leaves the no-file state, and a
-// value that is not a number is the load's failure (the options window, which reads the same switch as a
-// check-box state, reports it first).
+// "AutoOpenINI" = 1 opens the game files at the end of the load; anything else leaves the no-file state.
 TEST_F(FrameTest, AutoOpenINI) {
-    const std::tuple<const char*, bool, QStringList> cases[] = {
-        {"1", true, {}},
-        {"0", false, {}},
-        {nullptr, false, {}},  // no key
-        {"abc",
-         false,
-         {"Error Type mismatch, Corvane While Opening Options Form!!",
-          "Error Type mismatch - Corvane While Loading Main Form!"}}};
-    for (const auto& [value, opens, prompts] : cases) {
+    const std::pair<const char*, bool> cases[] = {{"1", true}, {"0", false}, {nullptr, false}};  // nullptr: no key
+    for (const auto& [value, opens] : cases) {
         SCOPED_TRACE(value ? value : "(missing)");
-        messages.clear();
         frmMain* main = start(value ? KeyList{{"AutoOpenINI", value}} : KeyList{});
-        EXPECT_TRUE(main->isVisible() && FileIsOpen == opens);
+        EXPECT_TRUE(main->isVisible());
+        EXPECT_EQ(FileIsOpen, opens);
         EXPECT_EQ(main->lblOFile->text(), opens ? userIni() : "NO File Open");
-        ASSERT_EQ(messages.size(), prompts.size());
-        for (std::size_t i = 0; i < messages.size(); ++i) EXPECT_TRUE(messages[i].prompt.startsWith(prompts[i]));
+        EXPECT_TRUE(messages.empty());
         unloadAll();
     }
 }
@@ -94,7 +89,8 @@ TEST_F(FrameTest, UnloadTakesTheOtherWindowsAlong) {
         for (Form* form : forms::loadedForms())
             EXPECT_TRUE(exit || form->widget()->grab().save(shots + "/" + form->widget()->objectName() + ".png"));
         exit ? main->mnuFileExit->trigger() : (void)main->close();
-        EXPECT_TRUE(forms::loadedForms().isEmpty() && messages.empty()) << exit;
+        EXPECT_TRUE(forms::loadedForms().isEmpty()) << exit;
+        EXPECT_TRUE(messages.empty()) << exit;
         // Before the closed windows are destroyed, a new start's windows are the only ones found by name.
         EXPECT_EQ(window("frmMain"), nullptr);
         EXPECT_EQ(window("frmMain"), start());
@@ -111,7 +107,9 @@ TEST_F(FrameTest, CtrlCInATextBoxClosesTheFile) {
     text->setFocus();
     text->selectAll();
     QTest::keyClick(text, Qt::Key_C, Qt::ControlModifier);
-    EXPECT_TRUE(!FileIsOpen && main->statusPanels[1]->text() == "File Closed !" && messages.empty());
+    EXPECT_FALSE(FileIsOpen);
+    EXPECT_EQ(main->statusPanels[1]->text(), "File Closed !");
+    EXPECT_TRUE(messages.empty());
 }
 
 // On every tab the frames lie inside the page and apart, and every control of a frame lies inside it (below its

@@ -154,8 +154,8 @@ TEST_F(HudTest, UserMovesAndThePreview) {
     h.chkHud[5]->setChecked(true);
     EXPECT_EQ(preview(), PlayerPicPath + QStringLiteral("cross_4.jpg"));
     const QByteArray saved = savedHud();
-    EXPECT_TRUE(saved.contains("\nHudScale=0.851\r\n") && saved.contains("=(B=7,G=010,R=000,A=77)\r\n"))
-        << saved.toStdString();
+    EXPECT_TRUE(saved.contains("\nHudScale=0.851\r\n")) << saved.toStdString();
+    EXPECT_TRUE(saved.contains("=(B=7,G=010,R=000,A=77)\r\n")) << saved.toStdString();
 
     // Text typed over a list selects no entry: the save writes -1.
     h.cboMssgSetup[0]->setEditText(QStringLiteral("7"));
