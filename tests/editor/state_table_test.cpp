@@ -1,6 +1,7 @@
 // Every named control of the main window at start, after a load and after a close, against the table in
 // tests/fixtures/main_window_states.txt. A control without a row, or a row without a control, fails too, so that
 // a new control comes with its row.
+#include <QtTest>
 #include <QtWidgets>
 
 #include "GuiTest.h"
@@ -116,6 +117,7 @@ TEST_F(StateTableTest, EveryControlAtStartAfterALoadAndAfterAClose) {
     dialogAnswers = {userIni()};
     main->mnuFileOpen->trigger();
     shown[1] = describeAll(main);
+    QTest::mouseClick(find<QLabel>("lblWeaponName(6)"), Qt::LeftButton);  // a row selected turns both Move buttons on
     main->mnuFileClose->trigger();
     shown[2] = describeAll(main);
     EXPECT_TRUE(messages.empty());
