@@ -60,6 +60,12 @@ QPushButton* makeButton(QWidget* parent, const QString& name, const QString& tex
     return button;
 }
 
+// The file that Save As copies. While the main window has a file open, Save As copies that file: the paths
+// found here take effect at the next load, which sets it again.
+void setCopySource(const QString& path) {
+    if (!FileIsOpen) OpenedUseriniPath = path;
+}
+
 }  // namespace
 
 frmOptions::frmOptions() {
@@ -180,7 +186,7 @@ bool frmOptions::pathsFromRegistry() {
     if (gameFolder.isEmpty()) return false;
     const QString systemFolder = joinPath(gameFolder, QStringLiteral("System/"));
     setGamePaths(systemFolder + kUserIniName, systemFolder);
-    OpenedUseriniPath = UseriniPath;
+    setCopySource(UseriniPath);
     SaveOptions();
     return true;
 }
@@ -205,7 +211,7 @@ void frmOptions::Form_Load() {
             // The folder is the path less its last 8 characters, whatever the file's name is.
             if (saved.size() < kUserIniName.size()) throw platform::AppError(platform::kInvalidCall);
             setGamePaths(saved, saved.left(saved.size() - kUserIniName.size()));
-            OpenedUseriniPath = saved;
+            setCopySource(saved);
             return;
         }
 
