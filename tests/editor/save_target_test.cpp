@@ -13,7 +13,8 @@
 class SaveTargetTest : public GuiTest {
   protected:
     // The configured pair: A (User.ini) and the engine file in the program folder. B and C are other player files;
-    // D is the name Save As copies to. Each player file names its player after itself.
+    // D is the name Save As copies to. Each player file names its player after itself, and holds a line of its
+    // own that no save writes, so a copy tells which file it came from.
     std::vector<std::pair<QString, QString>> files() const {
         return {{"A", userIni()},
                 {"B", path("B/User.ini")},
@@ -26,13 +27,13 @@ class SaveTargetTest : public GuiTest {
             if (n == name) return f;
         return {};
     }
-    static QByteArray playerFile(const QByteArray& player) {
+    static QByteArray playerFile(const QByteArray& name) {
         QByteArray bytes = fixtureBytes("User.ini");
-        EXPECT_TRUE(replaceIniValue(bytes, "DefaultPlayer", "Name", player));
-        return bytes;
+        EXPECT_TRUE(replaceIniValue(bytes, "DefaultPlayer", "Name", "Player" + name));
+        return bytes + "[Origin]\r\nFile=" + name + "\r\n";
     }
     void writeGameFiles() {
-        for (const char* name : {"A", "B", "C"}) writeFile(file(name), playerFile(QByteArray("Player") + name));
+        for (const char* name : {"A", "B", "C"}) writeFile(file(name), playerFile(name));
         writeFile(engineIni(), fixtureBytes("UT2003.ini"));
     }
     frmMain* startWithA() {
@@ -72,7 +73,7 @@ TEST_F(SaveTargetTest, SaveWritesIntoTheFilesThatWereLoaded) {
         std::function<void()> act;
         bool saveAs;
         QStringList changed;
-        QByteArray player;  // the name in the first changed file
+        QByteArray origin;  // the file that the first changed file was loaded or copied from
         QString status;
     };
     const Case cases[] = {
@@ -85,7 +86,7 @@ TEST_F(SaveTargetTest, SaveWritesIntoTheFilesThatWereLoaded) {
          },
          false,
          {"B", "engine"},
-         "PlayerB",
+         "B",
          "File Saved !"},
         {"open B, options confirmed",
          [&] {
@@ -96,7 +97,7 @@ TEST_F(SaveTargetTest, SaveWritesIntoTheFilesThatWereLoaded) {
          },
          false,
          {"B", "engine"},
-         "PlayerB",
+         "B",
          "File Saved !"},
         {"open B, options browse to C, confirmed",
          [&] {
@@ -109,7 +110,7 @@ TEST_F(SaveTargetTest, SaveWritesIntoTheFilesThatWereLoaded) {
          },
          false,
          {"B", "engine"},
-         "PlayerB",
+         "B",
          "File Saved !"},
         // Save As copies the file that is open, not the one the options window found.
         {"open B, options cancelled, Save As",
@@ -121,18 +122,19 @@ TEST_F(SaveTargetTest, SaveWritesIntoTheFilesThatWereLoaded) {
          },
          true,
          {"D", "engine"},
-         "PlayerB",
+         "B",
          "File Saved !"},
         {"started through the options window's browse, then Save As",
          [&] {
              writeGameFiles();
              writeSettings({{"AutoOpenINI", "1"}});
+             OpenedUseriniPath.clear();  // as in a new process
              dialogAnswers = {userIni()};
              runMain();  // the options window asks for User.ini; the main window then opens it
          },
          true,
          {"D", "engine"},
-         "PlayerA",
+         "A",
          "File Saved !"},
         // After a Save As that could not copy, the file that is open stays the target: no stub under the new name.
         {"Save As into a missing folder, then Save",
@@ -143,7 +145,7 @@ TEST_F(SaveTargetTest, SaveWritesIntoTheFilesThatWereLoaded) {
          },
          false,
          {"A", "engine"},
-         "PlayerA",
+         "A",
          "File Saved !"},
         // A load or a close that stopped part-way leaves mixed values or placeholders: nothing may be saved.
         {"a second load, answered No, stopped part-way",
@@ -185,7 +187,8 @@ TEST_F(SaveTargetTest, SaveWritesIntoTheFilesThatWereLoaded) {
         if (!c.changed.isEmpty()) {
             EXPECT_TRUE(messages.empty());
             const QByteArray written = readFile(file(c.changed[0]));
-            EXPECT_EQ(iniValue(written, "DefaultPlayer", "Name"), c.player);
+            EXPECT_EQ(iniValue(written, "DefaultPlayer", "Name"), "Player" + c.origin);
+            EXPECT_EQ(iniValue(written, "Origin", "File"), c.origin);
             EXPECT_EQ(iniValue(written, "Engine.PlayerController", "StatsUsername"), QByteArray("Edited"));
         } else {
             // The toolbar's Save answers with its message, and the menus are those of the no-file state.
