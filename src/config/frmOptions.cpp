@@ -191,16 +191,14 @@ void frmOptions::Form_Load() {
         SettingsIniPath = joinPath(programFolder(), QStringLiteral("Quarl.ini"));
         lblPathStr[0]->setText(SettingsIniPath);
         for (std::size_t i = 0; i < chkINISettings.size(); ++i) {
-            const QString value = ReadINI(kSettingsSection, SettingKeys[i], QStringLiteral("0"), SettingsIniPath);
+            const QString value = ReadSetting(SettingKeys[i], QStringLiteral("0"));
             setCheckValue(chkINISettings[i], platform::toInt(value.toStdString()));
         }
-        txtTimerValue->setText(
-            ReadINI(kSettingsSection, QStringLiteral("SplashTimeMsec"), QStringLiteral("1000"), SettingsIniPath));
+        txtTimerValue->setText(ReadSetting(QStringLiteral("SplashTimeMsec"), QStringLiteral("1000")));
 
         if (chkINISettings[0]->checkState() == Qt::Checked && pathsFromRegistry()) return;
 
-        const QString saved =
-            ReadINI(kSettingsSection, QStringLiteral("UT2003UserINIPath"), QString(), SettingsIniPath);
+        const QString saved = ReadSetting(QStringLiteral("UT2003UserINIPath"), QString());
         if (!saved.isEmpty()) {
             // The folder is the path less its last 8 characters, whatever the file's name is.
             if (saved.size() < kUserIniName.size()) throw platform::AppError(platform::kInvalidCall);
@@ -264,15 +262,14 @@ void frmOptions::cmdSetPaths_Click(int Index) {
 
 void frmOptions::SaveOptions() {
     try {
-        WriteINI(kSettingsSection, QStringLiteral("QuarliniPath"), lblPathStr[0]->text(), SettingsIniPath);
-        WriteINI(kSettingsSection, QStringLiteral("UT2003UserINIPath"), lblPathStr[1]->text(), SettingsIniPath);
-        WriteINI(kSettingsSection, QStringLiteral("GamePath"), UT2003exePath, SettingsIniPath);
+        WriteSetting(QStringLiteral("QuarliniPath"), lblPathStr[0]->text());
+        WriteSetting(QStringLiteral("UT2003UserINIPath"), lblPathStr[1]->text());
+        WriteSetting(QStringLiteral("GamePath"), UT2003exePath);
         for (std::size_t i = 0; i < chkINISettings.size(); ++i)
-            WriteINI(kSettingsSection, SettingKeys[i], QString::number(checkValue(chkINISettings[i])), SettingsIniPath);
+            WriteSetting(SettingKeys[i], QString::number(checkValue(chkINISettings[i])));
         // The splash time is stored as typed, number or not; an empty box means one second.
         const QString splashTime = txtTimerValue->text();
-        WriteINI(kSettingsSection, QStringLiteral("SplashTimeMsec"),
-                 splashTime.isEmpty() ? QStringLiteral("1000") : splashTime, SettingsIniPath);
+        WriteSetting(QStringLiteral("SplashTimeMsec"), splashTime.isEmpty() ? QStringLiteral("1000") : splashTime);
     } catch (const std::exception& error) {
         showFailure(error, QStringLiteral(" While Trying to Write to Quarl.ini File!"));
     }
