@@ -7,6 +7,9 @@
 #include <QLineEdit>
 #include <QPixmap>
 #include <QPushButton>
+#include <exception>
+#include <utility>
+#include <vector>
 
 #include "config/Registry.h"
 #include "config/Startup.h"
@@ -262,14 +265,25 @@ void frmOptions::cmdSetPaths_Click(int Index) {
 
 void frmOptions::SaveOptions() {
     try {
-        WriteSetting(QStringLiteral("QuarliniPath"), lblPathStr[0]->text());
-        WriteSetting(QStringLiteral("UT2003UserINIPath"), lblPathStr[1]->text());
-        WriteSetting(QStringLiteral("GamePath"), UT2003exePath);
-        for (std::size_t i = 0; i < chkINISettings.size(); ++i)
-            WriteSetting(SettingKeys[i], QString::number(checkValue(chkINISettings[i])));
         // The splash time is stored as typed, number or not; an empty box means one second.
         const QString splashTime = txtTimerValue->text();
-        WriteSetting(QStringLiteral("SplashTimeMsec"), splashTime.isEmpty() ? QStringLiteral("1000") : splashTime);
+        std::vector<std::pair<QString, QString>> keys = {{QStringLiteral("QuarliniPath"), lblPathStr[0]->text()},
+                                                         {QStringLiteral("UT2003UserINIPath"), lblPathStr[1]->text()},
+                                                         {QStringLiteral("GamePath"), UT2003exePath}};
+        for (std::size_t i = 0; i < chkINISettings.size(); ++i)
+            keys.emplace_back(SettingKeys[i], QString::number(checkValue(chkINISettings[i])));
+        keys.emplace_back(QStringLiteral("SplashTimeMsec"), splashTime.isEmpty() ? QStringLiteral("1000") : splashTime);
+        // A key that cannot be written keeps none of the others out of the file: each is tried, and the first
+        // failure is reported once, after the last.
+        std::exception_ptr failure;
+        for (const auto& [key, value] : keys) {
+            try {
+                WriteSetting(key, value);
+            } catch (const std::exception&) {
+                if (!failure) failure = std::current_exception();
+            }
+        }
+        if (failure) std::rethrow_exception(failure);
     } catch (const std::exception& error) {
         showFailure(error, QStringLiteral(" While Trying to Write to Quarl.ini File!"));
     }
