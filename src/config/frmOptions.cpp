@@ -79,6 +79,8 @@ frmOptions::frmOptions() {
     small.setPointSize(8);
     setFont(small);
     buildControls();
+    // The path labels show paths of this machine, which may hold anything, markup included: as text only.
+    for (QLabel* label : findChildren<QLabel*>()) label->setTextFormat(Qt::PlainText);
 }
 
 void frmOptions::buildControls() {
