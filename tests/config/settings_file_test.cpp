@@ -176,6 +176,29 @@ TEST_F(SettingsFileTest, AnEarlierVersionsFileIsReadAndThenKeptAsUtf8) {
     EXPECT_EQ(pathLabels()[3], system + "UT2003.exe");
 }
 
+// A read gives the value as stored, cut to 2047 characters (never inside a character), or the default.
+TEST_F(SettingsFileTest, ReadSettingGivesWholeCharacters) {
+    const QString cjk(3000, QChar(0x7A0B)), emoji = QString::fromUtf8("\xF0\x9F\x8E\xAE");
+    const struct {
+        const char* name;
+        QByteArray file;
+        QString value;  // of key "K", read with default "d"
+    } cases[] = {
+        {"long UTF-8 value", ("[Quarl_UT2003.Settings]\r\nK=" + cjk).toUtf8(), cjk.left(2047)},
+        {"a pair of code units at the cut", ("[Quarl_UT2003.Settings]\nK=" + QString(2046, 'x') + emoji).toUtf8(),
+         QString(2046, 'x')},
+        {"Windows-1252", "[Quarl_UT2003.Settings]\nK=C:\\Jeux\xe9\\\x80", "C:\\Jeux\u00e9\\\u20ac"},
+        {"empty value", "[Quarl_UT2003.Settings]\nK=", ""},
+        {"missing key", ("[Quarl_UT2003.Settings]\nL=" + cjk).toUtf8(), "d"},
+    };
+    SettingsIniPath = path("settings.ini");
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        writeFile(SettingsIniPath, c.file);
+        EXPECT_EQ(ReadSetting("K", "d"), c.value);
+    }
+}
+
 // A key that cannot be written keeps none of the others out of the file: every key is tried, and the failure
 // is reported once, after the last. A file that cannot be written at all stays as it was.
 TEST_F(SettingsFileTest, AKeyThatCannotBeWrittenIsReportedOnceAfterTheOthers) {
