@@ -54,8 +54,7 @@ void frmSplash::Form_Load() {
     // too large) is reported and replaced by the default, and 0 would never fire, so it means the default too.
     int interval = kDefaultSplashMsec;
     try {
-        const QString text =
-            ReadINI(kSettingsSection, QStringLiteral("SplashTimeMsec"), QStringLiteral("1000"), SettingsIniPath);
+        const QString text = ReadSetting(QStringLiteral("SplashTimeMsec"), QStringLiteral("1000"));
         if (!text.isEmpty()) {
             const int msec = platform::toInt(text.toStdString());
             if (msec < 0) throw platform::AppError("Invalid property value");

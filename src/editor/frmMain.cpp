@@ -341,8 +341,7 @@ void frmMain::Form_Load() {
         display->fillLists();
         client->fillLists();
         Unload<frmOptions>();
-        const QString autoOpen =
-            ReadINI(kSettingsSection, QStringLiteral("AutoOpenINI"), QStringLiteral("0"), SettingsIniPath);
+        const QString autoOpen = ReadSetting(QStringLiteral("AutoOpenINI"), QStringLiteral("0"));
         if (platform::toNumber(autoOpen.toStdString()) == 1.0) OpenINIFiles();
     } catch (const std::exception& error) {
         MsgBox(failureMessage(error, QStringLiteral(" - "), QStringLiteral(" While Loading Main Form!")),
