@@ -50,11 +50,6 @@ QList<QByteArray> words(const char* text) {
 
 class EditTableTest : public GuiTest {
   protected:
-    static void pick(const QString& combo, int index) { find<QComboBox>(combo)->setCurrentIndex(index); }
-    static void click(const QString& button) { find<QAbstractButton>(button)->click(); }
-    static void slide(const QString& slider, QAbstractSlider::SliderAction action) {
-        find<QSlider>(slider)->triggerAction(action);
-    }
     static std::vector<Edit> editRows();
 };
 
@@ -73,16 +68,24 @@ std::vector<Edit> EditTableTest::editRows() {
             },
             {{section, key, fixtureValue(section, key) + text}});
     };
-    auto checked = [&add](const QString& box, const QByteArray& section, const QByteArray& key) {
-        add(box, [box] { click(box); }, {{section, key, flipped(section, key)}});
+    auto clicked = [&add](const QString& button, QList<Line> lines) {
+        add(
+            button, [button] { find<QAbstractButton>(button)->click(); }, std::move(lines));
+    };
+    auto checked = [&clicked](const QString& box, const QByteArray& section, const QByteArray& key) {
+        clicked(box, {{section, key, flipped(section, key)}});
+    };
+    auto picked = [&add](const QString& list, int p, QList<Line> lines) {
+        add(
+            list, [list, p] { find<QComboBox>(list)->setCurrentIndex(p); }, std::move(lines));
     };
     // A check-box array and its keys, written out here in the order of the boxes.
     auto checkArray = [&checked](const char* array, const QByteArray& section, const char* keys) {
         int i = 0;
         for (const QByteArray& key : words(keys)) checked(element(array, i++), section, key);
     };
-    auto slid = [&add](const char* slider, QAbstractSlider::SliderAction action, Line line) {
-        add(slider, [slider, action] { slide(slider, action); }, {line});
+    auto slid = [&add](const QString& slider, QAbstractSlider::SliderAction action, Line line) {
+        add(slider, [slider, action] { find<QSlider>(slider)->triggerAction(action); }, {line});
     };
     using S = QAbstractSlider;
     const QByteArray player = "DefaultPlayer", controller = "Engine.PlayerController", hud = "Engine.Hud";
@@ -90,12 +93,12 @@ std::vector<Edit> EditTableTest::editRows() {
     const QByteArray sound = "ALAudio.ALAudioSubsystem";
 
     typed("txtPlayerName", player, "Name", " Jr");
-    add("cboCharSelect", [] { pick("cboCharSelect", 14); }, {{player, "Character", "Fate"}});
-    add("optRed", [] { click("optRed"); }, {{player, "team", "0"}});
+    picked("cboCharSelect", 14, {{player, "Character", "Fate"}});
+    clicked("optRed", {{player, "team", "0"}});
     typed("txtStatsName", controller, "StatsUsername", "_2");
     typed("txtStatsPW", controller, "StatsPassword", "!");
-    add("cmdAdd5", [] { click("cmdAdd5"); }, {{controller, "DefaultFOV", "90"}});
-    add("cmdSub5", [] { click("cmdSub5"); }, {{controller, "DefaultFOV", "80"}});
+    clicked("cmdAdd5", {{controller, "DefaultFOV", "90"}});
+    clicked("cmdSub5", {{controller, "DefaultFOV", "80"}});
     checkArray("chkPlayerControls", controller,
                "bNeverSwitchOnPickup bNoVoiceMessages bNoVoiceTaunts bNoAutoTaunts bAutoTaunt bNoMatureLanguage");
     checked("chkWeaponBob", "Engine.Pawn", "bWeaponBob");
@@ -108,17 +111,15 @@ std::vector<Edit> EditTableTest::editRows() {
     // The console lists store their list position (list 1 shows 8 down to 0).
     const std::pair<const char*, int> console[] = {
         {"ConsoleMessageCount", 5}, {"ConsoleFontSize", 3}, {"MessageFontOffset", 8}};
-    for (int i = 0; i < 3; ++i) {
-        const QString list = element("cboMssgSetup", i);
-        add(list, [list, p = console[i].second] { pick(list, p); },
-            {{hud, console[i].first, QByteArray::number(console[i].second)}});
-    }
+    for (int i = 0; i < 3; ++i)
+        picked(element("cboMssgSetup", i), console[i].second,
+               {{hud, console[i].first, QByteArray::number(console[i].second)}});
     // Sliders red, green, blue, alpha; the stored text blue, green, red, alpha.
     slid("slideCrossColor(0)", S::SliderSingleStepSub, {hud, "CrossHairColor", "(B=0,G=255,R=254,A=255)"});
     slid("slideCrossColor(1)", S::SliderSingleStepSub, {hud, "CrossHairColor", "(B=0,G=254,R=255,A=255)"});
     slid("slideCrossColor(2)", S::SliderSingleStepAdd, {hud, "CrossHairColor", "(B=1,G=255,R=255,A=255)"});
     slid("slideCrossColor(3)", S::SliderSingleStepSub, {hud, "CrossHairColor", "(B=0,G=255,R=255,A=254)"});
-    add("cboCrossSelect", [] { pick("cboCrossSelect", 13); }, {{hud, "CrosshairStyle", "13"}});
+    picked("cboCrossSelect", 13, {{hud, "CrosshairStyle", "13"}});
 
     // The weapons from the bottom row (Priority 1) up. A move swaps the Priorities of two weapons; each keeps
     // its fire mode.
@@ -131,11 +132,11 @@ std::vector<Edit> EditTableTest::editRows() {
         add(element("lblWeaponName", r),
             [r] {
                 QTest::mouseClick(find<QLabel>(element("lblWeaponName", r)), Qt::LeftButton);
-                click(r < 12 ? "cmdMoveUp" : "cmdMoveDown");
+                find<QAbstractButton>(r < 12 ? "cmdMoveUp" : "cmdMoveDown")->click();
             },
             {{section, "Priority", QByteArray::number(to)}, {other, "Priority", QByteArray::number(r)}});
-        add(element("chkWeapMode", r), [r] { click(element("chkWeapMode", r)); },
-            {{section, "ExchangeFireModes", fixtureValue(section, "ExchangeFireModes") == "0" ? "1" : "0"}});
+        clicked(element("chkWeapMode", r),
+                {{section, "ExchangeFireModes", fixtureValue(section, "ExchangeFireModes") == "0" ? "1" : "0"}});
     }
 
     // The 199 binding and alias boxes, paired with the keys in the order the save writes them.
@@ -148,10 +149,8 @@ std::vector<Edit> EditTableTest::editRows() {
     for (const auto& [array, count] : input)
         for (int i = 0; i < count; ++i) typed(element(array, i), "Engine.Input", inputKeys.takeFirst(), " Go");
 
-    add("optController(1)", [] { click("optController(1)"); },
-        {{client, "CaptureMouse", "False"}, {client, "UseJoystick", "True"}});
-    add("cboResolution", [] { pick("cboResolution", 4); },
-        {{client, "FullscreenViewportX", "1600"}, {client, "FullscreenViewportY", "1200"}});
+    clicked("optController(1)", {{client, "CaptureMouse", "False"}, {client, "UseJoystick", "True"}});
+    picked("cboResolution", 4, {{client, "FullscreenViewportX", "1600"}, {client, "FullscreenViewportY", "1200"}});
     checked("chkFullScreen", client, "StartupFullscreen");
     typed("txtMinRefRate", client, "MinDesiredFrameRate", "5");
     slid("slideGamma", S::SliderSingleStepAdd, {client, "Gamma", "0.81"});
@@ -161,12 +160,9 @@ std::vector<Edit> EditTableTest::editRows() {
     const QList<Line> lighting = {{client, "NoLighting", "True"}, {client, "NoDynamicLights", "False"}};
     const QList<QByteArray> clientKeys =
         words("ScreenFlashes NoLighting Decals Coronas DecoLayers Projectors NoDynamicLights");
-    for (int i = 0; i < 7; ++i) {
-        const QString box = element("chkClientSU", i);
-        add(
-            box, [box] { click(box); },
-            i == 1 || i == 6 ? lighting : QList<Line>{{client, clientKeys[i], flipped(client, clientKeys[i])}});
-    }
+    for (int i = 0; i < 7; ++i)
+        clicked(element("chkClientSU", i),
+                i == 1 || i == 6 ? lighting : QList<Line>{{client, clientKeys[i], flipped(client, clientKeys[i])}});
     // Each texture list takes the word after the file's (list position p is word p).
     const QList<QByteArray> detail = words("UltraLow Lower Low Normal High Higher UltraHigh");
     const QList<QByteArray> textureKeys = words(
@@ -174,13 +170,10 @@ std::vector<Edit> EditTableTest::editRows() {
         "TextureDetailWorld TextureDetailRenderMap TextureDetailLightmap");
     for (int i = 0; i < 7; ++i) {
         const int p = (detail.indexOf(fixtureValue(client, textureKeys[i])) + 1) % 7;
-        const QString list = element("cboTexDetail", i);
-        add(list, [list, p] { pick(list, p); }, {{client, textureKeys[i], detail[p]}});
+        picked(element("cboTexDetail", i), p, {{client, textureKeys[i], detail[p]}});
     }
-    add("optRenderType(0)", [] { click("optRenderType(0)"); },
-        {{"Engine.Engine", "RenderDevice", "OpenGLDrv.OpenGLRenderDevice"}});
-    add("optRenderType(2)", [] { click("optRenderType(2)"); },
-        {{"Engine.Engine", "RenderDevice", "Engine.NullRenderDevice"}});
+    clicked("optRenderType(0)", {{"Engine.Engine", "RenderDevice", "OpenGLDrv.OpenGLRenderDevice"}});
+    clicked("optRenderType(2)", {{"Engine.Engine", "RenderDevice", "Engine.NullRenderDevice"}});
     checkArray("chkOpenGL", "OpenGLDrv.OpenGLRenderDevice",
                "DetailTextures HighDetailActors SuperHighDetailActors UsePrecaching UseCompressedLightmaps "
                "UseTrilinear UseStencil ReduceMouseLag");
@@ -189,7 +182,7 @@ std::vector<Edit> EditTableTest::editRows() {
                "UseTripleBuffering UseCubemaps UseCompressedLightmaps UseStencil Use16bit Use16bitTextures UseVSync "
                "UseNPatches CheckForOverflow AvoidHitches DecompressTextures UseXBoxFSAA OverrideDesktopRefreshRate");
     // The colour depth reaches the file only through "Use 16 Bit".
-    add("cboColorDepth", [] { pick("cboColorDepth", 0); }, {{d3d, "Use16bit", "True"}});
+    picked("cboColorDepth", 0, {{d3d, "Use16bit", "True"}});
     typed("txtDesiredRefRate", d3d, "DesiredRefreshRate", "5");
     checkArray("chkNullDevice", "Engine.NullRenderDevice",
                "DetailTextures HighDetailActors SuperHighDetailActors UsePrecaching UseCompressedLightmaps UseStencil");
