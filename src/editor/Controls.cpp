@@ -10,6 +10,10 @@
 #include <QSignalBlocker>
 #include <QSlider>
 #include <QString>
+#include <QStyleOptionButton>
+#include <QStyleOptionGroupBox>
+#include <QStylePainter>
+#include <algorithm>
 
 #include "platform/error.h"
 #include "platform/numbers.h"
@@ -78,6 +82,15 @@ void fillList(QComboBox* combo, const QStringList& items) {
     const QString shown = combo->currentText();
     combo->addItems(items);
     showUnlistedText(combo, shown);
+}
+
+void keepTypedText(QComboBox* combo) {
+    // Without a completer the typed text is not finished to the nearest item ("Hi" to "High").
+    combo->setCompleter(nullptr);
+    combo->setInsertPolicy(QComboBox::NoInsert);
+    // The combo picks the item whose text equals the typed text when editing finishes (Enter, focus leaving),
+    // which would choose a list position, and so run the list's click handler, for typed text.
+    if (QLineEdit* edit = combo->lineEdit()) QObject::disconnect(edit, &QLineEdit::editingFinished, combo, nullptr);
 }
 
 QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text, int left, int top, int width, int height) {
@@ -149,11 +162,16 @@ QString hundredths(int position) {
     return QString::fromStdString(platform::shortestText(position / 100.0));
 }
 
+int positionWithin(const QSlider* slider, double number) {
+    return platform::roundToInt(
+        std::clamp(number, static_cast<double>(slider->minimum()), static_cast<double>(slider->maximum())));
+}
+
 void showScaledValue(QSlider* slider, QLabel* readOut, const QString& value) {
-    // The read-out keeps the file's text, so an untouched value is saved as it was read. A position outside
-    // the slider's range is held at the nearer end, and the load goes on.
+    // The read-out keeps the file's text, so an untouched value is saved as it was read, however far outside
+    // the slider's range it lies.
     readOut->setText(value);
-    slider->setValue(platform::roundToInt(platform::toNumber(value.toStdString()) * 100.0));
+    slider->setValue(positionWithin(slider, platform::toNumber(value.toStdString()) * 100.0));
 }
 
 }  // namespace groupcontrols

@@ -74,6 +74,9 @@ void selectListPosition(QComboBox* combo, int p);
 void showUnlistedText(QComboBox* combo, const QString& text);
 // Fills a pick list without choosing an item: the combo keeps the text it showed and has no list position.
 void fillList(QComboBox* combo, const QStringList& items);
+// Makes an editable pick list keep what the user types: no completion, and no item chosen for typed text, on
+// Enter or when the focus leaves. Only a choice from the list (or by code) sets a list position.
+void keepTypedText(QComboBox* combo);
 // One slider row: its caption, the slider and its read-out (a label with a single border, "NFO" at design).
 struct SliderRow {
     QLabel*& caption;
@@ -105,7 +108,10 @@ void fitCaptions(QWidget* frame);
 // Position / 100 as the shortest decimal text (123 gives "1.23", 100 gives "1").
 QString hundredths(int position);
 // A file value on a slider with a read-out: the read-out shows the text as read, the slider the text as a
-// number times 100, rounded halves to even. Text that is no number raises "Type mismatch" (the read-out
-// already shows it).
+// number times 100, held within the slider's range and rounded halves to even. Text that is no number raises
+// "Type mismatch" (the read-out already shows it); a number of any size loads.
 void showScaledValue(QSlider* slider, QLabel* readOut, const QString& value);
+// The whole-number position nearest to a file's number within the slider's range: a number outside it is held
+// at the nearer end first, so that no number is too large for the slider.
+int positionWithin(const QSlider* slider, double number);
 }  // namespace groupcontrols
