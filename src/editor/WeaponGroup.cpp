@@ -76,6 +76,8 @@ int fireModeOf(const QString& text) {
 
 // The Ball Launcher is never listed, but the game needs it above all twelve. The user may let the loader write
 // the fix; the question is asked once, and a file that still does not read 13 afterwards is left to the user.
+// A fix that cannot be written (a read-only file) is reported in the loader's words, and the load goes on: the
+// file can still be viewed and edited.
 void checkBallLauncher() {
     const QString value = ReadINI(kBallLauncher, kPriority, NoDataFound, UseriniPath);
     if (number(value) == 13) return;
@@ -87,9 +89,13 @@ void checkBallLauncher() {
                                  ". It should always be to 13!!\rWould You like to fix to fix this "
                                  "problem Automaticly?");
     if (MsgBox(question, vbYesNo) == vbYes) {
-        WriteINI(kBallLauncher, kPriority, QStringLiteral("13"), UseriniPath);
-        const std::string check = ReadINI(kBallLauncher, kPriority, NoDataFound, UseriniPath).toStdString();
-        if (platform::isNumeric(check) && platform::toNumber(check) == 13) return;
+        try {
+            WriteINI(kBallLauncher, kPriority, QStringLiteral("13"), UseriniPath);
+            const std::string check = ReadINI(kBallLauncher, kPriority, NoDataFound, UseriniPath).toStdString();
+            if (platform::isNumeric(check) && platform::toNumber(check) == 13) return;
+        } catch (const std::exception& error) {
+            frmMain::showOpenFailure(error);
+        }
     }
     MsgBox(QStringLiteral("Please Fix your User.ini File, The Priority of the Ball Launcher\rShould always be 13!! "
                           "You may Still Continue! Data Will not be saved for Priority 13!"),

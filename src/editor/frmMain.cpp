@@ -462,10 +462,14 @@ void frmMain::OpenINIFiles() {
         setStatus(QStringLiteral("File Opened !"));
         setProgress(0);
     } catch (const std::exception& error) {
-        MsgBox(failureMessage(error, QStringLiteral(" At "),
-                              QStringLiteral(" While Opening File, Your User.ini File May be corrupt or wrong type!!")),
-               vbCritical);
+        showOpenFailure(error);
     }
+}
+
+void frmMain::showOpenFailure(const std::exception& error) {
+    MsgBox(failureMessage(error, QStringLiteral(" At "),
+                          QStringLiteral(" While Opening File, Your User.ini File May be corrupt or wrong type!!")),
+           vbCritical);
 }
 
 void frmMain::mnuFileSave_Click() {

@@ -3,6 +3,7 @@
 // the menus, and the three procedures that carry the keys between the game files and the controls.
 #include <QMainWindow>
 #include <array>
+#include <exception>
 #include <memory>
 
 #include "platform/qt/forms.h"
@@ -34,6 +35,8 @@ class frmMain : public QMainWindow, public Form {
 
     // The three file procedures.
     void OpenINIFiles();
+    // The load's failure message; a group's check that can go on after an error reports it in the same words.
+    static void showOpenFailure(const std::exception& error);
     void mnuFileSave_Click();
     void CloseINIFiles();
 
