@@ -6,6 +6,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
 #include <QSlider>
@@ -17,6 +18,27 @@
 
 #include "platform/error.h"
 #include "platform/numbers.h"
+
+BoldCaptionFrame::BoldCaptionFrame(const QString& caption, QWidget* parent) : QGroupBox(caption, parent) {}
+
+QFont BoldCaptionFrame::captionFont() const {
+    QFont bold = font();
+    bold.setBold(true);
+    for (int stretch = 100; stretch > 70 && QFontMetrics(bold).horizontalAdvance(title()) > width() - 16; stretch -= 5)
+        bold.setStretch(stretch - 5);
+    return bold;
+}
+
+void BoldCaptionFrame::paintEvent(QPaintEvent*) {
+    // A bold font of the frame itself would pass on to every control inside it.
+    QStylePainter painter(this);
+    QStyleOptionGroupBox option;
+    initStyleOption(&option);
+    const QFont bold = captionFont();
+    painter.setFont(bold);
+    option.fontMetrics = QFontMetrics(bold);
+    painter.drawComplexControl(QStyle::CC_GroupBox, option);
+}
 
 int checkValue(const QCheckBox* box) {
     switch (box->checkState()) {
@@ -135,6 +157,17 @@ void makeCheckColumn(QWidget* parent, std::span<QCheckBox*> boxes, const char* n
     }
 }
 
+int captionWidth(const QWidget* control) {
+    const auto* button = qobject_cast<const QPushButton*>(control);
+    if (!button || button->text().isEmpty()) return control->sizeHint().width();
+    QStyleOptionButton option;
+    option.initFrom(button);
+    if (button->isDefault() || button->autoDefault()) option.features |= QStyleOptionButton::AutoDefaultButton;
+    const QRect contents = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
+    return button->fontMetrics().size(Qt::TextShowMnemonic, button->text()).width() +
+           button->style()->pixelMetric(QStyle::PM_ButtonMargin, &option, button) + button->width() - contents.width();
+}
+
 void fitCaptions(QWidget* frame) {
     QList<QWidget*> captions;
     for (QWidget* child : frame->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
@@ -142,7 +175,7 @@ void fitCaptions(QWidget* frame) {
     if (captions.isEmpty()) return;
     auto allFit = [&captions] {
         for (QWidget* caption : captions)
-            if (caption->sizeHint().width() > caption->width()) return false;
+            if (captionWidth(caption) > caption->width()) return false;
         return true;
     };
     for (QWidget* caption : captions) caption->ensurePolished();

@@ -2,6 +2,7 @@
 // Small helpers shared by the settings groups: Boolean words, twips, and the load and save of a key table
 // walked in step with its control array.
 #include <QCheckBox>
+#include <QGroupBox>
 #include <QRect>
 #include <QString>
 #include <QStringList>
@@ -30,6 +31,17 @@ inline QString boolText(bool checked) {
 inline QString arrayName(const char* name, int index) {
     return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index);
 }
+
+// A frame with a bold caption. The controls inside keep the window's plain font: only the caption is drawn
+// bold, narrowed where the platform's font is too wide for the frame.
+class BoldCaptionFrame : public QGroupBox {
+  public:
+    BoldCaptionFrame(const QString& caption, QWidget* parent);
+    QFont captionFont() const;
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+};
 
 // Check boxes paired with a key table: each box is checked when its key reads exactly "True" (or, with
 // acceptLower, "true").
@@ -102,6 +114,9 @@ QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text, int
 // A column of check boxes, one row of 18 pixels each from top, named name(i).
 void makeCheckColumn(QWidget* parent, std::span<QCheckBox*> boxes, const char* name, const char* const* captions,
                      const char* const* tooltips, int left, int top, int width);
+// The width a control needs to show its caption whole: a push button its text and the style's margins around
+// it (not the least width the style gives buttons), any other control its size hint.
+int captionWidth(const QWidget* control);
 // Gives the captions of a frame (its labels and buttons) one font: the frame's plain font, narrowed and made
 // smaller only as far as the widest caption needs to fit its fixed width.
 void fitCaptions(QWidget* frame);

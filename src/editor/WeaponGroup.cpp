@@ -113,27 +113,40 @@ QColor WeaponGroup::unselectedColor() {
 }
 
 void WeaponGroup::fitCaption(QAbstractButton* control) {
-    // The list keeps its fixed geometry; a wider system font would otherwise cut the captions off.
+    constexpr int kFrameMargin = 4;  // kept free inside the frame's right edge
     control->ensurePolished();
-    qreal size = control->font().pointSizeF();
-    while (control->sizeHint().width() > control->width() && size > 6) {
-        size -= 0.5;
-        QFont font;
-        font.setPointSizeF(size);
+    if (qobject_cast<QCheckBox*>(control)) {
+        // Nothing stands to the right of the list's boxes: they may grow as far as the frame.
+        const int room = control->parentWidget()->width() - kFrameMargin - control->x();
+        control->resize(
+            std::clamp(groupcontrols::captionWidth(control), control->width(), std::max(control->width(), room)),
+            std::max(control->height(), control->fontMetrics().height()));
+    }
+    QFont font = control->font();
+    while (groupcontrols::captionWidth(control) > control->width() && font.pointSizeF() > 6) {
+        font.setPointSizeF(font.pointSizeF() - 0.5);
         control->setFont(font);
     }
 }
 
 WeaponGroup::WeaponGroup(frmMain& main) : main_(main) {
     QGroupBox* frame = main.framePlayerSetup;
+    int placeWidth = tw(255);
     for (int k = 0; k < 12; ++k) {
         auto* label = new QLabel(QString::number(k + 1), frame);
         label->setObjectName(arrayName("lblPriNum", k));
-        label->setGeometry(tw(120), tw(240 * (k + 1)), tw(255), tw(255));
         label->setFrameShape(QFrame::Box);
         label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        placeWidth = std::max(placeWidth, label->sizeHint().width());
         lblPriNum[static_cast<std::size_t>(k)] = label;
     }
+    // Two-digit places are wider in this platform's font than the design's boxes: the boxes grow to the left,
+    // up to the frame's edge, and keep their right edge against the weapon names.
+    const int placeRight = tw(120) + tw(255);
+    placeWidth = std::min(placeWidth, placeRight - 2);
+    for (int k = 0; k < 12; ++k)
+        lblPriNum[static_cast<std::size_t>(k)]->setGeometry(placeRight - placeWidth, tw(240 * (k + 1)), placeWidth,
+                                                            tw(255));
     for (int r = 1; r <= 12; ++r) {
         const auto row = static_cast<std::size_t>(r);
         auto* label = new QLabel(kNoFileOpen, frame);
@@ -167,6 +180,13 @@ WeaponGroup::WeaponGroup(frmMain& main) : main_(main) {
     cmdMoveDown->setObjectName(QStringLiteral("cmdMoveDown"));
     cmdMoveDown->setGeometry(tw(1560), tw(3480), tw(1335), tw(495));
     cmdMoveDown->setToolTip(QStringLiteral("Click To Lower Item Priority"));
+    // Both buttons grow alike as far as the longer caption needs in this platform's font; the gap between them
+    // stays.
+    const int moveWidth = std::max(
+        {cmdMoveUp->width(), groupcontrols::captionWidth(cmdMoveUp), groupcontrols::captionWidth(cmdMoveDown)});
+    cmdMoveUp->resize(moveWidth, cmdMoveUp->height());
+    cmdMoveDown->setGeometry(cmdMoveUp->x() + moveWidth + tw(1560) - tw(120 + 1335), cmdMoveDown->y(), moveWidth,
+                             cmdMoveDown->height());
     fitCaption(cmdMoveUp);
     fitCaption(cmdMoveDown);
     disableMoveButtons();

@@ -44,19 +44,10 @@ namespace {
 
 QGroupBox* makeFrame(QWidget* page, const char* name, const QString& caption, const QRect& rect,
                      const QString& tooltip = QString()) {
-    auto* frame = new QGroupBox(caption, page);
+    auto* frame = new BoldCaptionFrame(caption, page);
     frame->setObjectName(QLatin1String(name));
     frame->setGeometry(rect);
     if (!tooltip.isEmpty()) frame->setToolTip(tooltip);
-    QFont bold = frame->font();
-    bold.setBold(true);
-    // A caption wider than its frame with this platform's fonts is narrowed until it fits.
-    for (int stretch = 100; stretch > 70 && QFontMetrics(bold).horizontalAdvance(caption) > rect.width() - 16;
-         stretch -= 5)
-        bold.setStretch(stretch - 5);
-    frame->setFont(bold);
-    // Only the caption is bold: the controls inside keep the window's font.
-    frame->setStyleSheet(QStringLiteral("QGroupBox > * { font-weight: normal; }"));
     return frame;
 }
 
