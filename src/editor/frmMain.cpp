@@ -13,6 +13,7 @@
 #include <QLayout>
 #include <QMenuBar>
 #include <QProgressBar>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
@@ -49,6 +50,43 @@ QGroupBox* makeFrame(QWidget* page, const char* name, const QString& caption, co
     frame->setGeometry(rect);
     if (!tooltip.isEmpty()) frame->setToolTip(tooltip);
     return frame;
+}
+
+// The platform's tabs with another margin beside each caption.
+class TabStripStyle : public QProxyStyle {
+  public:
+    explicit TabStripStyle(int margin) : margin_(margin) {}
+    int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override {
+        return metric == PM_TabBarTabHSpace ? margin_ : QProxyStyle::pixelMetric(metric, option, widget);
+    }
+
+  private:
+    int margin_;
+};
+
+// All tabs in one row across the strip, drawn as the platform draws tabs, with their captions whole: the margin
+// beside each caption shrinks as far as the strip's width needs, and where even a narrow margin leaves the row
+// too wide, the captions' font is narrowed too.
+void fitTabsInOneRow(QTabWidget* tabs) {
+    constexpr int kNarrowestMargin = 8;
+    QTabBar* bar = tabs->tabBar();
+    const int margin = bar->style()->pixelMetric(QStyle::PM_TabBarTabHSpace, nullptr, bar);
+    // Each point of margin taken away narrows the row by one point a tab.
+    auto marginToFit = [&] {
+        const int excess = bar->sizeHint().width() - tabs->width();
+        return excess <= 0 ? margin : margin - (excess + bar->count() - 1) / bar->count();
+    };
+    QFont font = bar->font();
+    for (int stretch = 100; marginToFit() < kNarrowestMargin && stretch > 75;) {
+        stretch -= 5;
+        font.setStretch(stretch);
+        bar->setFont(font);
+    }
+    const int fitted = std::max(marginToFit(), kNarrowestMargin);
+    if (fitted == margin) return;
+    auto* style = new TabStripStyle(fitted);
+    style->setParent(bar);
+    bar->setStyle(style);
 }
 
 QToolButton* makeToolButton(QWidget* parent, const char* name, const QIcon& icon, const QString& tooltip, int left) {
@@ -207,13 +245,8 @@ void frmMain::buildTabs() {
     SSTab1->setObjectName(QStringLiteral("SSTab1"));
     SSTab1->setGeometry(0, tw(540), tw(11895), tw(7335));
     SSTab1->setToolTip(QStringLiteral("Editor Tabs!.. Click To Navigate To Desired Area!"));
-    // All eight tabs in one row.
     SSTab1->setUsesScrollButtons(false);
-    QFont tabFont = font();
-    tabFont.setPointSizeF(7.5);
-    SSTab1->tabBar()->setFont(tabFont);
     SSTab1->tabBar()->setElideMode(Qt::ElideNone);
-    SSTab1->setStyleSheet(QStringLiteral("QTabBar::tab { padding: 3px 3px; }"));
     const char* captions[] = {
         "Player Settings",     "Bind Letters and Numbers", "Bind Other Keys", "Bind Mouse And Joystick",
         "Alias Setup    0-19", "Alias Setup   20-39  ",    "UT2003 Settings", "File Viewer"};
@@ -223,6 +256,7 @@ void frmMain::buildTabs() {
         SSTab1->addTab(page, QString::fromLatin1(captions[i]));
         tabPages[static_cast<std::size_t>(i)] = page;
     }
+    fitTabsInOneRow(SSTab1);
     QWidget* playerTab = tabPages[0];
     framePlayer = makeFrame(playerTab, "framePlayer", QStringLiteral("Player Information"), QRect(144, 4, 290, 226));
     frameController =
