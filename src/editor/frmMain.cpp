@@ -124,8 +124,9 @@ frmMain::frmMain() {
     buildToolBar();
     buildTabs();
     buildStatusBar();
-    central->setFixedSize(tw(11895), tw(540) + tw(7335));
-    resize(tw(11880), tw(8190) + menuBar()->sizeHint().height());
+    // The controls keep their design places whatever the window's size; the window may be made smaller than
+    // its design size, which cuts them off at its edges.
+    resize(tw(11895), menuBar()->sizeHint().height() + tw(540) + tw(7335) + sbStatusBar->sizeHint().height());
 
     player = std::make_unique<PlayerGroup>(*this);
     hud = std::make_unique<HudGroup>(*this);
@@ -183,6 +184,13 @@ void frmMain::buildMenus() {
     mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
     addBar(mnuHelp, "mnuHelpBar0");
     mnuHelpAbout = addItem(mnuHelp, "mnuHelpAbout", QStringLiteral("&About "));
+
+    // The Edit and Help menus open with a separator. Qt would leave a leading separator out, and would draw it
+    // on the menu's top edge, where it cannot be seen: it is kept, and stands clear of that edge.
+    for (QMenu* menu : {mnuEdit, mnuHelp}) {
+        menu->setSeparatorsCollapsible(false);
+        menu->setContentsMargins(0, 4, 0, 0);
+    }
 
     for (QAction* action : {mnuFileOpen, mnuFileClose}) action->setShortcutContext(Qt::WindowShortcut);
     connect(mnuFileOpen, &QAction::triggered, this, [this] { mnuFileOpen_Click(); });
@@ -287,6 +295,8 @@ void frmMain::buildStatusBar() {
     sbStatusBar = new QStatusBar(this);
     sbStatusBar->setObjectName(QStringLiteral("sbStatusBar"));
     sbStatusBar->setSizeGripEnabled(false);
+    // The panels set no least width for the window: a window narrower than they are cuts them short.
+    sbStatusBar->setMinimumWidth(1);
     setStatusBar(sbStatusBar);
     // The three design panels: status text, date and time. The load adds the progress bar's panel in front.
     auto makePanel = [this](const char* name, const QString& text) {
