@@ -1,6 +1,10 @@
 #include "config/Startup.h"
 
 #include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStringDecoder>
 #include <cerrno>
 #include <stdexcept>
 #include <system_error>
@@ -44,6 +48,9 @@ std::array<QString, 7> ClientKeys;
 std::array<QString, 7> TextureDetailKeys;
 
 namespace {
+
+// The one section of the program's own settings file.
+const QString kSettingsSection = QStringLiteral("Quarl_UT2003.Settings");
 
 QString& programFolderOverride() {
     static QString folder;
@@ -114,6 +121,59 @@ QString systemErrorDescription(const std::system_error& error) {
     }
 }
 
+// One key into a file, its texts already bytes; the platform's failures become the program's errors.
+void writeProfileKey(const std::string& section, const std::string& key, const std::string& value,
+                     const QString& FileName) {
+    try {
+        platform::writeProfileString(section, key, value, toNativePath(FileName));
+    } catch (const std::system_error& error) {
+        throw platform::AppError(systemErrorDescription(error).toStdString());
+    } catch (const std::invalid_argument&) {
+        throw platform::AppError(platform::kInvalidCall);
+    }
+}
+
+// The longest value a read gives back, as the 2048-character buffer of ReadINI holds it.
+constexpr qsizetype kLongestValue = 2047;
+
+// The settings file's bytes; nothing when it is missing, not a regular file or unreadable (every read then
+// gives its default).
+QByteArray settingsFileBytes(const QString& file) {
+    QFile input(file);
+    if (!QFileInfo(file).isFile() || !input.open(QIODevice::ReadOnly)) return {};
+    return input.readAll();
+}
+
+bool isUtf8(const QByteArray& bytes) {
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    // The text itself is not needed, only whether the decoder met a byte sequence that UTF-8 does not allow.
+    static_cast<void>(QString(decoder.decode(bytes)));
+    return !decoder.hasError();
+}
+
+// How the texts of the settings file become bytes and back: UTF-8, or Windows-1252 for a file that an earlier
+// version wrote.
+struct SettingsEncoding {
+    bool utf8 = true;
+    std::string encode(const QString& text) const { return utf8 ? text.toStdString() : toAnsi(text); }
+    QString decode(const std::string& bytes) const { return utf8 ? QString::fromStdString(bytes) : fromAnsi(bytes); }
+};
+
+// A settings file that an earlier version wrote holds its paths in Windows-1252. It becomes UTF-8 as a whole
+// before the first UTF-8 value goes in: a file left half in one encoding and half in the other is no valid
+// UTF-8, so it would be read through the code page and garble the new values. The file is replaced at once,
+// keeping its permissions; a read-only one is refused as the profile writer refuses it (by its mode).
+void convertToUtf8(const QString& file) {
+    const QByteArray bytes = settingsFileBytes(file);
+    if (isUtf8(bytes)) return;
+    if (!(QFileInfo(file).permissions() & (QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther)))
+        throw platform::AppError(platform::kPermissionDenied);
+    const QByteArray converted = fromAnsi(bytes.toStdString()).toUtf8();
+    QSaveFile output(file);
+    if (!output.open(QIODevice::WriteOnly) || output.write(converted) != converted.size() || !output.commit())
+        throw platform::AppError(output.errorString().toStdString());
+}
+
 }  // namespace
 
 QString ReadINI(const QString& Section, const QString& Key, const QString& Default, const QString& FileName) {
@@ -122,14 +182,24 @@ QString ReadINI(const QString& Section, const QString& Key, const QString& Defau
 }
 
 void WriteINI(const QString& Section, const QString& Key, const QString& Value, const QString& FileName) {
-    const std::string section = toAnsi(Section), key = toAnsi(Key), value = toAnsi(Value);
-    try {
-        platform::writeProfileString(section, key, value, toNativePath(FileName));
-    } catch (const std::system_error& error) {
-        throw platform::AppError(systemErrorDescription(error).toStdString());
-    } catch (const std::invalid_argument&) {
-        throw platform::AppError(platform::kInvalidCall);
-    }
+    writeProfileKey(toAnsi(Section), toAnsi(Key), toAnsi(Value), FileName);
+}
+
+QString ReadSetting(const QString& Key, const QString& Default) {
+    const QByteArray bytes = settingsFileBytes(SettingsIniPath);
+    const SettingsEncoding encoding{isUtf8(bytes)};
+    const std::string defaultValue = encoding.encode(Default);
+    // Read whole and cut in characters: a cut in bytes could split a character of a UTF-8 path.
+    const std::size_t uncut = static_cast<std::size_t>(bytes.size()) + defaultValue.size() + 1;
+    const QString value = encoding.decode(platform::getProfileString(
+        encoding.encode(kSettingsSection), encoding.encode(Key), defaultValue, toNativePath(SettingsIniPath), uncut));
+    if (value.size() <= kLongestValue) return value;
+    return value.left(value.at(kLongestValue - 1).isHighSurrogate() ? kLongestValue - 1 : kLongestValue);
+}
+
+void WriteSetting(const QString& Key, const QString& Value) {
+    convertToUtf8(SettingsIniPath);
+    writeProfileKey(kSettingsSection.toStdString(), Key.toStdString(), Value.toStdString(), SettingsIniPath);
 }
 
 void setProgramFolder(const QString& folder) {
@@ -164,7 +234,7 @@ void Main() {
     SettingsIniPath = joinPath(programFolder(), QStringLiteral("Quarl.ini"));
     FileIsOpen = false;
     for (std::size_t i = 0; i < SettingKeys.size(); ++i)
-        SettingValues[i] = ReadINI(kSettingsSection, SettingKeys[i], QStringLiteral("0"), SettingsIniPath);
+        SettingValues[i] = ReadSetting(SettingKeys[i], QStringLiteral("0"));
 
     // The options window's load resolves the game's paths (and may ask the user to browse), so it runs before
     // any other window.

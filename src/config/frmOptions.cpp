@@ -8,6 +8,9 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <algorithm>
+#include <exception>
+#include <utility>
+#include <vector>
 
 #include "config/Registry.h"
 #include "config/Startup.h"
@@ -61,6 +64,12 @@ QPushButton* makeButton(QWidget* parent, const QString& name, const QString& tex
     return button;
 }
 
+// The file that Save As copies. While the main window has a file open, Save As copies that file: the paths
+// found here take effect at the next load, which sets it again.
+void setCopySource(const QString& path) {
+    if (!FileIsOpen) OpenedUseriniPath = path;
+}
+
 }  // namespace
 
 frmOptions::frmOptions() {
@@ -77,6 +86,8 @@ frmOptions::frmOptions() {
     small.setPointSize(8);
     setFont(small);
     buildControls();
+    // The path labels show paths of this machine, which may hold anything, markup included: as text only.
+    for (QLabel* label : findChildren<QLabel*>()) label->setTextFormat(Qt::PlainText);
 }
 
 void frmOptions::buildControls() {
@@ -187,7 +198,7 @@ bool frmOptions::pathsFromRegistry() {
     if (gameFolder.isEmpty()) return false;
     const QString systemFolder = joinPath(gameFolder, QStringLiteral("System/"));
     setGamePaths(systemFolder + kUserIniName, systemFolder);
-    OpenedUseriniPath = UseriniPath;
+    setCopySource(UseriniPath);
     SaveOptions();
     return true;
 }
@@ -198,21 +209,19 @@ void frmOptions::Form_Load() {
         SettingsIniPath = joinPath(programFolder(), QStringLiteral("Quarl.ini"));
         lblPathStr[0]->setText(SettingsIniPath);
         for (std::size_t i = 0; i < chkINISettings.size(); ++i) {
-            const QString value = ReadINI(kSettingsSection, SettingKeys[i], QStringLiteral("0"), SettingsIniPath);
+            const QString value = ReadSetting(SettingKeys[i], QStringLiteral("0"));
             setCheckValue(chkINISettings[i], platform::toInt(value.toStdString()));
         }
-        txtTimerValue->setText(
-            ReadINI(kSettingsSection, QStringLiteral("SplashTimeMsec"), QStringLiteral("1000"), SettingsIniPath));
+        txtTimerValue->setText(ReadSetting(QStringLiteral("SplashTimeMsec"), QStringLiteral("1000")));
 
         if (chkINISettings[0]->checkState() == Qt::Checked && pathsFromRegistry()) return;
 
-        const QString saved =
-            ReadINI(kSettingsSection, QStringLiteral("UT2003UserINIPath"), QString(), SettingsIniPath);
+        const QString saved = ReadSetting(QStringLiteral("UT2003UserINIPath"), QString());
         if (!saved.isEmpty()) {
             // The folder is the path less its last 8 characters, whatever the file's name is.
             if (saved.size() < kUserIniName.size()) throw platform::AppError(platform::kInvalidCall);
             setGamePaths(saved, saved.left(saved.size() - kUserIniName.size()));
-            OpenedUseriniPath = saved;
+            setCopySource(saved);
             return;
         }
 
@@ -271,15 +280,25 @@ void frmOptions::cmdSetPaths_Click(int Index) {
 
 void frmOptions::SaveOptions() {
     try {
-        WriteINI(kSettingsSection, QStringLiteral("QuarliniPath"), lblPathStr[0]->text(), SettingsIniPath);
-        WriteINI(kSettingsSection, QStringLiteral("UT2003UserINIPath"), lblPathStr[1]->text(), SettingsIniPath);
-        WriteINI(kSettingsSection, QStringLiteral("GamePath"), UT2003exePath, SettingsIniPath);
-        for (std::size_t i = 0; i < chkINISettings.size(); ++i)
-            WriteINI(kSettingsSection, SettingKeys[i], QString::number(checkValue(chkINISettings[i])), SettingsIniPath);
         // The splash time is stored as typed, number or not; an empty box means one second.
         const QString splashTime = txtTimerValue->text();
-        WriteINI(kSettingsSection, QStringLiteral("SplashTimeMsec"),
-                 splashTime.isEmpty() ? QStringLiteral("1000") : splashTime, SettingsIniPath);
+        std::vector<std::pair<QString, QString>> keys = {{QStringLiteral("QuarliniPath"), lblPathStr[0]->text()},
+                                                         {QStringLiteral("UT2003UserINIPath"), lblPathStr[1]->text()},
+                                                         {QStringLiteral("GamePath"), UT2003exePath}};
+        for (std::size_t i = 0; i < chkINISettings.size(); ++i)
+            keys.emplace_back(SettingKeys[i], QString::number(checkValue(chkINISettings[i])));
+        keys.emplace_back(QStringLiteral("SplashTimeMsec"), splashTime.isEmpty() ? QStringLiteral("1000") : splashTime);
+        // A key that cannot be written keeps none of the others out of the file: each is tried, and the first
+        // failure is reported once, after the last.
+        std::exception_ptr failure;
+        for (const auto& [key, value] : keys) {
+            try {
+                WriteSetting(key, value);
+            } catch (const std::exception&) {
+                if (!failure) failure = std::current_exception();
+            }
+        }
+        if (failure) std::rethrow_exception(failure);
     } catch (const std::exception& error) {
         showFailure(error, QStringLiteral(" While Trying to Write to Quarl.ini File!"));
     }

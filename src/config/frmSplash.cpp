@@ -56,8 +56,7 @@ void frmSplash::Form_Load() {
     constexpr int kLongestSplashMsec = 65535;
     int interval = kDefaultSplashMsec;
     try {
-        const QString text =
-            ReadINI(kSettingsSection, QStringLiteral("SplashTimeMsec"), QStringLiteral("1000"), SettingsIniPath);
+        const QString text = ReadSetting(QStringLiteral("SplashTimeMsec"), QStringLiteral("1000"));
         if (!text.isEmpty()) {
             const int msec = platform::toInt(text.toStdString());
             if (msec < 0 || msec > kLongestSplashMsec) throw platform::AppError("Invalid property value");

@@ -143,16 +143,16 @@ void ClientGroup::loadControllerAndClient() {
     // Button 1 is set after button 0, so with both keys true "Use Joystick" ends selected; with both false
     // neither is. A value that is no Boolean ends the load.
     for (std::size_t i = 0; i < optController.size(); ++i) {
-        const QString value = ReadINI(kClientSection, ControllerKeys[i], QStringLiteral("0"), UT2003iniPath);
+        const QString value = ReadINI(kClientSection, ControllerKeys[i], QStringLiteral("0"), main_.engineFile());
         optController[i]->setChecked(platform::toBoolean(value.toStdString()));
     }
     // Each box set runs the lighting rule, so "Use Normal Lighting" has the last word.
-    loadChecks(chkClientSU, ClientKeys, kClientSection, QStringLiteral("0"), UT2003iniPath);
+    loadChecks(chkClientSU, ClientKeys, kClientSection, QStringLiteral("0"), main_.engineFile());
 }
 
 void ClientGroup::loadTextureDetail() {
     for (std::size_t i = 0; i < cboTexDetail.size(); ++i) {
-        const QString word = ReadINI(kClientSection, TextureDetailKeys[i], NDF, UT2003iniPath);
+        const QString word = ReadINI(kClientSection, TextureDetailKeys[i], NDF, main_.engineFile());
         const int p = kDetailWords.indexOf(word);
         if (p >= 0)
             selectListPosition(cboTexDetail[i], p);
@@ -162,18 +162,18 @@ void ClientGroup::loadTextureDetail() {
 }
 
 void ClientGroup::loadSound() {
-    loadChecks(chkSoundSetup, SoundKeys, kSoundSection, QStringLiteral("0"), UT2003iniPath);
+    loadChecks(chkSoundSetup, SoundKeys, kSoundSection, QStringLiteral("0"), main_.engineFile());
     showScaledValue(slideMusic, lblMusic,
-                    ReadINI(kSoundSection, QStringLiteral("MusicVolume"), QStringLiteral("0"), UT2003iniPath));
+                    ReadINI(kSoundSection, QStringLiteral("MusicVolume"), QStringLiteral("0"), main_.engineFile()));
     showScaledValue(slideEffects, lblEffects,
-                    ReadINI(kSoundSection, QStringLiteral("SoundVolume"), QStringLiteral("0"), UT2003iniPath));
+                    ReadINI(kSoundSection, QStringLiteral("SoundVolume"), QStringLiteral("0"), main_.engineFile()));
 }
 
 void ClientGroup::loadAnnouncer() {
     // The level is a whole number, unscaled: a decimal level takes the nearest, halves to the even neighbour
     // (2.5 gives 2); a level above 4, however large, is held at 4. The read-out keeps the file's text.
     const QString level =
-        ReadINI(kPlayerControllerSection, QStringLiteral("AnnouncerVolume"), QStringLiteral("0"), UseriniPath);
+        ReadINI(kPlayerControllerSection, QStringLiteral("AnnouncerVolume"), QStringLiteral("0"), main_.playerFile());
     slideAnnouncer->setValue(positionWithin(slideAnnouncer, platform::toNumber(level.toStdString())));
     lblAnnouncer->setText(level);
 }
@@ -182,56 +182,59 @@ void ClientGroup::loadAnnouncer() {
 
 void ClientGroup::saveController() {
     const bool mouse = optController[0]->isChecked();
-    WriteINI(kClientSection, QStringLiteral("CaptureMouse"), boolText(mouse), UT2003iniPath);
-    WriteINI(kClientSection, QStringLiteral("UseJoystick"), boolText(!mouse), UT2003iniPath);
+    WriteINI(kClientSection, QStringLiteral("CaptureMouse"), boolText(mouse), main_.engineFile());
+    WriteINI(kClientSection, QStringLiteral("UseJoystick"), boolText(!mouse), main_.engineFile());
 }
 
 void ClientGroup::saveClientAndTexture() {
-    saveChecks(chkClientSU, ClientKeys, kClientSection, UT2003iniPath);
+    saveChecks(chkClientSU, ClientKeys, kClientSection, main_.engineFile());
     // An unrecognised word shows "Error" and is not written, so the file keeps its own (or stays without it).
     for (std::size_t i = 0; i < cboTexDetail.size(); ++i) {
         const QString text = cboTexDetail[i]->currentText();
-        if (text != kDetailError) WriteINI(kClientSection, TextureDetailKeys[i], text, UT2003iniPath);
+        if (text != kDetailError) WriteINI(kClientSection, TextureDetailKeys[i], text, main_.engineFile());
     }
 }
 
 void ClientGroup::saveSoundAndMusic() {
-    saveChecks(chkSoundSetup, SoundKeys, kSoundSection, UT2003iniPath);
-    WriteINI(kSoundSection, QStringLiteral("MusicVolume"), lblMusic->text(), UT2003iniPath);
+    saveChecks(chkSoundSetup, SoundKeys, kSoundSection, main_.engineFile());
+    WriteINI(kSoundSection, QStringLiteral("MusicVolume"), lblMusic->text(), main_.engineFile());
 }
 
 void ClientGroup::saveAnnouncer() {
-    WriteINI(kPlayerControllerSection, QStringLiteral("AnnouncerVolume"), lblAnnouncer->text(), UseriniPath);
+    WriteINI(kPlayerControllerSection, QStringLiteral("AnnouncerVolume"), lblAnnouncer->text(), main_.playerFile());
 }
 
 void ClientGroup::saveSoundVolume() {
-    WriteINI(kSoundSection, QStringLiteral("SoundVolume"), lblEffects->text(), UT2003iniPath);
+    WriteINI(kSoundSection, QStringLiteral("SoundVolume"), lblEffects->text(), main_.engineFile());
 }
 
 // ---- Reset ----
-
-void ClientGroup::disableTextureLists() {
-    setEnabledAll(cboTexDetail, false);
-}
 
 void ClientGroup::resetVolumeLabels() {
     for (QLabel* label : {lblMusic, lblAnnouncer, lblEffects}) label->setText(QStringLiteral("NFO"));
 }
 
-void ClientGroup::disableController() {
-    setEnabledAll(optController, false);
+void ClientGroup::resetVolumeSliders() {
+    for (QSlider* slider : {slideMusic, slideAnnouncer, slideEffects}) slider->setValue(0);
 }
 
-void ClientGroup::resetAndDisableVolumeSliders() {
-    for (QSlider* slider : {slideMusic, slideAnnouncer, slideEffects}) {
-        slider->setValue(0);
-        slider->setEnabled(false);
-    }
+// ---- Enabled states ----
+
+void ClientGroup::setControllerEnabled(bool enabled) {
+    setEnabledAll(optController, enabled);
 }
 
-void ClientGroup::disableChecks() {
-    setEnabledAll(chkSoundSetup, false);
-    setEnabledAll(chkClientSU, false);
+void ClientGroup::setVolumeSlidersEnabled(bool enabled) {
+    setEnabledAll(std::initializer_list<QWidget*>{slideMusic, slideAnnouncer, slideEffects}, enabled);
+}
+
+void ClientGroup::setChecksEnabled(bool enabled) {
+    setEnabledAll(chkSoundSetup, enabled);
+    setEnabledAll(chkClientSU, enabled);
+}
+
+void ClientGroup::setTextureListsEnabled(bool enabled) {
+    setEnabledAll(cboTexDetail, enabled);
 }
 
 // ---- Handlers ----

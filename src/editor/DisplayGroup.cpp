@@ -208,21 +208,22 @@ void DisplayGroup::fillLists() {
 // ---- Load ----
 
 void DisplayGroup::loadRenderDevice() {
-    const QString device = ReadINI(kEngineSection, QStringLiteral("RenderDevice"), QStringLiteral("0"), UT2003iniPath);
+    const QString device =
+        ReadINI(kEngineSection, QStringLiteral("RenderDevice"), QStringLiteral("0"), main_.engineFile());
     for (std::size_t i = 0; i < kRenderDevices.size(); ++i)
         if (device == kRenderDevices[i]) optRenderType[i]->setChecked(true);
 }
 
 void DisplayGroup::loadWindowsClient() {
     const QString width =
-        ReadINI(kClientSection, QStringLiteral("FullscreenViewportX"), QStringLiteral("0"), UT2003iniPath);
+        ReadINI(kClientSection, QStringLiteral("FullscreenViewportX"), QStringLiteral("0"), main_.engineFile());
     for (std::size_t p = 0; p < kWidths.size(); ++p)
         if (width == kWidths[p]) selectListPosition(cboResolution, static_cast<int>(p));
 
-    txtMinRefRate->setText(ReadINI(kClientSection, QStringLiteral("MinDesiredFrameRate"), NDF, UT2003iniPath));
+    txtMinRefRate->setText(ReadINI(kClientSection, QStringLiteral("MinDesiredFrameRate"), NDF, main_.engineFile()));
 
     const QString fullScreen =
-        ReadINI(kClientSection, QStringLiteral("StartupFullscreen"), QStringLiteral("0"), UT2003iniPath);
+        ReadINI(kClientSection, QStringLiteral("StartupFullscreen"), QStringLiteral("0"), main_.engineFile());
     if (fullScreen == QLatin1String("True")) {
         chkFullScreen->setChecked(true);
     } else if (fullScreen == QLatin1String("False")) {
@@ -234,31 +235,31 @@ void DisplayGroup::loadWindowsClient() {
     }
 
     showScaledValue(slideGamma, lblGamma,
-                    ReadINI(kClientSection, QStringLiteral("Gamma"), QStringLiteral("0"), UT2003iniPath));
+                    ReadINI(kClientSection, QStringLiteral("Gamma"), QStringLiteral("0"), main_.engineFile()));
     showScaledValue(slideContrast, lblContrast,
-                    ReadINI(kClientSection, QStringLiteral("Contrast"), QStringLiteral("0"), UT2003iniPath));
+                    ReadINI(kClientSection, QStringLiteral("Contrast"), QStringLiteral("0"), main_.engineFile()));
     showScaledValue(slideBrightness, lblBrightness,
-                    ReadINI(kClientSection, QStringLiteral("Brightness"), QStringLiteral("0"), UT2003iniPath));
+                    ReadINI(kClientSection, QStringLiteral("Brightness"), QStringLiteral("0"), main_.engineFile()));
 }
 
 void DisplayGroup::loadD3D() {
     // The colour depth list follows "Use16bit"; its click handler checks or clears "Use 16 Bit", and the
     // D3DKeys loop then reads the same key into that box again.
-    const QString use16 = ReadINI(kD3DSection, QStringLiteral("Use16bit"), QStringLiteral("0"), UT2003iniPath);
+    const QString use16 = ReadINI(kD3DSection, QStringLiteral("Use16bit"), QStringLiteral("0"), main_.engineFile());
     if (use16 == QLatin1String("True"))
         selectListPosition(cboColorDepth, 0);
     else if (use16 == QLatin1String("False"))
         selectListPosition(cboColorDepth, 1);
     else
         showUnlistedText(cboColorDepth, QStringLiteral("Error !!"));
-    loadChecks(chkDefaultVars, D3DKeys, kD3DSection, QStringLiteral("0"), UT2003iniPath);
+    loadChecks(chkDefaultVars, D3DKeys, kD3DSection, QStringLiteral("0"), main_.engineFile());
     txtDesiredRefRate->setText(
-        ReadINI(kD3DSection, QStringLiteral("DesiredRefreshRate"), QStringLiteral("0"), UT2003iniPath));
+        ReadINI(kD3DSection, QStringLiteral("DesiredRefreshRate"), QStringLiteral("0"), main_.engineFile()));
 }
 
 void DisplayGroup::loadOpenGLAndNull() {
-    loadChecks(chkOpenGL, OpenGLKeys, kOpenGLSection, QStringLiteral("0"), UT2003iniPath);
-    loadChecks(chkNullDevice, NullDeviceKeys, kNullSection, QStringLiteral("0"), UT2003iniPath);
+    loadChecks(chkOpenGL, OpenGLKeys, kOpenGLSection, QStringLiteral("0"), main_.engineFile());
+    loadChecks(chkNullDevice, NullDeviceKeys, kNullSection, QStringLiteral("0"), main_.engineFile());
 }
 
 // ---- Save ----
@@ -268,35 +269,36 @@ void DisplayGroup::saveResolution() {
     const int p = listPosition(cboResolution);
     if (p < 0 || p >= static_cast<int>(kWidths.size())) return;
     WriteINI(kClientSection, QStringLiteral("FullscreenViewportX"), kWidths[static_cast<std::size_t>(p)],
-             UT2003iniPath);
+             main_.engineFile());
     WriteINI(kClientSection, QStringLiteral("FullscreenViewportY"), kHeights[static_cast<std::size_t>(p)],
-             UT2003iniPath);
+             main_.engineFile());
 }
 
 void DisplayGroup::saveWindowsClient() {
-    WriteINI(kClientSection, QStringLiteral("StartupFullscreen"), boolText(chkFullScreen->isChecked()), UT2003iniPath);
-    WriteINI(kClientSection, QStringLiteral("MinDesiredFrameRate"), txtMinRefRate->text(), UT2003iniPath);
-    WriteINI(kClientSection, QStringLiteral("Gamma"), lblGamma->text(), UT2003iniPath);
-    WriteINI(kClientSection, QStringLiteral("Brightness"), lblBrightness->text(), UT2003iniPath);
-    WriteINI(kClientSection, QStringLiteral("Contrast"), lblContrast->text(), UT2003iniPath);
+    WriteINI(kClientSection, QStringLiteral("StartupFullscreen"), boolText(chkFullScreen->isChecked()),
+             main_.engineFile());
+    WriteINI(kClientSection, QStringLiteral("MinDesiredFrameRate"), txtMinRefRate->text(), main_.engineFile());
+    WriteINI(kClientSection, QStringLiteral("Gamma"), lblGamma->text(), main_.engineFile());
+    WriteINI(kClientSection, QStringLiteral("Brightness"), lblBrightness->text(), main_.engineFile());
+    WriteINI(kClientSection, QStringLiteral("Contrast"), lblContrast->text(), main_.engineFile());
 }
 
 void DisplayGroup::saveRenderDevice() {
     // With no button selected the file keeps its render device.
     for (std::size_t i = 0; i < optRenderType.size(); ++i)
         if (optRenderType[i]->isChecked())
-            WriteINI(kEngineSection, QStringLiteral("RenderDevice"), kRenderDevices[i], UT2003iniPath);
+            WriteINI(kEngineSection, QStringLiteral("RenderDevice"), kRenderDevices[i], main_.engineFile());
 }
 
 void DisplayGroup::saveOpenGL() {
-    saveChecks(chkOpenGL, OpenGLKeys, kOpenGLSection, UT2003iniPath);
+    saveChecks(chkOpenGL, OpenGLKeys, kOpenGLSection, main_.engineFile());
 }
 
 void DisplayGroup::saveD3DAndNull() {
     // "Use16bit" is written here, from "Use 16 Bit", and nowhere from the colour depth list.
-    saveChecks(chkDefaultVars, D3DKeys, kD3DSection, UT2003iniPath);
-    WriteINI(kD3DSection, QStringLiteral("DesiredRefreshRate"), txtDesiredRefRate->text(), UT2003iniPath);
-    saveChecks(chkNullDevice, NullDeviceKeys, kNullSection, UT2003iniPath);
+    saveChecks(chkDefaultVars, D3DKeys, kD3DSection, main_.engineFile());
+    WriteINI(kD3DSection, QStringLiteral("DesiredRefreshRate"), txtDesiredRefRate->text(), main_.engineFile());
+    saveChecks(chkNullDevice, NullDeviceKeys, kNullSection, main_.engineFile());
 }
 
 // ---- Reset ----
@@ -316,21 +318,29 @@ void DisplayGroup::resetRenderType() {
     for (QRadioButton* option : optRenderType) option->setChecked(false);
 }
 
-void DisplayGroup::resetAndDisableControls() {
-    cboResolution->setEnabled(false);
-    cboColorDepth->setEnabled(false);
+void DisplayGroup::resetSliders() {
     slideGamma->setValue(50);
     slideBrightness->setValue(0);
     slideContrast->setValue(0);
-    for (QWidget* control : std::initializer_list<QWidget*>{slideGamma, slideBrightness, slideContrast, chkFullScreen})
-        control->setEnabled(false);
 }
 
-void DisplayGroup::disableRenderChecks() {
-    setEnabledAll(optRenderType, false);
-    setEnabledAll(chkDefaultVars, false);
-    setEnabledAll(chkOpenGL, false);
-    setEnabledAll(chkNullDevice, false);
+// ---- Enabled states ----
+
+void DisplayGroup::setListsAndSlidersEnabled(bool enabled) {
+    setEnabledAll(
+        std::initializer_list<QWidget*>{cboResolution, cboColorDepth, slideGamma, slideContrast, slideBrightness},
+        enabled);
+}
+
+void DisplayGroup::setFullScreenEnabled(bool enabled) {
+    chkFullScreen->setEnabled(enabled);
+}
+
+void DisplayGroup::setRenderChecksEnabled(bool enabled) {
+    setEnabledAll(optRenderType, enabled);
+    setEnabledAll(chkDefaultVars, enabled);
+    setEnabledAll(chkOpenGL, enabled);
+    setEnabledAll(chkNullDevice, enabled);
 }
 
 // ---- Handlers ----

@@ -174,6 +174,7 @@ void frmMain::copyFile(const QString& source, const QString& target) {
 
 void frmMain::mnuSaveAs_Click() {
     if (copying_) return;
+    QString name;
     try {
         const QString gameFolder = GetGameFolder();
         if (!FileIsOpen) {
@@ -188,9 +189,8 @@ void frmMain::mnuSaveAs_Click() {
         request.filter = QStringLiteral("All INI Files (*.ini)|*.ini");
         request.initialFolder =
             UseriniPath.size() >= 8 ? folderOf(UseriniPath) : joinPath(gameFolder, QStringLiteral("System/"));
-        const QString name = ShowFileDialog(request);
+        name = ShowFileDialog(request);
         if (name.isEmpty()) return;
-        UseriniPath = name;
         {
             const CopyFlag running(copying_);
             copyFile(OpenedUseriniPath, name);
@@ -198,14 +198,16 @@ void frmMain::mnuSaveAs_Click() {
         setStatus(QStringLiteral("Closing Files!"));
         setProgress(0);
         setStatus(QStringLiteral("Files Closed"));
-        // The save goes into the copy even when something run during the copy (the options window resolves the
-        // paths afresh when it loads) pointed the player file elsewhere.
+        // Only a whole copy becomes the player file: after a failed copy the save still writes where it did.
+        // It is set after the copy, so that the options window, loaded meanwhile, cannot point it elsewhere.
         UseriniPath = name;
-        lblOFile->setText(UseriniPath);
+        playerFile_ = name;
+        lblOFile->setText(name);
         mnuFileSave_Click();
     } catch (const std::exception& error) {
+        const QString target = name.isEmpty() ? UseriniPath : name;
         MsgBox(failureMessage(error, QStringLiteral("-"),
-                              QStringLiteral(" while trying to Save File as \r") + UseriniPath + QStringLiteral(" !")),
+                              QStringLiteral(" while trying to Save File as \r") + target + QStringLiteral(" !")),
                vbExclamation);
     }
 }

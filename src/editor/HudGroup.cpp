@@ -335,11 +335,9 @@ void HudGroup::build() {
 // ---- Main window load ----
 
 void HudGroup::disableAtLoad() {
-    cboCrossSelect->setEnabled(false);
-    slideHudScale->setEnabled(false);
-    slideHudOpacity->setEnabled(false);
-    setEnabledAll(slideCrossColor, false);
-    setEnabledAll(cboMssgSetup, false);
+    setStyleAndSlidersEnabled(false);
+    setColourSlidersEnabled(false);
+    setConsoleListsEnabled(false);
 }
 
 void HudGroup::fillLists() {
@@ -369,9 +367,9 @@ void HudGroup::fillLists() {
 // ---- Load ----
 
 void HudGroup::loadHud() {
-    loadChecks(chkHud, HudKeys, kSection, NoDataFound, UseriniPath, true);
+    loadChecks(chkHud, HudKeys, kSection, NoDataFound, main_.playerFile(), true);
 
-    const QString scale = ReadINI(kSection, QStringLiteral("HudScale"), NDF, UseriniPath);
+    const QString scale = ReadINI(kSection, QStringLiteral("HudScale"), NDF, main_.playerFile());
     if (scale == NDF) {
         lblHudScale->setText(QStringLiteral("1"));
         slideHudScale->setValue(1000);
@@ -380,14 +378,14 @@ void HudGroup::loadHud() {
         setSliderFromFile(slideHudScale, platform::roundToInt(platform::toNumber(ascii(scale)) * 1000.0));
     }
 
-    const QString style = ReadINI(kSection, QStringLiteral("CrosshairStyle"), NoDataFound, UseriniPath);
+    const QString style = ReadINI(kSection, QStringLiteral("CrosshairStyle"), NoDataFound, main_.playerFile());
     if (style == NoDataFound)
         cboCrossSelect->setCurrentIndex(0);
     else
         setListIndexFromFile(cboCrossSelect, platform::toInt(ascii(style)), kLastStyle);
     LoadCrossHair();
 
-    const QString opacity = ReadINI(kSection, QStringLiteral("HudOpacity"), NDF, UseriniPath);
+    const QString opacity = ReadINI(kSection, QStringLiteral("HudOpacity"), NDF, main_.playerFile());
     if (opacity == NDF) {
         lblHudOpacity->setText(QStringLiteral("255"));
         slideHudOpacity->setValue(255);
@@ -398,7 +396,7 @@ void HudGroup::loadHud() {
 
     // A missing console key puts all three lists back to the game's defaults; later keys still set their own.
     for (std::size_t i = 0; i < ConsoleKeys.size(); ++i) {
-        const QString value = ReadINI(kSection, ConsoleKeys[i], NDF, UseriniPath);
+        const QString value = ReadINI(kSection, ConsoleKeys[i], NDF, main_.playerFile());
         if (value == NDF) {
             cboMssgSetup[0]->setCurrentIndex(2);
             cboMssgSetup[1]->setCurrentIndex(6);
@@ -410,7 +408,7 @@ void HudGroup::loadHud() {
 }
 
 void HudGroup::loadCrossHairColor() {
-    const QString value = ReadINI(kSection, QStringLiteral("CrossHairColor"), NDF, UseriniPath);
+    const QString value = ReadINI(kSection, QStringLiteral("CrossHairColor"), NDF, main_.playerFile());
     if (value == NDF) {
         for (std::size_t i = 0; i < 4; ++i) {
             lblCrossColor[i]->setText(QStringLiteral("255"));
@@ -427,10 +425,6 @@ void HudGroup::loadCrossHairColor() {
                           platform::toInt(ascii(parts[static_cast<std::size_t>(kColours[i].valueLabel)])));
     SetCrossHairColor(platform::toByte(ascii(parts[2])), platform::toByte(ascii(parts[1])),
                       platform::toByte(ascii(parts[0])));
-}
-
-void HudGroup::enableChecks() {
-    setEnabledAll(chkHud, true);
 }
 
 // ---- Colour parser ----
@@ -452,35 +446,31 @@ std::array<QString, 4> HudGroup::parseCrossHairColor(const QString& value) {
 // ---- Save ----
 
 void HudGroup::saveHudKeys() {
-    saveChecks(chkHud, HudKeys, kSection, UseriniPath);
+    saveChecks(chkHud, HudKeys, kSection, main_.playerFile());
 }
 
 void HudGroup::saveScaleOpacityConsole() {
-    WriteINI(kSection, QStringLiteral("HudScale"), lblHudScale->text(), UseriniPath);
-    WriteINI(kSection, QStringLiteral("HudOpacity"), lblHudOpacity->text(), UseriniPath);
+    WriteINI(kSection, QStringLiteral("HudScale"), lblHudScale->text(), main_.playerFile());
+    WriteINI(kSection, QStringLiteral("HudOpacity"), lblHudOpacity->text(), main_.playerFile());
     // A list whose text the user typed over has no entry selected, and writes -1.
     for (std::size_t i = 0; i < ConsoleKeys.size(); ++i)
-        WriteINI(kSection, ConsoleKeys[i], decimal(groupcontrols::listPosition(cboMssgSetup[i])), UseriniPath);
+        WriteINI(kSection, ConsoleKeys[i], decimal(groupcontrols::listPosition(cboMssgSetup[i])), main_.playerFile());
 }
 
 void HudGroup::saveCrossHairColor() {
     const QString value = QStringLiteral("(B=") + lblCrossColor[0]->text() + QStringLiteral(",G=") +
                           lblCrossColor[1]->text() + QStringLiteral(",R=") + lblCrossColor[2]->text() +
                           QStringLiteral(",A=") + lblCrossColor[3]->text() + QStringLiteral(")");
-    WriteINI(kSection, QStringLiteral("CrossHairColor"), value, UseriniPath);
+    WriteINI(kSection, QStringLiteral("CrossHairColor"), value, main_.playerFile());
 }
 
 void HudGroup::saveCrosshairStyle() {
     const int index = groupcontrols::listPosition(cboCrossSelect);
     WriteINI(kSection, QStringLiteral("CrosshairStyle"), index <= kLastStyle ? decimal(index) : QStringLiteral("0"),
-             UseriniPath);
+             main_.playerFile());
 }
 
 // ---- Reset ----
-
-void HudGroup::disableColourSliders() {
-    setEnabledAll(slideCrossColor, false);
-}
 
 void HudGroup::resetChecksScaleOpacityStyleText() {
     for (QCheckBox* box : chkHud) box->setChecked(false);
@@ -510,15 +500,22 @@ void HudGroup::resetPreviewAndSample() {
     setBackground(lblCHcolor, QApplication::palette().color(QPalette::Button));
 }
 
-void HudGroup::disableStyleAndSliders() {
-    cboCrossSelect->setEnabled(false);
-    slideHudScale->setEnabled(false);
-    slideHudOpacity->setEnabled(false);
+// ---- Enabled states ----
+
+void HudGroup::setChecksEnabled(bool enabled) {
+    setEnabledAll(chkHud, enabled);
 }
 
-void HudGroup::disableConsoleAndChecks() {
-    setEnabledAll(cboMssgSetup, false);
-    setEnabledAll(chkHud, false);
+void HudGroup::setStyleAndSlidersEnabled(bool enabled) {
+    setEnabledAll(std::initializer_list<QWidget*>{cboCrossSelect, slideHudScale, slideHudOpacity}, enabled);
+}
+
+void HudGroup::setColourSlidersEnabled(bool enabled) {
+    setEnabledAll(slideCrossColor, enabled);
+}
+
+void HudGroup::setConsoleListsEnabled(bool enabled) {
+    setEnabledAll(cboMssgSetup, enabled);
 }
 
 // ---- Preview and sample ----

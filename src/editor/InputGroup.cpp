@@ -196,12 +196,12 @@ void InputGroup::walk(Step step, Part first, Part last) {
             switch (step) {
                 case Step::Load:
                     // No comparison with the sentinel: a missing key shows "No Data Found!!" as it is.
-                    box->setText(ReadINI(kSection, array.keys[i], NoDataFound, UseriniPath));
+                    box->setText(ReadINI(kSection, array.keys[i], NoDataFound, main_.playerFile()));
                     break;
                 case Step::Save:
                     // An empty box writes the key with an empty value; a character the code page cannot
                     // hold raises an error that ends the save.
-                    WriteINI(kSection, array.keys[i], box->text(), UseriniPath);
+                    WriteINI(kSection, array.keys[i], box->text(), main_.playerFile());
                     break;
                 case Step::Reset:
                     box->setText(kNoFileOpen);

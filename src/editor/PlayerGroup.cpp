@@ -170,9 +170,10 @@ void PlayerGroup::fillLists() {
 // ---- Load ----
 
 void PlayerGroup::loadNameAndCharacter() {
-    txtPlayerName->setText(ReadINI(kDefaultPlayer, QStringLiteral("Name"), QStringLiteral("Player"), UseriniPath));
+    txtPlayerName->setText(
+        ReadINI(kDefaultPlayer, QStringLiteral("Name"), QStringLiteral("Player"), main_.playerFile()));
     lblCharacterName->setText(
-        ReadINI(kDefaultPlayer, QStringLiteral("Character"), QStringLiteral("Gorge"), UseriniPath));
+        ReadINI(kDefaultPlayer, QStringLiteral("Character"), QStringLiteral("Gorge"), main_.playerFile()));
     // Only an exact match of a list entry has a portrait; anything else, even in another letter case, is shown
     // as read with the picture of an unknown character.
     const auto& names = characterNames();
@@ -183,51 +184,47 @@ void PlayerGroup::loadNameAndCharacter() {
 
 void PlayerGroup::loadTeam() {
     const bool red =
-        ReadINI(kDefaultPlayer, QStringLiteral("team"), QStringLiteral("0"), UseriniPath) == QLatin1String("0");
+        ReadINI(kDefaultPlayer, QStringLiteral("team"), QStringLiteral("0"), main_.playerFile()) == QLatin1String("0");
     (red ? optRed : optBlue)->setChecked(true);
 }
 
 void PlayerGroup::loadPlayerController() {
-    loadChecks(chkPlayerControls, PlayerControlKeys, kPlayerController, QStringLiteral("0"), UseriniPath, true);
-    const QString fov = ReadINI(kPlayerController, QStringLiteral("DefaultFOV"), NDF, UseriniPath);
+    loadChecks(chkPlayerControls, PlayerControlKeys, kPlayerController, QStringLiteral("0"), main_.playerFile(), true);
+    const QString fov = ReadINI(kPlayerController, QStringLiteral("DefaultFOV"), NDF, main_.playerFile());
     lblFOV->setText(fov == NDF ? QStringLiteral("85") : fov);
-    const QString name = ReadINI(kPlayerController, QStringLiteral("StatsUsername"), NoDataFound, UseriniPath);
+    const QString name = ReadINI(kPlayerController, QStringLiteral("StatsUsername"), NoDataFound, main_.playerFile());
     txtStatsName->setText(name == NoDataFound ? QString() : name);
-    const QString password = ReadINI(kPlayerController, QStringLiteral("StatsPassword"), NDF, UseriniPath);
+    const QString password = ReadINI(kPlayerController, QStringLiteral("StatsPassword"), NDF, main_.playerFile());
     txtStatsPW->setText(password == NDF ? QString() : password);
 }
 
 void PlayerGroup::loadWeaponBob() {
     loadChecks(std::array<QCheckBox*, 1>{chkWeaponBob}, std::array<QString, 1>{QStringLiteral("bWeaponBob")}, kPawn,
-               QStringLiteral("0"), UseriniPath);
-}
-
-void PlayerGroup::enableSwitches() {
-    setEnabledAll(chkPlayerControls, true);
+               QStringLiteral("0"), main_.playerFile());
 }
 
 // ---- Save ----
 
 void PlayerGroup::saveDefaultPlayer() {
-    WriteINI(kDefaultPlayer, QStringLiteral("Name"), txtPlayerName->text(), UseriniPath);
-    WriteINI(kDefaultPlayer, QStringLiteral("Character"), lblCharacterName->text(), UseriniPath);
+    WriteINI(kDefaultPlayer, QStringLiteral("Name"), txtPlayerName->text(), main_.playerFile());
+    WriteINI(kDefaultPlayer, QStringLiteral("Character"), lblCharacterName->text(), main_.playerFile());
     WriteINI(kDefaultPlayer, QStringLiteral("team"), optRed->isChecked() ? QStringLiteral("0") : QStringLiteral("255"),
-             UseriniPath);
+             main_.playerFile());
 }
 
 void PlayerGroup::saveStatsUsername() {
-    WriteINI(kPlayerController, QStringLiteral("StatsUsername"), txtStatsName->text(), UseriniPath);
+    WriteINI(kPlayerController, QStringLiteral("StatsUsername"), txtStatsName->text(), main_.playerFile());
 }
 
 void PlayerGroup::savePasswordFovAndSwitches() {
-    WriteINI(kPlayerController, QStringLiteral("StatsPassword"), txtStatsPW->text(), UseriniPath);
-    WriteINI(kPlayerController, QStringLiteral("DefaultFOV"), lblFOV->text(), UseriniPath);
-    saveChecks(chkPlayerControls, PlayerControlKeys, kPlayerController, UseriniPath);
+    WriteINI(kPlayerController, QStringLiteral("StatsPassword"), txtStatsPW->text(), main_.playerFile());
+    WriteINI(kPlayerController, QStringLiteral("DefaultFOV"), lblFOV->text(), main_.playerFile());
+    saveChecks(chkPlayerControls, PlayerControlKeys, kPlayerController, main_.playerFile());
 }
 
 void PlayerGroup::saveWeaponBob() {
     saveChecks(std::array<QCheckBox*, 1>{chkWeaponBob}, std::array<QString, 1>{QStringLiteral("bWeaponBob")}, kPawn,
-               UseriniPath);
+               main_.playerFile());
 }
 
 // ---- Reset ----
@@ -259,12 +256,14 @@ void PlayerGroup::resetSwitches() {
     for (QCheckBox* box : chkPlayerControls) box->setChecked(false);
 }
 
-void PlayerGroup::disableTeamFovAndBob() {
-    setEnabledAll(std::initializer_list<QWidget*>{optRed, optBlue, cmdAdd5, cmdSub5, chkWeaponBob}, false);
+// ---- Enabled states ----
+
+void PlayerGroup::setTeamFovAndBobEnabled(bool enabled) {
+    setEnabledAll(std::initializer_list<QWidget*>{optRed, optBlue, cmdAdd5, cmdSub5, chkWeaponBob}, enabled);
 }
 
-void PlayerGroup::disableSwitches() {
-    setEnabledAll(chkPlayerControls, false);
+void PlayerGroup::setSwitchesEnabled(bool enabled) {
+    setEnabledAll(chkPlayerControls, enabled);
 }
 
 // ---- Handlers ----

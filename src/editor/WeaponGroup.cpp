@@ -78,8 +78,8 @@ int fireModeOf(const QString& text) {
 // the fix; the question is asked once, and a file that still does not read 13 afterwards is left to the user.
 // A fix that cannot be written (a read-only file) is reported in the loader's words, and the load goes on: the
 // file can still be viewed and edited.
-void checkBallLauncher() {
-    const QString value = ReadINI(kBallLauncher, kPriority, NoDataFound, UseriniPath);
+void checkBallLauncher(const QString& file) {
+    const QString value = ReadINI(kBallLauncher, kPriority, NoDataFound, file);
     if (number(value) == 13) return;
     const QString question = QStringLiteral(
                                  "Error Detected in INI File while Checking weapon priority,\rYour Ball "
@@ -90,8 +90,8 @@ void checkBallLauncher() {
                                  "problem Automaticly?");
     if (MsgBox(question, vbYesNo) == vbYes) {
         try {
-            WriteINI(kBallLauncher, kPriority, QStringLiteral("13"), UseriniPath);
-            const std::string check = ReadINI(kBallLauncher, kPriority, NoDataFound, UseriniPath).toStdString();
+            WriteINI(kBallLauncher, kPriority, QStringLiteral("13"), file);
+            const std::string check = ReadINI(kBallLauncher, kPriority, NoDataFound, file).toStdString();
             if (platform::isNumeric(check) && platform::toNumber(check) == 13) return;
         } catch (const std::exception& error) {
             frmMain::showOpenFailure(error);
@@ -225,10 +225,10 @@ void WeaponGroup::load() {
         lblWeaponName[static_cast<std::size_t>(r)]->setEnabled(true);
         chkWeapMode[static_cast<std::size_t>(r)]->setEnabled(true);
     }
-    checkBallLauncher();
+    checkBallLauncher(main_.playerFile());
     for (const Weapon& weapon : kWeapons) {
         const QString section = QLatin1String(weapon.section);
-        const QString priority = ReadINI(section, kPriority, QString(), UseriniPath);
+        const QString priority = ReadINI(section, kPriority, QString(), main_.playerFile());
         const double value = number(priority);
         // The Redeemer must stay below the Ball Launcher: at 13 or above it is reported and left out.
         if (&weapon == &kWeapons[0] && !(value < 13)) {
@@ -241,7 +241,7 @@ void WeaponGroup::load() {
         const auto row = static_cast<std::size_t>(rowOf(value));
         lblWeaponName[row]->setText(QLatin1String(weapon.name));
         const QString fireDefault = weapon.sentinelFireDefault ? NoDataFound : QString();
-        setCheckValue(chkWeapMode[row], fireModeOf(ReadINI(section, kFireModes, fireDefault, UseriniPath)));
+        setCheckValue(chkWeapMode[row], fireModeOf(ReadINI(section, kFireModes, fireDefault, main_.playerFile())));
     }
 }
 
@@ -262,9 +262,9 @@ void WeaponGroup::save() {
             continue;
         }
         const QString section = QLatin1String(weapon->section);
-        WriteINI(section, kPriority, QString::fromStdString(platform::decimalText(r)), UseriniPath);
+        WriteINI(section, kPriority, QString::fromStdString(platform::decimalText(r)), main_.playerFile());
         WriteINI(section, kFireModes, QString::fromStdString(platform::decimalText(checkValue(chkWeapMode[row]))),
-                 UseriniPath);
+                 main_.playerFile());
     }
 }
 

@@ -135,6 +135,7 @@ frmMain::frmMain() {
     display = std::make_unique<DisplayGroup>(*this);
     client = std::make_unique<ClientGroup>(*this);
     viewer = std::make_unique<FileViewer>(*this);
+    buildProcedures();
     // Labels show file values and paths as they are: text that looks like markup is not rendered.
     for (QLabel* label : findChildren<QLabel*>()) label->setTextFormat(Qt::PlainText);
 
@@ -375,8 +376,7 @@ void frmMain::Form_Load() {
         display->fillLists();
         client->fillLists();
         Unload<frmOptions>();
-        const QString autoOpen =
-            ReadINI(kSettingsSection, QStringLiteral("AutoOpenINI"), QStringLiteral("0"), SettingsIniPath);
+        const QString autoOpen = ReadSetting(QStringLiteral("AutoOpenINI"), QStringLiteral("0"));
         if (platform::toNumber(autoOpen.toStdString()) == 1.0) OpenINIFiles();
     } catch (const std::exception& error) {
         MsgBox(failureMessage(error, QStringLiteral(" - "), QStringLiteral(" While Loading Main Form!")),
@@ -432,71 +432,223 @@ void frmMain::setStatus(const QString& text) {
     emit statusReported(text);
 }
 
-// The end of a load brings every other editing control to life, in this order.
+namespace {
+
+// A step that runs one member function of a settings group.
+template <class Group>
+ProcedureStep step(const char* name, Group& group, void (Group::*action)(), int progress = -1) {
+    return {name, [&group, action] { (group.*action)(); }, progress};
+}
+
+}  // namespace
+
+void frmMain::buildProcedures() {
+    // The load reads the player file group by group, then the engine file, and last the announcer volume,
+    // a key of the player file that belongs with the engine file's sound keys.
+    loadSteps_ = {
+        {"showOpening",
+         [this] {
+             playerFile_ = UseriniPath;
+             engineFile_ = UT2003iniPath;
+             lblOFile->setText(playerFile_);
+             setStatus(QStringLiteral("Opening File..."));
+             setProgress(0);
+         }},
+        step("loadNameAndCharacter", *player, &PlayerGroup::loadNameAndCharacter),
+        step("loadTeam", *player, &PlayerGroup::loadTeam, 1000),
+        step("loadAliases", *input, &InputGroup::loadAliases),
+        step("loadDigitsFunctionKeysLetters", *input, &InputGroup::loadDigitsFunctionKeysLetters, 2000),
+        step("loadOtherMouseNumPad", *input, &InputGroup::loadOtherMouseNumPad, 3000),
+        step("loadJoystick", *input, &InputGroup::loadJoystick, 4000),
+        step("loadHud", *hud, &HudGroup::loadHud),
+        step("loadCrossHairColor", *hud, &HudGroup::loadCrossHairColor, 5000),
+        step("loadPlayerController", *player, &PlayerGroup::loadPlayerController, 6500),
+        step("loadWeapons", *weapons, &WeaponGroup::load, 7000),
+        step("loadWeaponBob", *player, &PlayerGroup::loadWeaponBob),
+        step("loadRenderDevice", *display, &DisplayGroup::loadRenderDevice, 8000),
+        step("loadWindowsClient", *display, &DisplayGroup::loadWindowsClient),
+        step("loadControllerAndClient", *client, &ClientGroup::loadControllerAndClient),
+        step("loadTextureDetail", *client, &ClientGroup::loadTextureDetail, 9000),
+        step("loadD3D", *display, &DisplayGroup::loadD3D),
+        step("loadOpenGLAndNull", *display, &DisplayGroup::loadOpenGLAndNull),
+        step("loadSound", *client, &ClientGroup::loadSound),
+        step("loadAnnouncer", *client, &ClientGroup::loadAnnouncer),
+        {"enableHudChecksAndSwitches",
+         [this] {
+             hud->setChecksEnabled(true);
+             player->setSwitchesEnabled(true);
+         }},
+        {"enableEditingControls", [this] { enableEditingControls(); }, 10000},
+        {"setFileIsOpen",
+         [this] {
+             FileIsOpen = true;
+             // Save As copies the file that is open, however it was found.
+             OpenedUseriniPath = playerFile_;
+         }},
+        {"showOpened",
+         [this] {
+             setStatus(QStringLiteral("File Opened !"));
+             setProgress(0);
+         }},
+    };
+
+    // The save writes every key each time. Its order decides where keys and sections missing from a file are
+    // added: the player file's groups first, then the engine file's, with the announcer volume (a player key)
+    // between the music and the effects volumes.
+    saveSteps_ = {
+        {"showSaving",
+         [this] {
+             setStatus(QStringLiteral("Saving File..."));
+             setProgress(0);
+             ProgressBar1->setMaximum(10000);
+         }},
+        step("saveDefaultPlayer", *player, &PlayerGroup::saveDefaultPlayer),
+        step("saveStatsUsername", *player, &PlayerGroup::saveStatsUsername),
+        step("savePasswordFovAndSwitches", *player, &PlayerGroup::savePasswordFovAndSwitches, 1000),
+        step("saveWeaponBob", *player, &PlayerGroup::saveWeaponBob),
+        step("saveHudKeys", *hud, &HudGroup::saveHudKeys),
+        step("saveScaleOpacityConsole", *hud, &HudGroup::saveScaleOpacityConsole, 2000),
+        // The bar steps back here, to 250.
+        step("saveCrossHairColor", *hud, &HudGroup::saveCrossHairColor, 250),
+        step("saveCrosshairStyle", *hud, &HudGroup::saveCrosshairStyle, 3000),
+        step("saveWeapons", *weapons, &WeaponGroup::save, 3250),
+        step("saveAliases", *input, &InputGroup::saveAliases, 4500),
+        step("saveDigits", *input, &InputGroup::saveDigits, 5000),
+        step("saveFunctionKeysLetters", *input, &InputGroup::saveFunctionKeysLetters, 5250),
+        step("saveOtherMouse", *input, &InputGroup::saveOtherMouse, 6000),
+        step("saveNumPadJoystick", *input, &InputGroup::saveNumPadJoystick, 7000),
+        step("saveController", *client, &ClientGroup::saveController),
+        step("saveResolution", *display, &DisplayGroup::saveResolution, 8000),
+        step("saveWindowsClient", *display, &DisplayGroup::saveWindowsClient),
+        step("saveClientAndTexture", *client, &ClientGroup::saveClientAndTexture),
+        step("saveRenderDevice", *display, &DisplayGroup::saveRenderDevice),
+        step("saveOpenGL", *display, &DisplayGroup::saveOpenGL),
+        step("saveD3DAndNull", *display, &DisplayGroup::saveD3DAndNull, 10000),
+        step("saveSoundAndMusic", *client, &ClientGroup::saveSoundAndMusic),
+        step("saveAnnouncer", *client, &ClientGroup::saveAnnouncer),
+        step("saveSoundVolume", *client, &ClientGroup::saveSoundVolume),
+        {"showSaved",
+         [this] {
+             setStatus(QStringLiteral("File Saved !"));
+             setProgress(0);
+         }},
+    };
+
+    // The close puts every control back to its placeholder and disables what needs an open file.
+    closeSteps_ = {
+        {"showClosing",
+         [this] {
+             setProgress(0);
+             ProgressBar1->setMaximum(10000);
+             setStatus(QStringLiteral("Closing File..."));
+         }},
+        step("closeViewFile", *viewer, &FileViewer::closeViewFile),
+        step("resetCharacterLabel", *player, &PlayerGroup::resetCharacterLabel),
+        step("resetViewerTexts", *viewer, &FileViewer::resetTexts),
+        step("resetTextBoxesAndList", *player, &PlayerGroup::resetTextBoxesAndList),
+        {"disableColourSlidersAndTextureLists",
+         [this] {
+             hud->setColourSlidersEnabled(false);
+             client->setTextureListsEnabled(false);
+         }},
+        step("resetAliases", *input, &InputGroup::resetAliases),
+        step("resetDigitsFunctionKeys", *input, &InputGroup::resetDigitsFunctionKeys, 1000),
+        step("resetLetters", *input, &InputGroup::resetLetters, 2000),
+        step("resetOther", *input, &InputGroup::resetOther, 3000),
+        step("resetMouse", *input, &InputGroup::resetMouse, 4000),
+        step("resetNumPadJoystick", *input, &InputGroup::resetNumPadJoystick, 5000),
+        step("resetPortrait", *player, &PlayerGroup::resetPortrait),
+        step("resetChecksScaleOpacityStyleText", *hud, &HudGroup::resetChecksScaleOpacityStyleText),
+        step("resetFov", *player, &PlayerGroup::resetFov),
+        step("resetListsRefreshAndLabels", *display, &DisplayGroup::resetListsRefreshAndLabels),
+        step("resetVolumeLabels", *client, &ClientGroup::resetVolumeLabels),
+        step("resetMinRefresh", *display, &DisplayGroup::resetMinRefresh),
+        step("resetConsoleAndColour", *hud, &HudGroup::resetConsoleAndColour, 6000),
+        step("resetSwitches", *player, &PlayerGroup::resetSwitches),
+        step("resetWeaponRows", *weapons, &WeaponGroup::resetRows),
+        step("resetPreviewAndSample", *hud, &HudGroup::resetPreviewAndSample, 7000),
+        step("resetRenderType", *display, &DisplayGroup::resetRenderType),
+        step("disableMoveButtons", *weapons, &WeaponGroup::disableMoveButtons),
+        {"disableStyleSlidersTeamFovAndBob",
+         [this] {
+             hud->setStyleAndSlidersEnabled(false);
+             player->setTeamFovAndBobEnabled(false);
+         }},
+        {"disableControllerConsoleChecksAndSwitches",
+         [this] {
+             client->setControllerEnabled(false);
+             hud->setConsoleListsEnabled(false);
+             hud->setChecksEnabled(false);
+             player->setSwitchesEnabled(false);
+         },
+         8000},
+        {"resetAndDisableSlidersAndLists",
+         [this] {
+             display->setListsAndSlidersEnabled(false);
+             display->resetSliders();
+             display->setFullScreenEnabled(false);
+             client->resetVolumeSliders();
+             client->setVolumeSlidersEnabled(false);
+         },
+         10000},
+        {"enableOpenMenu", [this] { setFileMenus(false); }},
+        {"disableRenderAndSoundChecks",
+         [this] {
+             display->setRenderChecksEnabled(false);
+             client->setChecksEnabled(false);
+         }},
+        {"clearFileIsOpen",
+         [this] {
+             FileIsOpen = false;
+             lblOFile->setText(QStringLiteral("NO File Open"));
+         }},
+        {"showClosed",
+         [this] {
+             setStatus(QStringLiteral("File Closed !"));
+             setProgress(0);
+         }},
+    };
+}
+
+void frmMain::runSteps(const Procedure& steps) {
+    stepsRun_.clear();
+    for (const ProcedureStep& step : steps) {
+        stepsRun_ << QLatin1String(step.name);
+        if (step.progress >= 0) setProgress(step.progress);
+        step.run();
+    }
+}
+
+void frmMain::setFileMenus(bool fileOpen) {
+    mnuFileSave->setEnabled(fileOpen);
+    mnuFileOpen->setEnabled(!fileOpen);
+}
+
 void frmMain::enableEditingControls() {
-    std::vector<QWidget*> controls = {hud->cboCrossSelect,     hud->slideHudScale,   hud->slideHudOpacity,
-                                      player->optRed,          player->optBlue,      player->cmdAdd5,
-                                      player->cmdSub5,         player->chkWeaponBob, client->optController[0],
-                                      client->optController[1]};
-    auto add = [&controls](const auto& array) { controls.insert(controls.end(), array.begin(), array.end()); };
-    add(hud->slideCrossColor);
-    add(hud->cboMssgSetup);
-    add(std::array<QWidget*, 9>{display->cboResolution, display->cboColorDepth, display->slideGamma,
-                                display->slideContrast, display->slideBrightness, client->slideMusic,
-                                client->slideAnnouncer, client->slideEffects, display->chkFullScreen});
-    add(display->optRenderType);
-    add(display->chkDefaultVars);
-    add(display->chkOpenGL);
-    add(display->chkNullDevice);
-    add(client->chkSoundSetup);
-    add(client->chkClientSU);
-    add(client->cboTexDetail);
-    for (QWidget* control : controls) control->setEnabled(true);
+    setFileMenus(true);
+    hud->setStyleAndSlidersEnabled(true);
+    player->setTeamFovAndBobEnabled(true);
+    client->setControllerEnabled(true);
+    hud->setColourSlidersEnabled(true);
+    hud->setConsoleListsEnabled(true);
+    display->setListsAndSlidersEnabled(true);
+    client->setVolumeSlidersEnabled(true);
+    display->setFullScreenEnabled(true);
+    display->setRenderChecksEnabled(true);
+    client->setChecksEnabled(true);
+    client->setTextureListsEnabled(true);
+}
+
+void frmMain::leaveNoFileState() {
+    FileIsOpen = false;
+    setFileMenus(false);
 }
 
 void frmMain::OpenINIFiles() {
     try {
-        lblOFile->setText(UseriniPath);
-        setStatus(QStringLiteral("Opening File..."));
-        setProgress(0);
-        player->loadNameAndCharacter();
-        setProgress(1000);
-        player->loadTeam();
-        input->loadAliases();
-        setProgress(2000);
-        input->loadDigitsFunctionKeysLetters();
-        setProgress(3000);
-        input->loadOtherMouseNumPad();
-        setProgress(4000);
-        input->loadJoystick();
-        hud->loadHud();
-        setProgress(5000);
-        hud->loadCrossHairColor();
-        setProgress(6500);
-        player->loadPlayerController();
-        setProgress(7000);
-        weapons->load();
-        player->loadWeaponBob();
-        setProgress(8000);
-        display->loadRenderDevice();
-        display->loadWindowsClient();
-        client->loadControllerAndClient();
-        setProgress(9000);
-        client->loadTextureDetail();
-        display->loadD3D();
-        display->loadOpenGLAndNull();
-        client->loadSound();
-        client->loadAnnouncer();
-        hud->enableChecks();
-        player->enableSwitches();
-        setProgress(10000);
-        mnuFileSave->setEnabled(true);
-        mnuFileOpen->setEnabled(false);
-        enableEditingControls();
-        FileIsOpen = true;
-        setStatus(QStringLiteral("File Opened !"));
-        setProgress(0);
+        runSteps(loadSteps_);
     } catch (const std::exception& error) {
+        leaveNoFileState();
         showOpenFailure(error);
     }
 }
@@ -509,47 +661,7 @@ void frmMain::showOpenFailure(const std::exception& error) {
 
 void frmMain::mnuFileSave_Click() {
     try {
-        setStatus(QStringLiteral("Saving File..."));
-        setProgress(0);
-        ProgressBar1->setMaximum(10000);
-        player->saveDefaultPlayer();
-        player->saveStatsUsername();
-        setProgress(1000);
-        player->savePasswordFovAndSwitches();
-        player->saveWeaponBob();
-        hud->saveHudKeys();
-        setProgress(2000);
-        hud->saveScaleOpacityConsole();
-        setProgress(250);
-        hud->saveCrossHairColor();
-        setProgress(3000);
-        hud->saveCrosshairStyle();
-        setProgress(3250);
-        weapons->save();
-        setProgress(4500);
-        input->saveAliases();
-        setProgress(5000);
-        input->saveDigits();
-        setProgress(5250);
-        input->saveFunctionKeysLetters();
-        setProgress(6000);
-        input->saveOtherMouse();
-        setProgress(7000);
-        input->saveNumPadJoystick();
-        client->saveController();
-        setProgress(8000);
-        display->saveResolution();
-        display->saveWindowsClient();
-        client->saveClientAndTexture();
-        display->saveRenderDevice();
-        display->saveOpenGL();
-        setProgress(10000);
-        display->saveD3DAndNull();
-        client->saveSoundAndMusic();
-        client->saveAnnouncer();
-        client->saveSoundVolume();
-        setStatus(QStringLiteral("File Saved !"));
-        setProgress(0);
+        runSteps(saveSteps_);
     } catch (const std::exception& error) {
         MsgBox(failureMessage(
                    error, QStringLiteral(" - "),
@@ -561,58 +673,9 @@ void frmMain::mnuFileSave_Click() {
 
 void frmMain::CloseINIFiles() {
     try {
-        setProgress(0);
-        ProgressBar1->setMaximum(10000);
-        setStatus(QStringLiteral("Closing File..."));
-        viewer->closeViewFile();
-        player->resetCharacterLabel();
-        viewer->resetTexts();
-        player->resetTextBoxesAndList();
-        hud->disableColourSliders();
-        client->disableTextureLists();
-        input->resetAliases();
-        setProgress(1000);
-        input->resetDigitsFunctionKeys();
-        setProgress(2000);
-        input->resetLetters();
-        setProgress(3000);
-        input->resetOther();
-        setProgress(4000);
-        input->resetMouse();
-        setProgress(5000);
-        input->resetNumPadJoystick();
-        player->resetPortrait();
-        hud->resetChecksScaleOpacityStyleText();
-        player->resetFov();
-        display->resetListsRefreshAndLabels();
-        client->resetVolumeLabels();
-        display->resetMinRefresh();
-        setProgress(6000);
-        hud->resetConsoleAndColour();
-        player->resetSwitches();
-        weapons->resetRows();
-        setProgress(7000);
-        hud->resetPreviewAndSample();
-        display->resetRenderType();
-        weapons->disableMoveButtons();
-        hud->disableStyleAndSliders();
-        player->disableTeamFovAndBob();
-        setProgress(8000);
-        client->disableController();
-        hud->disableConsoleAndChecks();
-        player->disableSwitches();
-        setProgress(10000);
-        display->resetAndDisableControls();
-        client->resetAndDisableVolumeSliders();
-        mnuFileOpen->setEnabled(true);
-        mnuFileSave->setEnabled(false);
-        display->disableRenderChecks();
-        client->disableChecks();
-        FileIsOpen = false;
-        lblOFile->setText(QStringLiteral("NO File Open"));
-        setStatus(QStringLiteral("File Closed !"));
-        setProgress(0);
+        runSteps(closeSteps_);
     } catch (const std::exception& error) {
+        leaveNoFileState();
         MsgBox(failureMessage(
                    error, QStringLiteral(" in "),
                    QStringLiteral(" While Closing File!\rMake Sure File is a Valid User.ini or User.ini Type File")),
