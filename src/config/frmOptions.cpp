@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QPixmap>
 #include <QPushButton>
+#include <algorithm>
 #include <exception>
 #include <utility>
 #include <vector>
@@ -112,6 +113,12 @@ void frmOptions::buildControls() {
                                 QRect(7560, 120, 1455, 435));
     cmdSetPaths[1] =
         makeButton(this, arrayName("cmdSetPaths", 1), QStringLiteral("Set User.ini Path"), QRect(7560, 720, 1455, 435));
+    // The two buttons grow alike towards the window's right edge as far as their captions need in this
+    // platform's font.
+    const int setPathsWidth = std::max({cmdSetPaths[0]->width(), groupcontrols::captionWidth(cmdSetPaths[0]),
+                                        groupcontrols::captionWidth(cmdSetPaths[1])});
+    for (QPushButton* button : cmdSetPaths)
+        button->resize(std::min(setPathsWidth, width() - 2 - button->x()), button->height());
 
     Picture1 = makeLabel(this, QStringLiteral("Picture1"), QString(), QRect(120, 2520, 2055, 2055));
     Picture1->setFrameShape(QFrame::Panel);

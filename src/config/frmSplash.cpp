@@ -52,12 +52,14 @@ frmSplash::frmSplash() {
 void frmSplash::Form_Load() {
     // Whatever the settings hold, the splash leads on: a time the timer cannot take (not a number, negative,
     // too large) is reported and replaced by the default, and 0 would never fire, so it means the default too.
+    // A window timer takes at most 65,535 ms; a longer time would keep a splash that cannot be dismissed.
+    constexpr int kLongestSplashMsec = 65535;
     int interval = kDefaultSplashMsec;
     try {
         const QString text = ReadSetting(QStringLiteral("SplashTimeMsec"), QStringLiteral("1000"));
         if (!text.isEmpty()) {
             const int msec = platform::toInt(text.toStdString());
-            if (msec < 0) throw platform::AppError("Invalid property value");
+            if (msec < 0 || msec > kLongestSplashMsec) throw platform::AppError("Invalid property value");
             if (msec > 0) interval = msec;
         }
     } catch (const std::exception& error) {

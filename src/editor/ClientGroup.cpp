@@ -83,7 +83,7 @@ void ClientGroup::buildClientAndTextures() {
         auto* combo = new QComboBox(frame);
         combo->setObjectName(arrayName("cboTexDetail", i));
         combo->setEditable(true);
-        combo->setInsertPolicy(QComboBox::NoInsert);
+        keepTypedText(combo);
         combo->setGeometry(left, top, 96, 22);
         combo->setEditText(QStringLiteral("NFO"));
         combo->setEnabled(false);
@@ -171,10 +171,10 @@ void ClientGroup::loadSound() {
 
 void ClientGroup::loadAnnouncer() {
     // The level is a whole number, unscaled: a decimal level takes the nearest, halves to the even neighbour
-    // (2.5 gives 2); a level above 4 is held at 4. The read-out keeps the file's text.
+    // (2.5 gives 2); a level above 4, however large, is held at 4. The read-out keeps the file's text.
     const QString level =
         ReadINI(kPlayerControllerSection, QStringLiteral("AnnouncerVolume"), QStringLiteral("0"), main_.playerFile());
-    slideAnnouncer->setValue(platform::toInt(level.toStdString()));
+    slideAnnouncer->setValue(positionWithin(slideAnnouncer, platform::toNumber(level.toStdString())));
     lblAnnouncer->setText(level);
 }
 

@@ -6,13 +6,39 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
 #include <QSlider>
 #include <QString>
+#include <QStyleOptionButton>
+#include <QStyleOptionGroupBox>
+#include <QStylePainter>
+#include <algorithm>
 
 #include "platform/error.h"
 #include "platform/numbers.h"
+
+BoldCaptionFrame::BoldCaptionFrame(const QString& caption, QWidget* parent) : QGroupBox(caption, parent) {}
+
+QFont BoldCaptionFrame::captionFont() const {
+    QFont bold = font();
+    bold.setBold(true);
+    for (int stretch = 100; stretch > 70 && QFontMetrics(bold).horizontalAdvance(title()) > width() - 16; stretch -= 5)
+        bold.setStretch(stretch - 5);
+    return bold;
+}
+
+void BoldCaptionFrame::paintEvent(QPaintEvent*) {
+    // A bold font of the frame itself would pass on to every control inside it.
+    QStylePainter painter(this);
+    QStyleOptionGroupBox option;
+    initStyleOption(&option);
+    const QFont bold = captionFont();
+    painter.setFont(bold);
+    option.fontMetrics = QFontMetrics(bold);
+    painter.drawComplexControl(QStyle::CC_GroupBox, option);
+}
 
 int checkValue(const QCheckBox* box) {
     switch (box->checkState()) {
@@ -80,6 +106,15 @@ void fillList(QComboBox* combo, const QStringList& items) {
     showUnlistedText(combo, shown);
 }
 
+void keepTypedText(QComboBox* combo) {
+    // Without a completer the typed text is not finished to the nearest item ("Hi" to "High").
+    combo->setCompleter(nullptr);
+    combo->setInsertPolicy(QComboBox::NoInsert);
+    // The combo picks the item whose text equals the typed text when editing finishes (Enter, focus leaving),
+    // which would choose a list position, and so run the list's click handler, for typed text.
+    if (QLineEdit* edit = combo->lineEdit()) QObject::disconnect(edit, &QLineEdit::editingFinished, combo, nullptr);
+}
+
 QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text, int left, int top, int width, int height) {
     auto* label = new QLabel(text, parent);
     label->setObjectName(name);
@@ -122,6 +157,17 @@ void makeCheckColumn(QWidget* parent, std::span<QCheckBox*> boxes, const char* n
     }
 }
 
+int captionWidth(const QWidget* control) {
+    const auto* button = qobject_cast<const QPushButton*>(control);
+    if (!button || button->text().isEmpty()) return control->sizeHint().width();
+    QStyleOptionButton option;
+    option.initFrom(button);
+    if (button->isDefault() || button->autoDefault()) option.features |= QStyleOptionButton::AutoDefaultButton;
+    const QRect contents = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
+    return button->fontMetrics().size(Qt::TextShowMnemonic, button->text()).width() +
+           button->style()->pixelMetric(QStyle::PM_ButtonMargin, &option, button) + button->width() - contents.width();
+}
+
 void fitCaptions(QWidget* frame) {
     QList<QWidget*> captions;
     for (QWidget* child : frame->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
@@ -129,7 +175,7 @@ void fitCaptions(QWidget* frame) {
     if (captions.isEmpty()) return;
     auto allFit = [&captions] {
         for (QWidget* caption : captions)
-            if (caption->sizeHint().width() > caption->width()) return false;
+            if (captionWidth(caption) > caption->width()) return false;
         return true;
     };
     for (QWidget* caption : captions) caption->ensurePolished();
@@ -149,11 +195,16 @@ QString hundredths(int position) {
     return QString::fromStdString(platform::shortestText(position / 100.0));
 }
 
+int positionWithin(const QSlider* slider, double number) {
+    return platform::roundToInt(
+        std::clamp(number, static_cast<double>(slider->minimum()), static_cast<double>(slider->maximum())));
+}
+
 void showScaledValue(QSlider* slider, QLabel* readOut, const QString& value) {
-    // The read-out keeps the file's text, so an untouched value is saved as it was read. A position outside
-    // the slider's range is held at the nearer end, and the load goes on.
+    // The read-out keeps the file's text, so an untouched value is saved as it was read, however far outside
+    // the slider's range it lies.
     readOut->setText(value);
-    slider->setValue(platform::roundToInt(platform::toNumber(value.toStdString()) * 100.0));
+    slider->setValue(positionWithin(slider, platform::toNumber(value.toStdString()) * 100.0));
 }
 
 }  // namespace groupcontrols

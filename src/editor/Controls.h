@@ -2,6 +2,7 @@
 // Small helpers shared by the settings groups: Boolean words, twips, and the load and save of a key table
 // walked in step with its control array.
 #include <QCheckBox>
+#include <QGroupBox>
 #include <QRect>
 #include <QString>
 #include <QStringList>
@@ -30,6 +31,17 @@ inline QString boolText(bool checked) {
 inline QString arrayName(const char* name, int index) {
     return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index);
 }
+
+// A frame with a bold caption. The controls inside keep the window's plain font: only the caption is drawn
+// bold, narrowed where the platform's font is too wide for the frame.
+class BoldCaptionFrame : public QGroupBox {
+  public:
+    BoldCaptionFrame(const QString& caption, QWidget* parent);
+    QFont captionFont() const;
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+};
 
 // Check boxes paired with a key table: each box is checked when its key reads exactly "True" (or, with
 // acceptLower, "true").
@@ -74,6 +86,9 @@ void selectListPosition(QComboBox* combo, int p);
 void showUnlistedText(QComboBox* combo, const QString& text);
 // Fills a pick list without choosing an item: the combo keeps the text it showed and has no list position.
 void fillList(QComboBox* combo, const QStringList& items);
+// Makes an editable pick list keep what the user types: no completion, and no item chosen for typed text, on
+// Enter or when the focus leaves. Only a choice from the list (or by code) sets a list position.
+void keepTypedText(QComboBox* combo);
 // One slider row: its caption, the slider and its read-out (a label with a single border, "NFO" at design).
 struct SliderRow {
     QLabel*& caption;
@@ -99,13 +114,19 @@ QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text, int
 // A column of check boxes, one row of 18 pixels each from top, named name(i).
 void makeCheckColumn(QWidget* parent, std::span<QCheckBox*> boxes, const char* name, const char* const* captions,
                      const char* const* tooltips, int left, int top, int width);
+// The width a control needs to show its caption whole: a push button its text and the style's margins around
+// it (not the least width the style gives buttons), any other control its size hint.
+int captionWidth(const QWidget* control);
 // Gives the captions of a frame (its labels and buttons) one font: the frame's plain font, narrowed and made
 // smaller only as far as the widest caption needs to fit its fixed width.
 void fitCaptions(QWidget* frame);
 // Position / 100 as the shortest decimal text (123 gives "1.23", 100 gives "1").
 QString hundredths(int position);
 // A file value on a slider with a read-out: the read-out shows the text as read, the slider the text as a
-// number times 100, rounded halves to even. Text that is no number raises "Type mismatch" (the read-out
-// already shows it).
+// number times 100, held within the slider's range and rounded halves to even. Text that is no number raises
+// "Type mismatch" (the read-out already shows it); a number of any size loads.
 void showScaledValue(QSlider* slider, QLabel* readOut, const QString& value);
+// The whole-number position nearest to a file's number within the slider's range: a number outside it is held
+// at the nearer end first, so that no number is too large for the slider.
+int positionWithin(const QSlider* slider, double number);
 }  // namespace groupcontrols

@@ -108,8 +108,8 @@ QComboBox* makeList(QWidget* parent, const char* name, const QString& text, cons
     auto* combo = new QComboBox(parent);
     combo->setObjectName(QLatin1String(name));
     combo->setEditable(true);
-    // Typed text is the combo's text only: it never becomes an item of the fixed list.
-    combo->setInsertPolicy(QComboBox::NoInsert);
+    // Typed text is the combo's text only: it never becomes an item of the fixed list, nor chooses one.
+    keepTypedText(combo);
     combo->setGeometry(rect);
     combo->setToolTip(tooltip);
     combo->setEditText(text);

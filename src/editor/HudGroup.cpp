@@ -9,6 +9,9 @@
 #include <QPixmap>
 #include <QSignalBlocker>
 #include <QSlider>
+#include <QStyle>
+#include <QStyleOptionComboBox>
+#include <algorithm>
 
 #include "config/Startup.h"
 #include "editor/Controls.h"
@@ -90,8 +93,10 @@ const std::array<ColourSpec, 4> kColours = {{
     {"Sets CrossHair Opacity  (Alpha Channel)", 6, "A", 3, "Alpha Byte Value"},
 }};
 
-// Geometry inside frameHudSettings (pixels).
-constexpr std::array<int, 5> kColumnX = {8, 166, 324, 482, 640};
+// Geometry inside frameHudSettings (pixels). Column 4 stands close to column 3, so that the crosshair list has
+// room for its texts and its caption beside it.
+constexpr std::array<int, 5> kColumnX = {8, 166, 324, 476, 640};
+constexpr int kColourColumnWidth = 128;
 constexpr int kRowTop = 18;
 constexpr int kRowHeight = 18;
 constexpr int kCheckWidth = 150;
@@ -187,6 +192,20 @@ QComboBox* makeList(QWidget* parent, const QString& name, const QString& tooltip
     return list;
 }
 
+// The width a list needs to show each of texts whole in its text field, and no less than it has.
+int listWidthFor(QComboBox* list, const QStringList& texts) {
+    QStyleOptionComboBox option;
+    option.initFrom(list);
+    option.editable = true;
+    option.frame = true;
+    option.subControls = QStyle::SC_All;
+    const QRect field = list->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, list);
+    int widest = 0;
+    for (const QString& text : texts) widest = std::max(widest, list->fontMetrics().horizontalAdvance(text));
+    // The text field keeps two pixels clear at either end of its text.
+    return std::max(list->width(), list->width() - field.width() + widest + 4);
+}
+
 // A text wider than the list box shows its beginning, as a list box does before it is edited.
 void showTextStart(QComboBox* list) {
     if (QLineEdit* edit = list->lineEdit()) edit->setCursorPosition(0);
@@ -267,8 +286,12 @@ void HudGroup::build() {
                               QStringLiteral("Select The Desired Cross Hair Style"), {x4, 105, 89, 22});
     cboCrossSelect->setEditText(QStringLiteral("Selcet Reticle"));
     showTextStart(cboCrossSelect);
-    lblTxtHud[8] =
-        makeLabel(frame, arrayName("lblTxtHud", 8), QStringLiteral("Select CrossHair"), {x4 + 92, 102, 64, 28});
+    // The list shows its texts whole (the design's text and the closed state's are its longest); its caption
+    // takes the room left before the colour column.
+    cboCrossSelect->resize(listWidthFor(cboCrossSelect, {cboCrossSelect->currentText(), noFileOpen()}), 22);
+    const int captionLeft = x4 + cboCrossSelect->width() + 3;
+    lblTxtHud[8] = makeLabel(frame, arrayName("lblTxtHud", 8), QStringLiteral("Select CrossHair"),
+                             {captionLeft, 102, kColumnX[4] - 2 - captionLeft, 28});
     lblTxtHud[8]->setWordWrap(true);
     connect(cboCrossSelect, &QComboBox::currentIndexChanged, this, [this] {
         showTextStart(cboCrossSelect);
@@ -285,12 +308,15 @@ void HudGroup::build() {
         const int top = 46 + 20 * i;
         lblTxtHud[static_cast<std::size_t>(entry.letterLabel)] = makeLabel(
             frame, arrayName("lblTxtHud", entry.letterLabel), QString::fromLatin1(entry.letter), {x5, top + 1, 12, 18});
+        QLabel* value = makeLabel(frame, arrayName("lblCrossColor", entry.valueLabel), placeholderNFO(),
+                                  {x5 + 96, top + 1, 32, 18}, QString::fromLatin1(entry.valueTooltip), true);
+        // The value label is as wide as "NFO" needs, at the column's right edge; the slider takes the rest.
+        const int valueWidth = std::max(value->width(), value->sizeHint().width());
+        value->setGeometry(x5 + kColourColumnWidth - valueWidth, top + 1, valueWidth, 18);
+        lblCrossColor[static_cast<std::size_t>(entry.valueLabel)] = value;
         slideCrossColor[static_cast<std::size_t>(i)] =
             makeSlider(frame, arrayName("slideCrossColor", i), 255, 15, QString::fromLatin1(entry.tooltip),
-                       {x5 + 14, top, 80, 20});
-        lblCrossColor[static_cast<std::size_t>(entry.valueLabel)] =
-            makeLabel(frame, arrayName("lblCrossColor", entry.valueLabel), placeholderNFO(), {x5 + 96, top + 1, 32, 18},
-                      QString::fromLatin1(entry.valueTooltip), true);
+                       {x5 + 14, top, value->x() - 2 - (x5 + 14), 20});
     }
     lblCHcolor = makeLabel(frame, QStringLiteral("lblCHcolor"), QStringLiteral("Cross Hair Color"), {x5, 130, 128, 34},
                            QStringLiteral("In Game Cross Hair Color"), true);

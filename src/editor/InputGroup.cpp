@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QPixmap>
 #include <algorithm>
+#include <vector>
 
 #include "config/Startup.h"
 #include "editor/Controls.h"
@@ -23,15 +24,10 @@ constexpr int kMargin = 6;
 constexpr int kGap = 4;  // between a label and its box, and between columns
 
 QGroupBox* makeFrame(QWidget* page, const char* name, const char* caption, const char* tooltip, const QRect& rect) {
-    auto* frame = new QGroupBox(QString::fromLatin1(caption), page);
+    auto* frame = new BoldCaptionFrame(QString::fromLatin1(caption), page);
     frame->setObjectName(QLatin1String(name));
     frame->setToolTip(QString::fromLatin1(tooltip));
     frame->setGeometry(rect);
-    QFont bold = frame->font();
-    bold.setBold(true);
-    frame->setFont(bold);
-    // Only the caption is bold: the labels and boxes inside keep the window's font.
-    frame->setStyleSheet(QStringLiteral("QGroupBox > * { font-weight: normal; }"));
     return frame;
 }
 
@@ -163,12 +159,18 @@ void InputGroup::buildBoxes() {
             if (place.part != Aliases) return key;
             return key + QLatin1String(i == 0 ? "=" : " =");
         };
-        QFont plain = place.frame->font();
-        plain.setBold(false);
-        const QFontMetrics plainMetrics(plain);
+        // The labels of a frame are as wide as the widest needs: its text and, for the bordered alias labels,
+        // the border and the margin inside it.
+        std::vector<QLabel*> labels;
         int labelWidth = 0;
-        for (int i = place.first; i < place.first + place.count; ++i)
-            labelWidth = std::max(labelWidth, plainMetrics.horizontalAdvance(caption(i)) + 6);
+        for (int i = place.first; i < place.first + place.count; ++i) {
+            auto* label = new QLabel(caption(i), place.frame);
+            label->setObjectName(arrayName(place.labelName, i));
+            if (place.part == Aliases) label->setFrameShape(QFrame::Box);
+            labelWidth = std::max(labelWidth, label->fontMetrics().horizontalAdvance(caption(i)) + 6);
+            labelWidth = std::max(labelWidth, label->sizeHint().width());
+            labels.push_back(label);
+        }
         const int columnWidth = (place.frame->width() - 2 * kMargin + kGap) / place.columns;
         for (int n = 0; n < place.count; ++n) {
             const int i = place.first + n;
@@ -176,10 +178,7 @@ void InputGroup::buildBoxes() {
             const int left = kMargin + column * columnWidth;
             const int top = kFirstRowTop + (n - column * place.rowsPerColumn) * place.rowHeight;
             const int height = place.rowHeight - 2;
-            auto* label = new QLabel(caption(i), place.frame);
-            label->setObjectName(arrayName(place.labelName, i));
-            label->setGeometry(left, top, labelWidth, height);
-            if (place.part == Aliases) label->setFrameShape(QFrame::Box);
+            labels[static_cast<std::size_t>(n)]->setGeometry(left, top, labelWidth, height);
             auto* box = new QLineEdit(kNoFileOpen, place.frame);
             box->setObjectName(arrayName(place.boxName, i));
             box->setGeometry(left + labelWidth + kGap, top, columnWidth - labelWidth - 2 * kGap, height);

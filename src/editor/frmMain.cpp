@@ -13,6 +13,7 @@
 #include <QLayout>
 #include <QMenuBar>
 #include <QProgressBar>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
@@ -44,20 +45,48 @@ namespace {
 
 QGroupBox* makeFrame(QWidget* page, const char* name, const QString& caption, const QRect& rect,
                      const QString& tooltip = QString()) {
-    auto* frame = new QGroupBox(caption, page);
+    auto* frame = new BoldCaptionFrame(caption, page);
     frame->setObjectName(QLatin1String(name));
     frame->setGeometry(rect);
     if (!tooltip.isEmpty()) frame->setToolTip(tooltip);
-    QFont bold = frame->font();
-    bold.setBold(true);
-    // A caption wider than its frame with this platform's fonts is narrowed until it fits.
-    for (int stretch = 100; stretch > 70 && QFontMetrics(bold).horizontalAdvance(caption) > rect.width() - 16;
-         stretch -= 5)
-        bold.setStretch(stretch - 5);
-    frame->setFont(bold);
-    // Only the caption is bold: the controls inside keep the window's font.
-    frame->setStyleSheet(QStringLiteral("QGroupBox > * { font-weight: normal; }"));
     return frame;
+}
+
+// The platform's tabs with another margin beside each caption.
+class TabStripStyle : public QProxyStyle {
+  public:
+    explicit TabStripStyle(int margin) : margin_(margin) {}
+    int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override {
+        return metric == PM_TabBarTabHSpace ? margin_ : QProxyStyle::pixelMetric(metric, option, widget);
+    }
+
+  private:
+    int margin_;
+};
+
+// All tabs in one row across the strip, drawn as the platform draws tabs, with their captions whole: the margin
+// beside each caption shrinks as far as the strip's width needs, and where even a narrow margin leaves the row
+// too wide, the captions' font is narrowed too.
+void fitTabsInOneRow(QTabWidget* tabs) {
+    constexpr int kNarrowestMargin = 8;
+    QTabBar* bar = tabs->tabBar();
+    const int margin = bar->style()->pixelMetric(QStyle::PM_TabBarTabHSpace, nullptr, bar);
+    // Each point of margin taken away narrows the row by one point a tab.
+    auto marginToFit = [&] {
+        const int excess = bar->sizeHint().width() - tabs->width();
+        return excess <= 0 ? margin : margin - (excess + bar->count() - 1) / bar->count();
+    };
+    QFont font = bar->font();
+    for (int stretch = 100; marginToFit() < kNarrowestMargin && stretch > 75;) {
+        stretch -= 5;
+        font.setStretch(stretch);
+        bar->setFont(font);
+    }
+    const int fitted = std::max(marginToFit(), kNarrowestMargin);
+    if (fitted == margin) return;
+    auto* style = new TabStripStyle(fitted);
+    style->setParent(bar);
+    bar->setStyle(style);
 }
 
 QToolButton* makeToolButton(QWidget* parent, const char* name, const QIcon& icon, const QString& tooltip, int left) {
@@ -95,8 +124,9 @@ frmMain::frmMain() {
     buildToolBar();
     buildTabs();
     buildStatusBar();
-    central->setFixedSize(tw(11895), tw(540) + tw(7335));
-    resize(tw(11880), tw(8190) + menuBar()->sizeHint().height());
+    // The controls keep their design places whatever the window's size; the window may be made smaller than
+    // its design size, which cuts them off at its edges.
+    resize(tw(11895), menuBar()->sizeHint().height() + tw(540) + tw(7335) + sbStatusBar->sizeHint().height());
 
     player = std::make_unique<PlayerGroup>(*this);
     hud = std::make_unique<HudGroup>(*this);
@@ -155,6 +185,13 @@ void frmMain::buildMenus() {
     mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
     addBar(mnuHelp, "mnuHelpBar0");
     mnuHelpAbout = addItem(mnuHelp, "mnuHelpAbout", QStringLiteral("&About "));
+
+    // The Edit and Help menus open with a separator. Qt would leave a leading separator out, and would draw it
+    // on the menu's top edge, where it cannot be seen: it is kept, and stands clear of that edge.
+    for (QMenu* menu : {mnuEdit, mnuHelp}) {
+        menu->setSeparatorsCollapsible(false);
+        menu->setContentsMargins(0, 4, 0, 0);
+    }
 
     for (QAction* action : {mnuFileOpen, mnuFileClose}) action->setShortcutContext(Qt::WindowShortcut);
     connect(mnuFileOpen, &QAction::triggered, this, [this] { mnuFileOpen_Click(); });
@@ -217,13 +254,8 @@ void frmMain::buildTabs() {
     SSTab1->setObjectName(QStringLiteral("SSTab1"));
     SSTab1->setGeometry(0, tw(540), tw(11895), tw(7335));
     SSTab1->setToolTip(QStringLiteral("Editor Tabs!.. Click To Navigate To Desired Area!"));
-    // All eight tabs in one row.
     SSTab1->setUsesScrollButtons(false);
-    QFont tabFont = font();
-    tabFont.setPointSizeF(7.5);
-    SSTab1->tabBar()->setFont(tabFont);
     SSTab1->tabBar()->setElideMode(Qt::ElideNone);
-    SSTab1->setStyleSheet(QStringLiteral("QTabBar::tab { padding: 3px 3px; }"));
     const char* captions[] = {
         "Player Settings",     "Bind Letters and Numbers", "Bind Other Keys", "Bind Mouse And Joystick",
         "Alias Setup    0-19", "Alias Setup   20-39  ",    "UT2003 Settings", "File Viewer"};
@@ -233,6 +265,7 @@ void frmMain::buildTabs() {
         SSTab1->addTab(page, QString::fromLatin1(captions[i]));
         tabPages[static_cast<std::size_t>(i)] = page;
     }
+    fitTabsInOneRow(SSTab1);
     QWidget* playerTab = tabPages[0];
     framePlayer = makeFrame(playerTab, "framePlayer", QStringLiteral("Player Information"), QRect(144, 4, 290, 226));
     frameController =
@@ -263,6 +296,8 @@ void frmMain::buildStatusBar() {
     sbStatusBar = new QStatusBar(this);
     sbStatusBar->setObjectName(QStringLiteral("sbStatusBar"));
     sbStatusBar->setSizeGripEnabled(false);
+    // The panels set no least width for the window: a window narrower than they are cuts them short.
+    sbStatusBar->setMinimumWidth(1);
     setStatusBar(sbStatusBar);
     // The three design panels: status text, date and time. The load adds the progress bar's panel in front.
     auto makePanel = [this](const char* name, const QString& text) {
@@ -614,10 +649,14 @@ void frmMain::OpenINIFiles() {
         runSteps(loadSteps_);
     } catch (const std::exception& error) {
         leaveNoFileState();
-        MsgBox(failureMessage(error, QStringLiteral(" At "),
-                              QStringLiteral(" While Opening File, Your User.ini File May be corrupt or wrong type!!")),
-               vbCritical);
+        showOpenFailure(error);
     }
+}
+
+void frmMain::showOpenFailure(const std::exception& error) {
+    MsgBox(failureMessage(error, QStringLiteral(" At "),
+                          QStringLiteral(" While Opening File, Your User.ini File May be corrupt or wrong type!!")),
+           vbCritical);
 }
 
 void frmMain::mnuFileSave_Click() {

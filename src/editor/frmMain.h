@@ -4,6 +4,7 @@
 #include <QMainWindow>
 #include <QStringList>
 #include <array>
+#include <exception>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -47,6 +48,8 @@ class frmMain : public QMainWindow, public Form {
 
     // The three file procedures.
     void OpenINIFiles();
+    // The load's failure message; a group's check that can go on after an error reports it in the same words.
+    static void showOpenFailure(const std::exception& error);
     void mnuFileSave_Click();
     void CloseINIFiles();
     // The names of the steps that the last load, save or close ran, in order (a step that failed included).

@@ -125,12 +125,13 @@ frmAbout::frmAbout() {
     cmdOK = new QPushButton(QStringLiteral("OK"), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
     cmdOK->setGeometry(tw(4245), tw(2625), tw(1467), tw(345));
-    // The default button: Enter presses it; Esc reaches it through reject().
+    // The default button: Enter presses it unless another button has the focus, which Enter then presses; Esc
+    // reaches OK through reject().
     cmdOK->setDefault(true);
     cmdSysInfo = new QPushButton(QStringLiteral("&System Info..."), this);
     cmdSysInfo->setObjectName(QStringLiteral("cmdSysInfo"));
     cmdSysInfo->setGeometry(tw(4260), tw(3075), tw(1452), tw(345));
-    cmdSysInfo->setAutoDefault(false);
+    cmdSysInfo->setAutoDefault(true);
     setTabOrder(cmdOK, cmdSysInfo);
     cmdOK->setFocus();
 

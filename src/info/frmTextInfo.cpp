@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QFile>
 #include <QFileInfo>
+#include <QFontDatabase>
 #include <QIcon>
 #include <QPlainTextEdit>
 #include <algorithm>
@@ -44,6 +45,8 @@ frmTextInfo::frmTextInfo(const TextInfoConfig& config) : config_(config) {
     textBox = new QPlainTextEdit(this);
     textBox->setObjectName(QLatin1String(config.textBoxName));
     textBox->setLineWrapMode(QPlainTextEdit::NoWrap);
+    // The texts are laid out in columns for a fixed-pitch font.
+    textBox->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     textBox->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     textBox->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     textBox->setGeometry(0, 0, tw(11775), tw(8415));
