@@ -57,11 +57,11 @@ QString& programFolderOverride() {
     return folder;
 }
 
-template <std::size_t N>
-void fill(std::array<QString, N>& table, std::initializer_list<const char*> names) {
-    Q_ASSERT(names.size() == N);
-    std::size_t i = 0;
-    for (const char* name : names) table[i++] = QString::fromLatin1(name);
+// A table gets exactly one name per entry: a list of another length does not compile.
+template <std::size_t N, std::size_t M>
+void fill(std::array<QString, N>& table, const char* const (&names)[M]) {
+    static_assert(M == N, "a key table takes exactly one name per entry");
+    for (std::size_t i = 0; i < N; ++i) table[i] = QString::fromLatin1(names[i]);
 }
 
 void buildKeyTables() {
