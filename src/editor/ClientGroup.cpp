@@ -80,23 +80,18 @@ void ClientGroup::buildClientAndTextures() {
     for (int i = 0; i < static_cast<int>(cboTexDetail.size()); ++i) {
         const int left = i < 4 ? 8 : 212;
         const int top = 22 + 32 * (i % 4);
-        auto* combo = new QComboBox(frame);
-        combo->setObjectName(arrayName("cboTexDetail", i));
-        combo->setEditable(true);
-        keepTypedText(combo);
-        combo->setGeometry(left, top, 96, 22);
-        combo->setEditText(QStringLiteral("NFO"));
-        combo->setEnabled(false);
-        cboTexDetail[static_cast<std::size_t>(i)] = combo;
-        lbTxtDetail[static_cast<std::size_t>(i)] = makeLabel(
-            frame, arrayName("lbTxtDetail", i), QString::fromLatin1(kDetailCaptions[i]), left + 100, top + 2, 100);
+        cboTexDetail[static_cast<std::size_t>(i)] =
+            makeList(frame, arrayName("cboTexDetail", i), QStringLiteral("NFO"), {left, top, 96, 22});
+        lbTxtDetail[static_cast<std::size_t>(i)] =
+            makeLabel(frame, arrayName("lbTxtDetail", i), QString::fromLatin1(kDetailCaptions[i]),
+                      {left + 100, top + 2, 100, 18});
     }
 }
 
 void ClientGroup::buildController() {
     QGroupBox* frame = main_.frameController;
     lblTxtControllerSU =
-        makeLabel(frame, QStringLiteral("lblTxtControllerSU"), QStringLiteral("Controller S/U ::"), 8, 21, 96);
+        makeLabel(frame, QStringLiteral("lblTxtControllerSU"), QStringLiteral("Controller S/U ::"), {8, 21, 96, 18});
     const char* const captions[2] = {"Use Mouse", "Use Joystick"};
     const char* const tooltips[2] = {"Click to use Mouse as main control.", "Click to use Joystick as main control."};
     const int lefts[2] = {106, 192};
@@ -240,19 +235,17 @@ void ClientGroup::setTextureListsEnabled(bool enabled) {
 // ---- Handlers ----
 
 void ClientGroup::chkClientSU_Click(int Index) {
-    try {
-        // Each change sets the other box to the opposite; the other box's own change then finds this one
-        // already opposite, so the pair settles at once.
-        const std::size_t changed = static_cast<std::size_t>(Index);
-        if (Index == kDynamicLighting)
-            chkClientSU[kNormalLighting]->setChecked(!chkClientSU[changed]->isChecked());
-        else if (Index == kNormalLighting)
-            chkClientSU[kDynamicLighting]->setChecked(!chkClientSU[changed]->isChecked());
-    } catch (const std::exception& error) {
-        MsgBox(failureMessage(error, QStringLiteral(" - "),
-                              QStringLiteral(" While Setting Up Lighting in the UT2003.ini File!")),
-               vbInformation);
-    }
+    runHandler(
+        {QStringLiteral(" - "), QStringLiteral(" While Setting Up Lighting in the UT2003.ini File!"), vbInformation},
+        [&] {
+            // Each change sets the other box to the opposite; the other box's own change then finds this one
+            // already opposite, so the pair settles at once.
+            const std::size_t changed = static_cast<std::size_t>(Index);
+            if (Index == kDynamicLighting)
+                chkClientSU[kNormalLighting]->setChecked(!chkClientSU[changed]->isChecked());
+            else if (Index == kNormalLighting)
+                chkClientSU[kDynamicLighting]->setChecked(!chkClientSU[changed]->isChecked());
+        });
 }
 
 void ClientGroup::slideMusic_Scroll() {

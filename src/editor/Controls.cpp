@@ -19,44 +19,6 @@
 #include "platform/error.h"
 #include "platform/numbers.h"
 
-BoldCaptionFrame::BoldCaptionFrame(const QString& caption, QWidget* parent) : QGroupBox(caption, parent) {}
-
-QFont BoldCaptionFrame::captionFont() const {
-    QFont bold = font();
-    bold.setBold(true);
-    for (int stretch = 100; stretch > 70 && QFontMetrics(bold).horizontalAdvance(title()) > width() - 16; stretch -= 5)
-        bold.setStretch(stretch - 5);
-    return bold;
-}
-
-void BoldCaptionFrame::paintEvent(QPaintEvent*) {
-    // A bold font of the frame itself would pass on to every control inside it.
-    QStylePainter painter(this);
-    QStyleOptionGroupBox option;
-    initStyleOption(&option);
-    const QFont bold = captionFont();
-    painter.setFont(bold);
-    option.fontMetrics = QFontMetrics(bold);
-    painter.drawComplexControl(QStyle::CC_GroupBox, option);
-}
-
-int checkValue(const QCheckBox* box) {
-    switch (box->checkState()) {
-        case Qt::Checked:
-            return 1;
-        case Qt::PartiallyChecked:
-            return 2;
-        default:
-            return 0;
-    }
-}
-
-void setCheckValue(QCheckBox* box, int value) {
-    if (value < 0 || value > 2) throw platform::AppError("Invalid property value");
-    box->setTristate(value == 2);
-    box->setCheckState(value == 2 ? Qt::PartiallyChecked : value == 1 ? Qt::Checked : Qt::Unchecked);
-}
-
 namespace groupcontrols {
 
 void makeOptionGroup(QObject* owner, const std::vector<QRadioButton*>& buttons) {
@@ -106,26 +68,9 @@ void fillList(QComboBox* combo, const QStringList& items) {
     showUnlistedText(combo, shown);
 }
 
-void keepTypedText(QComboBox* combo) {
-    // Without a completer the typed text is not finished to the nearest item ("Hi" to "High").
-    combo->setCompleter(nullptr);
-    combo->setInsertPolicy(QComboBox::NoInsert);
-    // The combo picks the item whose text equals the typed text when editing finishes (Enter, focus leaving),
-    // which would choose a list position, and so run the list's click handler, for typed text.
-    if (QLineEdit* edit = combo->lineEdit()) QObject::disconnect(edit, &QLineEdit::editingFinished, combo, nullptr);
-}
-
-QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text, int left, int top, int width, int height) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(name);
-    label->setGeometry(left, top, width, height);
-    return label;
-}
-
 void makeSliderRow(QWidget* frame, const SliderRow& row, const QRect& caption, const QRect& slider,
                    const QRect& readOut) {
-    row.caption = makeLabel(frame, QLatin1String(row.captionName), QLatin1String(row.captionText), caption.left(),
-                            caption.top(), caption.width(), caption.height());
+    row.caption = makeLabel(frame, QLatin1String(row.captionName), QLatin1String(row.captionText), caption);
     auto* s = new QSlider(Qt::Horizontal, frame);
     s->setObjectName(QLatin1String(row.sliderName));
     s->setGeometry(slider);
@@ -138,11 +83,10 @@ void makeSliderRow(QWidget* frame, const SliderRow& row, const QRect& caption, c
     s->setToolTip(QLatin1String(row.sliderTip));
     s->setEnabled(false);
     row.slider = s;
-    row.readOut = makeLabel(frame, QLatin1String(row.readOutName), QStringLiteral("NFO"), readOut.left(), readOut.top(),
-                            readOut.width(), readOut.height());
+    row.readOut =
+        makeLabel(frame, QLatin1String(row.readOutName), QStringLiteral("NFO"), readOut, QLatin1String(row.readOutTip));
     row.readOut->setFrameShape(QFrame::Box);
     row.readOut->setAlignment(Qt::AlignCenter);
-    row.readOut->setToolTip(QLatin1String(row.readOutTip));
 }
 
 void makeCheckColumn(QWidget* parent, std::span<QCheckBox*> boxes, const char* name, const char* const* captions,
@@ -155,17 +99,6 @@ void makeCheckColumn(QWidget* parent, std::span<QCheckBox*> boxes, const char* n
         box->setEnabled(false);
         boxes[i] = box;
     }
-}
-
-int captionWidth(const QWidget* control) {
-    const auto* button = qobject_cast<const QPushButton*>(control);
-    if (!button || button->text().isEmpty()) return control->sizeHint().width();
-    QStyleOptionButton option;
-    option.initFrom(button);
-    if (button->isDefault() || button->autoDefault()) option.features |= QStyleOptionButton::AutoDefaultButton;
-    const QRect contents = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
-    return button->fontMetrics().size(Qt::TextShowMnemonic, button->text()).width() +
-           button->style()->pixelMetric(QStyle::PM_ButtonMargin, &option, button) + button->width() - contents.width();
 }
 
 void fitCaptions(QWidget* frame) {

@@ -1,5 +1,5 @@
 #pragma once
-// Small helpers shared by the settings groups: Boolean words, twips, and the load and save of a key table
+// Small helpers shared by the settings groups: Boolean words, the load and save of a key table
 // walked in step with its control array.
 #include <QCheckBox>
 #include <QGroupBox>
@@ -17,31 +17,11 @@ class QRadioButton;
 class QSlider;
 
 #include "config/Startup.h"
-
-// Twips to pixels: 15 twips a pixel.
-constexpr int tw(int twips) {
-    return twips / 15;
-}
+#include "platform/qt/controls.h"
 
 inline QString boolText(bool checked) {
     return checked ? QStringLiteral("True") : QStringLiteral("False");
 }
-
-// Element i of a control array is named "name(i)".
-inline QString arrayName(const char* name, int index) {
-    return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index);
-}
-
-// A frame with a bold caption. The controls inside keep the window's plain font: only the caption is drawn
-// bold, narrowed where the platform's font is too wide for the frame.
-class BoldCaptionFrame : public QGroupBox {
-  public:
-    BoldCaptionFrame(const QString& caption, QWidget* parent);
-    QFont captionFont() const;
-
-  protected:
-    void paintEvent(QPaintEvent* event) override;
-};
 
 // Check boxes paired with a key table: each box is checked when its key reads exactly "True" (or, with
 // acceptLower, "true").
@@ -60,18 +40,6 @@ void saveChecks(const std::array<QCheckBox*, N>& boxes, const std::array<QString
     for (std::size_t i = 0; i < N; ++i) WriteINI(section, keys[i], boolText(boxes[i]->isChecked()), file);
 }
 
-template <class Array>
-void setEnabledAll(const Array& controls, bool enabled) {
-    for (auto* control : controls)
-        if (control) control->setEnabled(enabled);
-}
-
-// A check box's value as the game files and the settings file hold it: 0 clear, 1 checked, 2 greyed. Only a
-// file can put a box into the greyed state; a click takes it out again for good. Other values raise
-// "Invalid property value".
-int checkValue(const QCheckBox* box);
-void setCheckValue(QCheckBox* box, int value);
-
 // Control helpers of the settings groups.
 namespace groupcontrols {
 // An option group that can show no selected button: selecting one clears the others, and clicking the
@@ -86,9 +54,6 @@ void selectListPosition(QComboBox* combo, int p);
 void showUnlistedText(QComboBox* combo, const QString& text);
 // Fills a pick list without choosing an item: the combo keeps the text it showed and has no list position.
 void fillList(QComboBox* combo, const QStringList& items);
-// Makes an editable pick list keep what the user types: no completion, and no item chosen for typed text, on
-// Enter or when the focus leaves. Only a choice from the list (or by code) sets a list position.
-void keepTypedText(QComboBox* combo);
 // One slider row: its caption, the slider and its read-out (a label with a single border, "NFO" at design).
 struct SliderRow {
     QLabel*& caption;
@@ -109,14 +74,9 @@ struct SliderRow {
 };
 void makeSliderRow(QWidget* frame, const SliderRow& row, const QRect& caption, const QRect& slider,
                    const QRect& readOut);
-QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text, int left, int top, int width,
-                  int height = 18);
 // A column of check boxes, one row of 18 pixels each from top, named name(i).
 void makeCheckColumn(QWidget* parent, std::span<QCheckBox*> boxes, const char* name, const char* const* captions,
                      const char* const* tooltips, int left, int top, int width);
-// The width a control needs to show its caption whole: a push button its text and the style's margins around
-// it (not the least width the style gives buttons), any other control its size hint.
-int captionWidth(const QWidget* control);
 // Gives the captions of a frame (its labels and buttons) one font: the frame's plain font, narrowed and made
 // smaller only as far as the widest caption needs to fit its fixed width.
 void fitCaptions(QWidget* frame);

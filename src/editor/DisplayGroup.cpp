@@ -104,19 +104,6 @@ QLineEdit* makeTextBox(QWidget* parent, const char* name, const QRect& rect, con
     return box;
 }
 
-QComboBox* makeList(QWidget* parent, const char* name, const QString& text, const QRect& rect, const QString& tooltip) {
-    auto* combo = new QComboBox(parent);
-    combo->setObjectName(QLatin1String(name));
-    combo->setEditable(true);
-    // Typed text is the combo's text only: it never becomes an item of the fixed list, nor chooses one.
-    keepTypedText(combo);
-    combo->setGeometry(rect);
-    combo->setToolTip(tooltip);
-    combo->setEditText(text);
-    combo->setEnabled(false);
-    return combo;
-}
-
 }  // namespace
 
 DisplayGroup::DisplayGroup(frmMain& main) : main_(main) {
@@ -133,11 +120,11 @@ void DisplayGroup::buildEngineSettings() {
     cboResolution = makeList(frame, "cboResolution", QStringLiteral("Resolution"), QRect(8, 20, 110, 22),
                              QStringLiteral("Select Desired Resolution"));
     lblTxtSetRes =
-        makeLabel(frame, QStringLiteral("lblTxtSetRes"), QStringLiteral(":: Desired Resolution"), 124, 22, 118);
+        makeLabel(frame, QStringLiteral("lblTxtSetRes"), QStringLiteral(":: Desired Resolution"), {124, 22, 118, 18});
     cboColorDepth = makeList(frame, "cboColorDepth", QStringLiteral("Color Depth"), QRect(8, 46, 110, 22),
                              QStringLiteral("Select Either 16 or 32 Bit Color Depth"));
-    lblTxtColorDepth =
-        makeLabel(frame, QStringLiteral("lblTxtColorDepth"), QStringLiteral(":: Desired Color Depth"), 124, 48, 118);
+    lblTxtColorDepth = makeLabel(frame, QStringLiteral("lblTxtColorDepth"), QStringLiteral(":: Desired Color Depth"),
+                                 {124, 48, 118, 18});
     chkFullScreen = new QCheckBox(QStringLiteral("  :: Start Up Full Screen"), frame);
     chkFullScreen->setObjectName(QStringLiteral("chkFullScreen"));
     chkFullScreen->setGeometry(8, 72, 234, 20);
@@ -145,8 +132,8 @@ void DisplayGroup::buildEngineSettings() {
     chkFullScreen->setEnabled(false);
     txtMinRefRate =
         makeTextBox(frame, "txtMinRefRate", QRect(8, 96, 72, 22), QStringLiteral("Minimum In Game Refresh Rate"));
-    lblMinDesireRefRate =
-        makeLabel(frame, QStringLiteral("lblMinDesireRefRate"), QStringLiteral(":: Minimum Refresh Rate"), 86, 98, 156);
+    lblMinDesireRefRate = makeLabel(frame, QStringLiteral("lblMinDesireRefRate"),
+                                    QStringLiteral(":: Minimum Refresh Rate"), {86, 98, 156, 18});
 
     const SliderRow rows[] = {
         {lblTxtGamma, slideGamma, lblGamma, "lblTxtGamma", "Gamma", "slideGamma", "lblGamma", 50, 250, 10, 1, 5, 50,
@@ -187,7 +174,7 @@ void DisplayGroup::buildRenderFrames() {
     QGroupBox* d3d = main_.frameRenderVariablesD3D;
     makeCheckColumn(d3d, chkDefaultVars, "chkDefaultVars", kD3DCaptions, kD3DTooltips, 6, 18, 158);
     lblTxtDRefRate =
-        makeLabel(d3d, QStringLiteral("lblTxtDRefRate"), QStringLiteral("Desired Refresh Rate"), 8, 366, 108);
+        makeLabel(d3d, QStringLiteral("lblTxtDRefRate"), QStringLiteral("Desired Refresh Rate"), {8, 366, 108, 18});
     txtDesiredRefRate = makeTextBox(d3d, "txtDesiredRefRate", QRect(118, 364, 44, 22),
                                     QStringLiteral("Desired Refresh Rate (Overide Only)"));
     makeD3DChoice(main_.frameOpenGlVars, chkOpenGL, "chkOpenGL", kOpenGLFromD3D);
@@ -346,26 +333,20 @@ void DisplayGroup::setRenderChecksEnabled(bool enabled) {
 // ---- Handlers ----
 
 void DisplayGroup::cboColorDepth_Click() {
-    try {
+    runHandler({QStringLiteral(" - "), QStringLiteral(" While Selecting Color Depth!"), vbInformation}, [&] {
         const int p = cboColorDepth->currentIndex();
         if (p == 0)
             chkDefaultVars[kUse16Bit]->setChecked(true);
         else if (p == 1)
             chkDefaultVars[kUse16Bit]->setChecked(false);
-    } catch (const std::exception& error) {
-        MsgBox(failureMessage(error, QStringLiteral(" - "), QStringLiteral(" While Selecting Color Depth!")),
-               vbInformation);
-    }
+    });
 }
 
 void DisplayGroup::chkDefaultVars_Click(int Index) {
-    try {
+    runHandler({QStringLiteral(" - "), QStringLiteral(" While Setting Color Depth!"), vbInformation}, [&] {
         if (Index != kUse16Bit) return;
         selectListPosition(cboColorDepth, chkDefaultVars[kUse16Bit]->isChecked() ? 0 : 1);
-    } catch (const std::exception& error) {
-        MsgBox(failureMessage(error, QStringLiteral(" - "), QStringLiteral(" While Setting Color Depth!")),
-               vbInformation);
-    }
+    });
 }
 
 void DisplayGroup::checkNumeric(QLineEdit* box, const QString& tail) {

@@ -79,7 +79,7 @@ int progressShift(qint64 length) {
 
 void frmMain::mnuFileOpen_Click() {
     if (copying_) return;
-    try {
+    runHandler({QStringLiteral("-"), QStringLiteral(" while opening the File Open Dialog!"), vbCritical}, [&] {
         if (FileIsOpen) {
             const int answer =
                 MsgBox(QStringLiteral("A File Is Currently Open, Would you like to close that file before\ropening a "
@@ -97,10 +97,7 @@ void frmMain::mnuFileOpen_Click() {
         UseriniPath = name;
         OpenedUseriniPath = name;
         OpenINIFiles();
-    } catch (const std::exception& error) {
-        MsgBox(failureMessage(error, QStringLiteral("-"), QStringLiteral(" while opening the File Open Dialog!")),
-               vbCritical);
-    }
+    });
 }
 
 void frmMain::cmdOpen_Click() {
@@ -117,15 +114,12 @@ void frmMain::cmdCloseUser_Click() {
 
 void frmMain::cmdSave_Click() {
     if (copying_) return;
-    try {
+    runHandler({QStringLiteral(" - "), QStringLiteral(" While Trying to Save File!"), vbInformation}, [&] {
         if (FileIsOpen)
             mnuFileSave_Click();
         else
             MsgBox(QStringLiteral("A file has to open before you can save. Please Open a File."), vbInformation);
-    } catch (const std::exception& error) {
-        MsgBox(failureMessage(error, QStringLiteral(" - "), QStringLiteral(" While Trying to Save File!")),
-               vbInformation);
-    }
+    });
 }
 
 // Copies source to target. The bytes go into a temporary file beside the target, renamed over it only once
@@ -206,8 +200,8 @@ void frmMain::mnuSaveAs_Click() {
         mnuFileSave_Click();
     } catch (const std::exception& error) {
         const QString target = name.isEmpty() ? UseriniPath : name;
-        MsgBox(failureMessage(error, QStringLiteral("-"),
-                              QStringLiteral(" while trying to Save File as \r") + target + QStringLiteral(" !")),
-               vbExclamation);
+        showFailure(
+            error, {QStringLiteral("-"),
+                    QStringLiteral(" while trying to Save File as \r") + target + QStringLiteral(" !"), vbExclamation});
     }
 }

@@ -156,16 +156,6 @@ void setListIndexFromFile(QComboBox* list, int index, int last) {
     list->setCurrentIndex(index);
 }
 
-QLabel* makeLabel(QWidget* parent, const QString& name, const QString& caption, const QRect& rect,
-                  const QString& tooltip = QString(), bool bordered = false) {
-    auto* label = new QLabel(caption, parent);
-    label->setObjectName(name);
-    label->setGeometry(rect);
-    if (!tooltip.isEmpty()) label->setToolTip(tooltip);
-    if (bordered) label->setFrameShape(QFrame::Box);
-    return label;
-}
-
 QSlider* makeSlider(QWidget* parent, const QString& name, int maximum, int tick, const QString& tooltip,
                     const QRect& rect) {
     auto* slider = new QSlider(Qt::Horizontal, parent);
@@ -181,17 +171,6 @@ QSlider* makeSlider(QWidget* parent, const QString& name, int maximum, int tick,
     return slider;
 }
 
-QComboBox* makeList(QWidget* parent, const QString& name, const QString& tooltip, const QRect& rect) {
-    auto* list = new QComboBox(parent);
-    list->setObjectName(name);
-    list->setEditable(true);
-    list->setInsertPolicy(QComboBox::NoInsert);
-    list->setToolTip(tooltip);
-    list->setGeometry(rect);
-    list->setEnabled(false);
-    return list;
-}
-
 // The width a list needs to show each of texts whole in its text field, and no less than it has.
 int listWidthFor(QComboBox* list, const QStringList& texts) {
     QStyleOptionComboBox option;
@@ -204,6 +183,12 @@ int listWidthFor(QComboBox* list, const QStringList& texts) {
     for (const QString& text : texts) widest = std::max(widest, list->fontMetrics().horizontalAdvance(text));
     // The text field keeps two pixels clear at either end of its text.
     return std::max(list->width(), list->width() - field.width() + widest + 4);
+}
+
+// A label with a single border: the value read-outs and the colour sample.
+QLabel* boxed(QLabel* label) {
+    label->setFrameShape(QFrame::Box);
+    return label;
 }
 
 // A text wider than the list box shows its beginning, as a list box does before it is edited.
@@ -256,10 +241,10 @@ void HudGroup::build() {
         lblTxtValueHUD[static_cast<std::size_t>(i)] =
             makeLabel(frame, arrayName("lblTxtValueHUD", i), QStringLiteral("Value:"), {x, 140, 40, 18});
     }
-    lblHudScale = makeLabel(frame, QStringLiteral("lblHudScale"), placeholderNFO(), {x1 + 42, 140, 96, 18},
-                            QStringLiteral("Hud Scale Value"), true);
-    lblHudOpacity = makeLabel(frame, QStringLiteral("lblHudOpacity"), placeholderNFO(), {x2 + 42, 140, 96, 18},
-                              QStringLiteral("Hud Opacity Value"), true);
+    lblHudScale = boxed(makeLabel(frame, QStringLiteral("lblHudScale"), placeholderNFO(), {x1 + 42, 140, 96, 18},
+                                  QStringLiteral("Hud Scale Value")));
+    lblHudOpacity = boxed(makeLabel(frame, QStringLiteral("lblHudOpacity"), placeholderNFO(), {x2 + 42, 140, 96, 18},
+                                    QStringLiteral("Hud Opacity Value")));
 
     // Column 3: the player group's four boxes above; the crosshair preview below them, with its built-in
     // picture (an empty dark panel).
@@ -275,16 +260,15 @@ void HudGroup::build() {
     for (int i = 0; i < 3; ++i) {
         const auto& [caption, tooltip] = kConsoleCaptions[static_cast<std::size_t>(i)];
         const int top = kRowTop + 28 * i;
-        cboMssgSetup[static_cast<std::size_t>(i)] =
-            makeList(frame, arrayName("cboMssgSetup", i), QString::fromLatin1(tooltip), {x4, top + 3, 40, 22});
+        cboMssgSetup[static_cast<std::size_t>(i)] = makeList(frame, arrayName("cboMssgSetup", i), QString(),
+                                                             {x4, top + 3, 40, 22}, QString::fromLatin1(tooltip));
         QLabel* label =
             makeLabel(frame, arrayName("lblTxtHud", i), QString::fromLatin1(caption), {x4 + 44, top, 100, 28});
         label->setWordWrap(true);
         lblTxtHud[static_cast<std::size_t>(i)] = label;
     }
-    cboCrossSelect = makeList(frame, QStringLiteral("cboCrossSelect"),
-                              QStringLiteral("Select The Desired Cross Hair Style"), {x4, 105, 89, 22});
-    cboCrossSelect->setEditText(QStringLiteral("Selcet Reticle"));
+    cboCrossSelect = makeList(frame, QStringLiteral("cboCrossSelect"), QStringLiteral("Selcet Reticle"),
+                              {x4, 105, 89, 22}, QStringLiteral("Select The Desired Cross Hair Style"));
     showTextStart(cboCrossSelect);
     // The list shows its texts whole (the design's text and the closed state's are its longest); its caption
     // takes the room left before the colour column.
@@ -308,8 +292,8 @@ void HudGroup::build() {
         const int top = 46 + 20 * i;
         lblTxtHud[static_cast<std::size_t>(entry.letterLabel)] = makeLabel(
             frame, arrayName("lblTxtHud", entry.letterLabel), QString::fromLatin1(entry.letter), {x5, top + 1, 12, 18});
-        QLabel* value = makeLabel(frame, arrayName("lblCrossColor", entry.valueLabel), placeholderNFO(),
-                                  {x5 + 96, top + 1, 32, 18}, QString::fromLatin1(entry.valueTooltip), true);
+        QLabel* value = boxed(makeLabel(frame, arrayName("lblCrossColor", entry.valueLabel), placeholderNFO(),
+                                        {x5 + 96, top + 1, 32, 18}, QString::fromLatin1(entry.valueTooltip)));
         // The value label is as wide as "NFO" needs, at the column's right edge; the slider takes the rest.
         const int valueWidth = std::max(value->width(), value->sizeHint().width());
         value->setGeometry(x5 + kColourColumnWidth - valueWidth, top + 1, valueWidth, 18);
@@ -318,8 +302,8 @@ void HudGroup::build() {
             makeSlider(frame, arrayName("slideCrossColor", i), 255, 15, QString::fromLatin1(entry.tooltip),
                        {x5 + 14, top, value->x() - 2 - (x5 + 14), 20});
     }
-    lblCHcolor = makeLabel(frame, QStringLiteral("lblCHcolor"), QStringLiteral("Cross Hair Color"), {x5, 130, 128, 34},
-                           QStringLiteral("In Game Cross Hair Color"), true);
+    lblCHcolor = boxed(makeLabel(frame, QStringLiteral("lblCHcolor"), QStringLiteral("Cross Hair Color"),
+                                 {x5, 130, 128, 34}, QStringLiteral("In Game Cross Hair Color")));
     lblCHcolor->setAlignment(Qt::AlignCenter);
     lblCHcolor->setAutoFillBackground(true);
     setBackground(lblCHcolor, QApplication::palette().color(QPalette::Button));
@@ -564,16 +548,15 @@ void HudGroup::slideHudOpacity_Scroll() {
 }
 
 void HudGroup::slideCrossColor_Scroll(int index) {
-    try {
-        const auto slider = static_cast<std::size_t>(index);
-        lblCrossColor[static_cast<std::size_t>(kColours[slider].valueLabel)]->setText(
-            decimal(slideCrossColor[slider]->sliderPosition()));
-        // The sample follows the three colour sliders, whichever slider moved.
-        auto byte = [this](std::size_t i) { return static_cast<unsigned char>(slideCrossColor[i]->sliderPosition()); };
-        SetCrossHairColor(byte(0), byte(1), byte(2));
-    } catch (const std::exception& error) {
-        MsgBox(
-            failureMessage(error, QStringLiteral(" - "), QStringLiteral(" While Loading Scrolling Cross Hair Colors!")),
-            vbInformation);
-    }
+    runHandler({QStringLiteral(" - "), QStringLiteral(" While Loading Scrolling Cross Hair Colors!"), vbInformation},
+               [&] {
+                   const auto slider = static_cast<std::size_t>(index);
+                   lblCrossColor[static_cast<std::size_t>(kColours[slider].valueLabel)]->setText(
+                       decimal(slideCrossColor[slider]->sliderPosition()));
+                   // The sample follows the three colour sliders, whichever slider moved.
+                   auto byte = [this](std::size_t i) {
+                       return static_cast<unsigned char>(slideCrossColor[i]->sliderPosition());
+                   };
+                   SetCrossHairColor(byte(0), byte(1), byte(2));
+               });
 }

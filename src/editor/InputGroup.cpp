@@ -23,14 +23,6 @@ constexpr int kFirstRowTop = 20;
 constexpr int kMargin = 6;
 constexpr int kGap = 4;  // between a label and its box, and between columns
 
-QGroupBox* makeFrame(QWidget* page, const char* name, const char* caption, const char* tooltip, const QRect& rect) {
-    auto* frame = new BoldCaptionFrame(QString::fromLatin1(caption), page);
-    frame->setObjectName(QLatin1String(name));
-    frame->setToolTip(QString::fromLatin1(tooltip));
-    frame->setGeometry(rect);
-    return frame;
-}
-
 template <std::size_t N>
 std::vector<QString> tableKeys(const std::array<QString, N>& table) {
     return {table.begin(), table.end()};
@@ -103,8 +95,8 @@ void InputGroup::buildFrames() {
         {frameAlias2, "frameAlias2", "Alias Setup 2", "Alias 20 - 39 Setup / Bind Commands", 5, {60, 4, 725, 448}},
     };
     for (const FrameSpec& entry : frames)
-        entry.frame = makeFrame(main_.tabPages[static_cast<std::size_t>(entry.page)], entry.name, entry.caption,
-                                entry.tooltip, entry.rect);
+        entry.frame = makeFrame(main_.tabPages[static_cast<std::size_t>(entry.page)], QLatin1String(entry.name),
+                                QLatin1String(entry.caption), entry.rect, QLatin1String(entry.tooltip));
 
     struct PictureSpec {
         QLabel*& box;

@@ -32,19 +32,6 @@ const QString kNoFileOpen = QStringLiteral("NO File Open");
 const QString kSelectCharacter = QStringLiteral("Select Desired Character");
 const QString kNoImage = QStringLiteral("no_image.jpg");
 
-// The failure message of one of the group's handlers.
-void showFailure(const std::exception& error, const QString& tail) {
-    MsgBox(failureMessage(error, QStringLiteral(" - "), tail), vbInformation);
-}
-
-template <class Widget>
-Widget* place(Widget* widget, const QString& name, const QRect& rect, const QString& tooltip = QString()) {
-    widget->setObjectName(name);
-    widget->setGeometry(rect);
-    if (!tooltip.isEmpty()) widget->setToolTip(tooltip);
-    return widget;
-}
-
 // A label that shows a file's value: the text exactly as read, never taken for markup.
 QLabel* borderedLabel(const QString& text, QWidget* parent) {
     auto* label = new QLabel(text, parent);
@@ -91,12 +78,8 @@ PlayerGroup::PlayerGroup(frmMain& main) : main_(main) {
     lblCharacterName = place(borderedLabel(kNoFileOpen, frame), QStringLiteral("lblCharacterName"),
                              QRect(left, rowTop[1], width, 22), QStringLiteral("Current Or Selected Character"));
     // The picker has a row of its own below the character's name and spans the frame.
-    cboCharSelect = place(new QComboBox(frame), QStringLiteral("cboCharSelect"),
-                          QRect(8, rowTop[1] + 28, frame->width() - 16, 24), QStringLiteral("Character Selector"));
-    cboCharSelect->setEditable(true);
-    cboCharSelect->setInsertPolicy(QComboBox::NoInsert);
-    cboCharSelect->setEditText(kSelectCharacter);
-    cboCharSelect->setEnabled(false);
+    cboCharSelect = makeList(frame, QStringLiteral("cboCharSelect"), kSelectCharacter,
+                             QRect(8, rowTop[1] + 28, frame->width() - 16, 24), QStringLiteral("Character Selector"));
     optRed = place(new QRadioButton(QStringLiteral("Red"), frame), QStringLiteral("optRed"),
                    QRect(left, rowTop[2], 80, 22), QStringLiteral("Click to Set Red Team As Default"));
     optBlue = place(new QRadioButton(QStringLiteral("Blue"), frame), QStringLiteral("optBlue"),
@@ -269,31 +252,30 @@ void PlayerGroup::setSwitchesEnabled(bool enabled) {
 // ---- Handlers ----
 
 void PlayerGroup::cboCharSelect_Click() {
-    try {
-        const int index = cboCharSelect->currentIndex();
-        if (index < 0 || index >= static_cast<int>(characterNames().size())) {
-            showPortrait(PlayerPicPath + kNoImage);
-            return;
-        }
-        // The portrait first: a character whose picture cannot be shown is not taken.
-        showPortrait(PlayerPicPath + portraitFile(characterNames()[static_cast<std::size_t>(index)]));
-        lblCharacterName->setText(characterNames()[static_cast<std::size_t>(index)]);
-    } catch (const std::exception& error) {
-        showFailure(error, QStringLiteral(" While Trying To Select Character! If your Trying To Use Malcom, Brock, or "
-                                          "Lauren \rMake Sure You Have Them Unlocked. Information On how to add them "
-                                          "is in the 'ReadMe.txt' and 'InstallNotes.txt' Files!"));
-    }
+    runHandler({QStringLiteral(" - "),
+                QStringLiteral(" While Trying To Select Character! If your Trying To Use Malcom, Brock, or "
+                               "Lauren \rMake Sure You Have Them Unlocked. Information On how to add them "
+                               "is in the 'ReadMe.txt' and 'InstallNotes.txt' Files!"),
+                vbInformation},
+               [&] {
+                   const int index = cboCharSelect->currentIndex();
+                   if (index < 0 || index >= static_cast<int>(characterNames().size())) {
+                       showPortrait(PlayerPicPath + kNoImage);
+                       return;
+                   }
+                   // The portrait first: a character whose picture cannot be shown is not taken.
+                   showPortrait(PlayerPicPath + portraitFile(characterNames()[static_cast<std::size_t>(index)]));
+                   lblCharacterName->setText(characterNames()[static_cast<std::size_t>(index)]);
+               });
 }
 
 void PlayerGroup::stepFov(double delta, const QString& tail) {
-    try {
+    runHandler({QStringLiteral(" - "), tail, vbInformation}, [&] {
         const double value = platform::toNumber(lblFOV->text().toStdString());
         // The test is made on the value before the step; nothing clamps after it.
         const bool allowed = delta > 0 ? value < 100 : value > 75;
         if (allowed) lblFOV->setText(QString::fromStdString(platform::shortestText(value + delta)));
-    } catch (const std::exception& error) {
-        showFailure(error, tail);
-    }
+    });
 }
 
 void PlayerGroup::cmdAdd5_Click() {

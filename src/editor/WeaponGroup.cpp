@@ -52,10 +52,6 @@ constexpr Weapon kWeapons[] = {
     {"XWeapons.SniperRifle", "Lightning Gun", false},
 };
 
-void showFailure(const std::exception& error, const QString& tail) {
-    MsgBox(failureMessage(error, QStringLiteral(" - "), tail), vbInformation);
-}
-
 double number(const QString& text) {
     return platform::toNumber(text.toStdString());
 }
@@ -118,12 +114,11 @@ void WeaponGroup::fitCaption(QAbstractButton* control) {
     if (qobject_cast<QCheckBox*>(control)) {
         // Nothing stands to the right of the list's boxes: they may grow as far as the frame.
         const int room = control->parentWidget()->width() - kFrameMargin - control->x();
-        control->resize(
-            std::clamp(groupcontrols::captionWidth(control), control->width(), std::max(control->width(), room)),
-            std::max(control->height(), control->fontMetrics().height()));
+        control->resize(std::clamp(captionWidth(control), control->width(), std::max(control->width(), room)),
+                        std::max(control->height(), control->fontMetrics().height()));
     }
     QFont font = control->font();
-    while (groupcontrols::captionWidth(control) > control->width() && font.pointSizeF() > 6) {
+    while (captionWidth(control) > control->width() && font.pointSizeF() > 6) {
         font.setPointSizeF(font.pointSizeF() - 0.5);
         control->setFont(font);
     }
@@ -182,8 +177,7 @@ WeaponGroup::WeaponGroup(frmMain& main) : main_(main) {
     cmdMoveDown->setToolTip(QStringLiteral("Click To Lower Item Priority"));
     // Both buttons grow alike as far as the longer caption needs in this platform's font; the gap between them
     // stays.
-    const int moveWidth = std::max(
-        {cmdMoveUp->width(), groupcontrols::captionWidth(cmdMoveUp), groupcontrols::captionWidth(cmdMoveDown)});
+    const int moveWidth = std::max({cmdMoveUp->width(), captionWidth(cmdMoveUp), captionWidth(cmdMoveDown)});
     cmdMoveUp->resize(moveWidth, cmdMoveUp->height());
     cmdMoveDown->setGeometry(cmdMoveUp->x() + moveWidth + tw(1560) - tw(120 + 1335), cmdMoveDown->y(), moveWidth,
                              cmdMoveDown->height());
@@ -287,14 +281,12 @@ void WeaponGroup::disableMoveButtons() {
 // ---- Handlers ----
 
 void WeaponGroup::lblWeaponName_Click(int Index) {
-    try {
+    runHandler({QStringLiteral(" - "), QStringLiteral(" While Selecting Weapon!"), vbInformation}, [&] {
         if (Index < 1 || Index > 12) throw platform::AppError("Subscript out of range");
         for (int r = 1; r <= 12; ++r) setRowColor(r, r == Index ? selectedColor() : unselectedColor());
         cmdMoveUp->setEnabled(Index != 12);
         cmdMoveDown->setEnabled(Index != 1);
-    } catch (const std::exception& error) {
-        showFailure(error, QStringLiteral(" While Selecting Weapon!"));
-    }
+    });
 }
 
 void WeaponGroup::moveSelection(int from, int to) {
@@ -313,7 +305,7 @@ void WeaponGroup::moveSelection(int from, int to) {
 }
 
 void WeaponGroup::cmdMoveUp_Click() {
-    try {
+    runHandler({QStringLiteral(" - "), QStringLiteral(" While Moving Weapon Priority Up!"), vbInformation}, [&] {
         // Downwards, so that the weapon just raised is not met again: one click, one place.
         for (int r = 11; r >= 1; --r) {
             if (!isSelected(r)) continue;
@@ -323,13 +315,11 @@ void WeaponGroup::cmdMoveUp_Click() {
                 cmdMoveDown->setEnabled(true);
             moveSelection(r, r + 1);
         }
-    } catch (const std::exception& error) {
-        showFailure(error, QStringLiteral(" While Moving Weapon Priority Up!"));
-    }
+    });
 }
 
 void WeaponGroup::cmdMoveDown_Click() {
-    try {
+    runHandler({QStringLiteral(" - "), QStringLiteral(" While Moving Weapon Priority Down!"), vbInformation}, [&] {
         // Upwards, the mirror of Move Up.
         for (int r = 2; r <= 12; ++r) {
             if (!isSelected(r)) continue;
@@ -339,7 +329,5 @@ void WeaponGroup::cmdMoveDown_Click() {
                 cmdMoveUp->setEnabled(true);
             moveSelection(r, r - 1);
         }
-    } catch (const std::exception& error) {
-        showFailure(error, QStringLiteral(" While Moving Weapon Priority Down!"));
-    }
+    });
 }

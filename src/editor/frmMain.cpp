@@ -43,15 +43,6 @@
 
 namespace {
 
-QGroupBox* makeFrame(QWidget* page, const char* name, const QString& caption, const QRect& rect,
-                     const QString& tooltip = QString()) {
-    auto* frame = new BoldCaptionFrame(caption, page);
-    frame->setObjectName(QLatin1String(name));
-    frame->setGeometry(rect);
-    if (!tooltip.isEmpty()) frame->setToolTip(tooltip);
-    return frame;
-}
-
 // The platform's tabs with another margin beside each caption.
 class TabStripStyle : public QProxyStyle {
   public:
@@ -267,29 +258,34 @@ void frmMain::buildTabs() {
     }
     fitTabsInOneRow(SSTab1);
     QWidget* playerTab = tabPages[0];
-    framePlayer = makeFrame(playerTab, "framePlayer", QStringLiteral("Player Information"), QRect(144, 4, 290, 226));
-    frameController =
-        makeFrame(playerTab, "frameController", QStringLiteral("Controller Setup"), QRect(144, 234, 290, 46));
-    framePlayerSetup =
-        makeFrame(playerTab, "framePlayerSetup", QStringLiteral(" Weapon Setup"), QRect(440, 4, tw(5055), tw(4095)));
-    frameHudSettings = makeFrame(playerTab, "frameHudSettings", QStringLiteral("Hud Settings"), QRect(8, 284, 773, 175),
-                                 QStringLiteral("Setup User Hud"));
+    framePlayer = makeFrame(playerTab, QStringLiteral("framePlayer"), QStringLiteral("Player Information"),
+                            QRect(144, 4, 290, 226));
+    frameController = makeFrame(playerTab, QStringLiteral("frameController"), QStringLiteral("Controller Setup"),
+                                QRect(144, 234, 290, 46));
+    framePlayerSetup = makeFrame(playerTab, QStringLiteral("framePlayerSetup"), QStringLiteral(" Weapon Setup"),
+                                 QRect(440, 4, tw(5055), tw(4095)));
+    frameHudSettings = makeFrame(playerTab, QStringLiteral("frameHudSettings"), QStringLiteral("Hud Settings"),
+                                 QRect(8, 284, 773, 175), QStringLiteral("Setup User Hud"));
 
     QWidget* engineTab = tabPages[6];
-    frameEngineSettings =
-        makeFrame(engineTab, "frameEngineSettings", QStringLiteral("Render Engine Settings"), QRect(4, 4, 250, 242));
-    frameRenderEngine = makeFrame(engineTab, "frameRenderEngine", QStringLiteral("Render Method"),
+    frameEngineSettings = makeFrame(engineTab, QStringLiteral("frameEngineSettings"),
+                                    QStringLiteral("Render Engine Settings"), QRect(4, 4, 250, 242));
+    frameRenderEngine = makeFrame(engineTab, QStringLiteral("frameRenderEngine"), QStringLiteral("Render Method"),
                                   QRect(4, 250, 250, 50), QStringLiteral("Render Method Selection"));
-    frameTextures0 = makeFrame(engineTab, "frameTextures(0)", QStringLiteral("Texture Setup"), QRect(4, 304, 426, 155));
-    frameOpenGlVars = makeFrame(engineTab, "frameOpenGlVars", QStringLiteral("OpenGL Render Values"),
+    frameTextures0 = makeFrame(engineTab, QStringLiteral("frameTextures(0)"), QStringLiteral("Texture Setup"),
+                               QRect(4, 304, 426, 155));
+    frameOpenGlVars = makeFrame(engineTab, QStringLiteral("frameOpenGlVars"), QStringLiteral("OpenGL Render Values"),
                                 QRect(258, 4, 172, 164), QStringLiteral("OpenGL Render Settings."));
-    frameNullDevice = makeFrame(engineTab, "frameNullDevice", QStringLiteral("Null Device Render Values"),
-                                QRect(258, 172, 172, 128), QStringLiteral("Null Render Device Settings."));
-    frameRenderVariablesD3D = makeFrame(engineTab, "frameRenderVariablesD3D", QStringLiteral("Direct3D Render Values"),
-                                        QRect(434, 4, 168, 410), QStringLiteral("Direct3D Render Values."));
-    frameClientSetup = makeFrame(engineTab, "frameClientSetup", QStringLiteral("Client Setup"), QRect(606, 4, 179, 170),
-                                 QStringLiteral("Client Screen Setup"));
-    frameSound = makeFrame(engineTab, "frameSound", QStringLiteral("Sound Setup"), QRect(606, 178, 179, 281));
+    frameNullDevice =
+        makeFrame(engineTab, QStringLiteral("frameNullDevice"), QStringLiteral("Null Device Render Values"),
+                  QRect(258, 172, 172, 128), QStringLiteral("Null Render Device Settings."));
+    frameRenderVariablesD3D =
+        makeFrame(engineTab, QStringLiteral("frameRenderVariablesD3D"), QStringLiteral("Direct3D Render Values"),
+                  QRect(434, 4, 168, 410), QStringLiteral("Direct3D Render Values."));
+    frameClientSetup = makeFrame(engineTab, QStringLiteral("frameClientSetup"), QStringLiteral("Client Setup"),
+                                 QRect(606, 4, 179, 170), QStringLiteral("Client Screen Setup"));
+    frameSound =
+        makeFrame(engineTab, QStringLiteral("frameSound"), QStringLiteral("Sound Setup"), QRect(606, 178, 179, 281));
 }
 
 void frmMain::buildStatusBar() {
@@ -332,7 +328,7 @@ void frmMain::buildStatusBar() {
 }
 
 void frmMain::AttachProgressBar(QProgressBar* bar, QStatusBar* statusBar, int panel, int inset) {
-    try {
+    runHandler({QStringLiteral(" - "), QStringLiteral(" While attaching Progress Bar!"), vbInformation}, [&] {
         if (progressAttached_) return;
         progressAttached_ = true;
         QLabel* host = statusPanels[static_cast<std::size_t>(panel - 1)];
@@ -347,14 +343,11 @@ void frmMain::AttachProgressBar(QProgressBar* bar, QStatusBar* statusBar, int pa
         bar->setGeometry(host->x() + inset, inset, host->width() - 2 * inset, statusBar->height() - inset);
         bar->show();
         bar->raise();
-    } catch (const std::exception& error) {
-        MsgBox(failureMessage(error, QStringLiteral(" - "), QStringLiteral(" While attaching Progress Bar!")),
-               vbInformation);
-    }
+    });
 }
 
 void frmMain::Form_Load() {
-    try {
+    runHandler({QStringLiteral(" - "), QStringLiteral(" While Loading Main Form!"), vbInformation}, [&] {
         setWindowTitle(QStringLiteral("///Quarl's Corvane :: Version ") + versionText());
         auto* progressPanel = new QLabel(sbStatusBar);
         progressPanel->setObjectName(QStringLiteral("sbStatusPanel1"));
@@ -378,21 +371,16 @@ void frmMain::Form_Load() {
         Unload<frmOptions>();
         const QString autoOpen = ReadSetting(QStringLiteral("AutoOpenINI"), QStringLiteral("0"));
         if (platform::toNumber(autoOpen.toStdString()) == 1.0) OpenINIFiles();
-    } catch (const std::exception& error) {
-        MsgBox(failureMessage(error, QStringLiteral(" - "), QStringLiteral(" While Loading Main Form!")),
-               vbInformation);
-    }
+    });
 }
 
 void frmMain::Form_Unload() {
-    try {
+    runHandler({QStringLiteral(" - "), QStringLiteral(" While Unloading Form!"), vbInformation}, [&] {
         // Unload the other windows, the latest first; window 0, the earliest still loaded, is this one.
         const QList<Form*> loaded = forms::loadedForms();
         for (qsizetype i = loaded.size() - 1; i >= 1; --i) forms::unload(loaded[i]);
         viewer->closeViewFile();
-    } catch (const std::exception& error) {
-        MsgBox(failureMessage(error, QStringLiteral(" - "), QStringLiteral(" While Unloading Form!")), vbInformation);
-    }
+    });
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {
@@ -654,21 +642,17 @@ void frmMain::OpenINIFiles() {
 }
 
 void frmMain::showOpenFailure(const std::exception& error) {
-    MsgBox(failureMessage(error, QStringLiteral(" At "),
-                          QStringLiteral(" While Opening File, Your User.ini File May be corrupt or wrong type!!")),
-           vbCritical);
+    showFailure(error,
+                {QStringLiteral(" At "),
+                 QStringLiteral(" While Opening File, Your User.ini File May be corrupt or wrong type!!"), vbCritical});
 }
 
 void frmMain::mnuFileSave_Click() {
-    try {
-        runSteps(saveSteps_);
-    } catch (const std::exception& error) {
-        MsgBox(failureMessage(
-                   error, QStringLiteral(" - "),
-                   QStringLiteral(" While Trying To Save File!\r Make Sure File is a Valid User.ini or User.ini "
-                                  "Type File!")),
-               vbInformation);
-    }
+    runHandler({QStringLiteral(" - "),
+                QStringLiteral(" While Trying To Save File!\r Make Sure File is a Valid User.ini or User.ini "
+                               "Type File!"),
+                vbInformation},
+               [&] { runSteps(saveSteps_); });
 }
 
 void frmMain::CloseINIFiles() {
@@ -676,25 +660,23 @@ void frmMain::CloseINIFiles() {
         runSteps(closeSteps_);
     } catch (const std::exception& error) {
         leaveNoFileState();
-        MsgBox(failureMessage(
-                   error, QStringLiteral(" in "),
-                   QStringLiteral(" While Closing File!\rMake Sure File is a Valid User.ini or User.ini Type File")),
-               vbInformation);
+        showFailure(error,
+                    {QStringLiteral(" in "),
+                     QStringLiteral(" While Closing File!\rMake Sure File is a Valid User.ini or User.ini Type File"),
+                     vbInformation});
     }
 }
 
 void frmMain::mnuFileExit_Click() {
     if (copying_) return;
-    try {
+    runHandler({QStringLiteral(" - "), QStringLiteral(" While Exiting File!"), vbInformation}, [&] {
         viewer->closeViewFile();
         Unload<frmMain>();
         Unload<frmAbout>();
         Unload<frmOptions>();
         Unload<frmSplash>();
         QCoreApplication::exit(0);
-    } catch (const std::exception& error) {
-        MsgBox(failureMessage(error, QStringLiteral(" - "), QStringLiteral(" While Exiting File!")), vbInformation);
-    }
+    });
 }
 
 void frmMain::mnuEditmnuUserOptions_Click() {
@@ -702,36 +684,26 @@ void frmMain::mnuEditmnuUserOptions_Click() {
 }
 
 void frmMain::mnuViewStatusBar_Click() {
-    try {
+    runHandler({QStringLiteral(" - "), QStringLiteral(" While Toggling Status Bar!"), vbInformation}, [&] {
         // The action has already flipped its own check mark when it was triggered.
         sbStatusBar->setVisible(mnuViewStatusBar->isChecked());
-    } catch (const std::exception& error) {
-        MsgBox(failureMessage(error, QStringLiteral(" - "), QStringLiteral(" While Toggling Status Bar!")),
-               vbInformation);
-    }
+    });
 }
 
 void frmMain::mnuAliasLNCH_Click() {
-    try {
-        Show<frmAliasNFO>();
-    } catch (const std::exception& error) {
-        MsgBox(failureMessage(
-                   error, QStringLiteral(" - "),
-                   QStringLiteral(" While Loading UT2003_Alias.txt File!\rMake Sure File Was Not Deleted, Renamed, "
-                                  "or Relocated!")),
-               vbInformation);
-    }
+    runHandler({QStringLiteral(" - "),
+                QStringLiteral(" While Loading UT2003_Alias.txt File!\rMake Sure File Was Not Deleted, Renamed, "
+                               "or Relocated!"),
+                vbInformation},
+               [&] { Show<frmAliasNFO>(); });
 }
 
 void frmMain::mnuSpeechLNCH_Click() {
-    try {
-        Show<frmSpeechNFO>();
-    } catch (const std::exception& error) {
-        MsgBox(failureMessage(error, QStringLiteral(" - "),
-                              QStringLiteral(" While Loading Taunt.Txt!\rMake Sure File Was Not Deleted, Renamed, or "
-                                             "Relocated!")),
-               vbInformation);
-    }
+    runHandler({QStringLiteral(" - "),
+                QStringLiteral(" While Loading Taunt.Txt!\rMake Sure File Was Not Deleted, Renamed, or "
+                               "Relocated!"),
+                vbInformation},
+               [&] { Show<frmSpeechNFO>(); });
 }
 
 void frmMain::mnuHelpAbout_Click() {
