@@ -71,10 +71,16 @@ std::size_t findBreak(const char* data, std::size_t pos, std::size_t n) {
     return pos;
 }
 
-// Splits bytes into lines. A line ends at CR LF, a lone LF or a lone CR.
+// A UTF-8 byte-order mark that an editor put at the start of the file is no part of its first line, so a header
+// behind it is found; it stays in the file as it was.
+std::size_t byteOrderMarkLength(std::string_view text) {
+    return text.starts_with("\xEF\xBB\xBF") ? 3 : 0;
+}
+
+// Splits bytes into lines, from after the byte-order mark. A line ends at CR LF, a lone LF or a lone CR.
 class LineWalker {
   public:
-    explicit LineWalker(std::string_view text) : text_(text) {}
+    explicit LineWalker(std::string_view text) : text_(text), pos_(byteOrderMarkLength(text)) {}
 
     bool next(Line& line) {
         const std::size_t n = text_.size();
@@ -92,7 +98,7 @@ class LineWalker {
 
   private:
     std::string_view text_;
-    std::size_t pos_ = 0;
+    std::size_t pos_;
 };
 
 enum class LineKind { Header, Comment, Key, Other };
@@ -366,7 +372,7 @@ Edit planWrite(std::string_view old, std::string_view section, std::string_view 
         return edit;
     }
     edit.position = old.size();
-    if (!old.empty() && old.back() != '\r' && old.back() != '\n') edit.text.append(ending);
+    if (old.size() > byteOrderMarkLength(old) && old.back() != '\r' && old.back() != '\n') edit.text.append(ending);
     edit.text.append("[").append(section).append("]").append(ending);
     edit.text.append(key).append("=").append(value).append(ending);
     return edit;

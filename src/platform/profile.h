@@ -6,6 +6,8 @@
 
 namespace platform {
 
+// A UTF-8 byte-order mark at the start of a file is not part of its first line; a write keeps it as it is.
+
 // Value of key in section of the INI file at path, cut to bufferSize - 1 bytes, or defaultValue (less its
 // trailing spaces) when the file, the section or the key is missing. An unreadable file counts as missing.
 std::string getProfileString(const std::string& section, const std::string& key, const std::string& defaultValue,

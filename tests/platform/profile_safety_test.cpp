@@ -48,8 +48,10 @@ char kindOf(const std::string& text, std::string& name) {
 
 std::string modelWrite(const std::string& before, const std::string& sectionArg, const std::string& keyArg,
                        const std::string& value) {
+    // A byte-order mark at the start stays in front of the lines and is none of them.
+    const std::string mark = before.starts_with("\xEF\xBB\xBF") ? before.substr(0, 3) : "";
     const std::string section = trim(sectionArg, " "), key = trim(keyArg, " ");
-    std::vector<Line> lines = splitLines(before);
+    std::vector<Line> lines = splitLines(before.substr(mark.size()));
     const std::string eol = !lines.empty() && !lines[0].ending.empty() ? lines[0].ending : "\r\n";
     std::string name;
     std::size_t at = 0;  // the section's header, then the key line to rewrite or to insert after
@@ -66,7 +68,7 @@ std::string modelWrite(const std::string& before, const std::string& sectionArg,
     if (found) lines[at].text.replace(lines[at].text.find('=') + 1, std::string::npos, value);
     if (lines[at].ending.empty()) lines[at].ending = eol;
     if (!found) lines.insert(lines.begin() + static_cast<long>(at) + 1, {key + "=" + value, eol});
-    std::string after;
+    std::string after = mark;
     for (const Line& line : lines) after += line.text + line.ending;
     return after;
 }
