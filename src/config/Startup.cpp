@@ -100,6 +100,9 @@ void buildKeyTables() {
           "TextureDetailWorld", "TextureDetailRenderMap", "TextureDetailLightmap"});
 }
 
+// ReadINI's buffer: 2047 characters and the closing zero.
+constexpr std::size_t kReadBufferSize = 2048;
+
 QString systemErrorDescription(const std::system_error& error) {
     switch (error.code().value()) {
         case EACCES:
@@ -117,14 +120,16 @@ QString systemErrorDescription(const std::system_error& error) {
 }  // namespace
 
 QString ReadINI(const QString& Section, const QString& Key, const QString& Default, const QString& FileName) {
-    return fromAnsi(
-        platform::getProfileString(toAnsi(Section), toAnsi(Key), toAnsi(Default), toNativePath(FileName), 2048));
+    return fromAnsi(platform::getProfileString(toAnsi(Section), toAnsi(Key), toAnsi(Default), toNativePath(FileName),
+                                               kReadBufferSize));
 }
 
 void WriteINI(const QString& Section, const QString& Key, const QString& Value, const QString& FileName) {
     const std::string section = toAnsi(Section), key = toAnsi(Key), value = toAnsi(Value);
     try {
-        platform::writeProfileString(section, key, value, toNativePath(FileName));
+        // A value the user left alone reads back as it stands (quoted, padded with blanks, longer than the
+        // buffer, holding a NUL byte); it keeps that form rather than being rewritten in the form shown.
+        platform::writeProfileStringIfChanged(section, key, value, toNativePath(FileName), kReadBufferSize);
     } catch (const std::system_error& error) {
         throw platform::AppError(systemErrorDescription(error).toStdString());
     } catch (const std::invalid_argument&) {

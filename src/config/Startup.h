@@ -42,7 +42,8 @@ inline const QString kSettingsSection = QStringLiteral("Quarl_UT2003.Settings");
 // The value of Key in Section of FileName, or Default when the file, the section or the key is missing; a
 // key present with an empty value gives "". Values longer than 2047 characters come back cut.
 QString ReadINI(const QString& Section, const QString& Key, const QString& Default, const QString& FileName);
-// Sets Key in Section of FileName to Value, in place, keeping every other line. A write that cannot happen
+// Sets Key in Section of FileName to Value, in place, keeping every other line. A key that already reads back
+// as Value (through ReadINI) is left exactly as the file holds it. A write that cannot happen
 // (read-only file, missing folder, full disk, a character the code page cannot hold, a line break in a name
 // or value) raises platform::AppError and leaves the file exactly as it was.
 void WriteINI(const QString& Section, const QString& Key, const QString& Value, const QString& FileName);

@@ -9,6 +9,7 @@
 #include <cerrno>
 #include <cstdint>
 #include <cstring>
+#include <optional>
 #include <random>
 #include <stdexcept>
 #include <string_view>
@@ -323,10 +324,10 @@ bool hasOuterTabs(std::string_view s) {
     return !s.empty() && (s.front() == '\t' || s.front() == '\v' || s.back() == '\t' || s.back() == '\v');
 }
 
-// Names and values that would break the file, or be written where no read could find them again, are refused.
-void checkArguments(std::string_view section, std::string_view key, std::string_view value) {
-    if (hasBreakOrNul(section) || hasBreakOrNul(key) || hasBreakOrNul(value)) {
-        throw std::invalid_argument("A profile section, key or value may not contain CR, LF or NUL");
+// Names that would break the file, or be written where no read could find them again, are refused.
+void checkNames(std::string_view section, std::string_view key) {
+    if (hasBreakOrNul(section) || hasBreakOrNul(key)) {
+        throw std::invalid_argument("A profile section or key may not contain CR, LF or NUL");
     }
     if (key.find('=') != key.npos) throw std::invalid_argument("A profile key may not contain \"=\"");
     const std::string_view bareKey = trimBlanks(key);
@@ -340,6 +341,11 @@ void checkArguments(std::string_view section, std::string_view key, std::string_
     }
 }
 
+// A value with a line break or NUL would break its line.
+void checkValue(std::string_view value) {
+    if (hasBreakOrNul(value)) throw std::invalid_argument("A profile value may not contain CR, LF or NUL");
+}
+
 // A change to the file's bytes: replace [position, position + length) by text.
 struct Edit {
     std::size_t position = 0;
@@ -347,9 +353,9 @@ struct Edit {
     std::string text;
 };
 
-Edit planWrite(std::string_view old, std::string_view section, std::string_view key, std::string_view value) {
+Edit planWrite(std::string_view old, const Lookup& found, std::string_view section, std::string_view key,
+               std::string_view value) {
     const std::string_view ending = fileLineEnding(old);
-    const Lookup found = lookUp(old, section, key);
     Edit edit;
     if (found.keyFound) {
         // Everything up to and including the first "=" stays: indentation and the key's spelling.
@@ -378,6 +384,45 @@ Edit planWrite(std::string_view old, std::string_view section, std::string_view 
     return edit;
 }
 
+// Sets key in section to value. With keepWhenReadAs (a buffer size) given, a key that is present and already reads
+// back exactly as value with that buffer is left as it stands.
+void writeKey(const std::string& section, const std::string& key, const std::string& value, const std::string& path,
+              std::optional<std::size_t> keepWhenReadAs) {
+    const std::string_view sectionName = trimSpaces(section);
+    const std::string_view keyName = trimSpaces(key);
+    checkNames(sectionName, keyName);
+    if (!keepWhenReadAs) checkValue(value);
+
+    const std::string target = resolveLinks(path);
+    if (nameOf(target).empty()) throwSystemError(EISDIR, path);
+    std::string old;
+    struct stat info;
+    const int readError = readWholeFile(target, old, info);
+    if (readError != 0 && readError != ENOENT) throwSystemError(readError, "Cannot read " + path);
+    const Lookup found = lookUp(old, sectionName, keyName);
+    if (keepWhenReadAs && found.keyFound && cutToBuffer(readableValue(old, found), *keepWhenReadAs) == value) return;
+    checkValue(value);
+    if (readError == ENOENT) {
+        std::string created;
+        created.append("[")
+            .append(sectionName)
+            .append("]\r\n")
+            .append(keyName)
+            .append("=")
+            .append(value)
+            .append("\r\n");
+        replaceFile(target, created, nullptr);
+        return;
+    }
+
+    Edit edit = planWrite(old, found, sectionName, keyName, value);
+    // The file already holds the value: nothing to write, even to a read-only file.
+    if (std::string_view(old).substr(edit.position, edit.length) == edit.text) return;
+    requireWritable(target, info);
+    old.replace(edit.position, edit.length, edit.text);
+    replaceFile(target, old, &info);
+}
+
 }  // namespace
 
 std::string getProfileString(const std::string& section, const std::string& key, const std::string& defaultValue,
@@ -395,35 +440,12 @@ std::string getProfileString(const std::string& section, const std::string& key,
 
 void writeProfileString(const std::string& section, const std::string& key, const std::string& value,
                         const std::string& path) {
-    const std::string_view sectionName = trimSpaces(section);
-    const std::string_view keyName = trimSpaces(key);
-    checkArguments(sectionName, keyName, value);
+    writeKey(section, key, value, path, std::nullopt);
+}
 
-    const std::string target = resolveLinks(path);
-    if (nameOf(target).empty()) throwSystemError(EISDIR, path);
-    std::string old;
-    struct stat info;
-    const int readError = readWholeFile(target, old, info);
-    if (readError == ENOENT) {
-        std::string created;
-        created.append("[")
-            .append(sectionName)
-            .append("]\r\n")
-            .append(keyName)
-            .append("=")
-            .append(value)
-            .append("\r\n");
-        replaceFile(target, created, nullptr);
-        return;
-    }
-    if (readError != 0) throwSystemError(readError, "Cannot read " + path);
-
-    Edit edit = planWrite(old, sectionName, keyName, value);
-    // The file already holds the value: nothing to write, even to a read-only file.
-    if (std::string_view(old).substr(edit.position, edit.length) == edit.text) return;
-    requireWritable(target, info);
-    old.replace(edit.position, edit.length, edit.text);
-    replaceFile(target, old, &info);
+void writeProfileStringIfChanged(const std::string& section, const std::string& key, const std::string& value,
+                                 const std::string& path, std::size_t bufferSize) {
+    writeKey(section, key, value, path, bufferSize);
 }
 
 }  // namespace platform

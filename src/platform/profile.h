@@ -21,4 +21,10 @@ std::string getProfileString(const std::string& section, const std::string& key,
 void writeProfileString(const std::string& section, const std::string& key, const std::string& value,
                         const std::string& path);
 
+// As writeProfileString, but a key that is present and already reads back (as getProfileString with bufferSize
+// would return it) exactly as value is left as the file holds it: a value in quotes, with blanks around it, longer
+// than the buffer or holding a NUL byte keeps its form, and nothing is written. A missing key is always written.
+void writeProfileStringIfChanged(const std::string& section, const std::string& key, const std::string& value,
+                                 const std::string& path, std::size_t bufferSize = 2048);
+
 }  // namespace platform
