@@ -1,29 +1,27 @@
 #include "platform/profile.h"
 
-#include <fcntl.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
-#include <atomic>
 #include <bit>
 #include <cerrno>
 #include <cstdint>
 #include <cstring>
 #include <optional>
-#include <random>
 #include <stdexcept>
 #include <string_view>
 #include <system_error>
 
 #include "platform/fileio.h"
+#include "platform/replacement.h"
 
 namespace platform {
 namespace {
 
 using fileio::equalsNoCase;
-
-using fileio::FileDescriptor;
+using fileio::nameOf;
 using fileio::readWholeFile;
+using fileio::requireWritable;
+using fileio::throwSystemError;
 
 // Blanks around names and values in the file: space, tab and vertical tab.
 bool isBlank(char c) {
@@ -202,118 +200,14 @@ std::string_view fileLineEnding(std::string_view text) {
     return (br + 1 < text.size() && text[br + 1] == '\n') ? std::string_view("\r\n") : std::string_view("\r");
 }
 
-[[noreturn]] void throwSystemError(int error, const std::string& what) {
-    throw std::system_error(error, std::generic_category(), what);
-}
-
-std::string folderOf(const std::string& path) {
-    const std::size_t slash = path.rfind('/');
-    if (slash == std::string::npos) return ".";
-    if (slash == 0) return "/";
-    return path.substr(0, slash);
-}
-
-std::string nameOf(const std::string& path) {
-    const std::size_t slash = path.rfind('/');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
-// Follows symbolic links to the file they end at, so that the replacement goes to the target and the link
-// stays a link. A link to a missing file resolves to where that file would be.
-std::string resolveLinks(std::string path) {
-    for (int hops = 0; hops < 40; ++hops) {
-        struct stat info;
-        if (::lstat(path.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) return path;
-        std::string target(static_cast<std::size_t>(info.st_size > 0 ? info.st_size : 255) + 1, '\0');
-        const ssize_t length = ::readlink(path.c_str(), target.data(), target.size());
-        if (length < 0) return path;
-        if (static_cast<std::size_t>(length) >= target.size()) {
-            target.resize(4096);
-            const ssize_t again = ::readlink(path.c_str(), target.data(), target.size());
-            if (again < 0 || static_cast<std::size_t>(again) >= target.size()) return path;
-            target.resize(static_cast<std::size_t>(again));
-        } else {
-            target.resize(static_cast<std::size_t>(length));
-        }
-        path = (!target.empty() && target.front() == '/') ? target : folderOf(path) + "/" + target;
-    }
-    throwSystemError(ELOOP, path);
-}
-
-void writeAll(int fd, std::string_view bytes) {
-    while (!bytes.empty()) {
-        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
-        if (written < 0) {
-            if (errno == EINTR) continue;
-            throw std::system_error(errno, std::generic_category());
-        }
-        bytes.remove_prefix(static_cast<std::size_t>(written));
-    }
-}
-
-// A fresh, unused name beside the file for its replacement. The mode 0666 lets a newly created file get the
-// permissions the umask gives; a replacement then takes the original's mode.
-struct Temporary {
-    int fd;
-    std::string path;
-};
-
-Temporary createTemporary(const std::string& folder, const std::string& name) {
-    static std::atomic<unsigned> counter{0};
-    thread_local std::minstd_rand random(std::random_device{}());
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        std::string candidate = folder + "/." + name + ".corvane-" + std::to_string(::getpid()) + "-" +
-                                std::to_string(counter++) + "-" + std::to_string(random() % 1000000);
-        const int fd = ::open(candidate.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY, 0666);
-        if (fd >= 0) return {fd, std::move(candidate)};
-        if (errno != EEXIST) throwSystemError(errno, "Cannot create a file in " + folder);
-    }
-    throwSystemError(EEXIST, "Cannot create a file in " + folder);
-}
-
-// Replaces the file at target with bytes so that a crash at any moment leaves the old file or the new one:
-// a new file in the same folder is written, flushed, and renamed over the original; then the folder entry is
-// flushed too. The original's permissions (and owner, where allowed) carry over. On failure the temporary file
-// is removed and the original is untouched.
+// Replaces the file at target with bytes so that a crash at any moment leaves the old file or the new one. A new
+// file gets the permissions the umask gives; a replacement takes the original's permissions (and owner, where
+// allowed). On failure the original is untouched.
 void replaceFile(const std::string& target, std::string_view bytes, const struct stat* original) {
-    const std::string folder = folderOf(target);
-    const Temporary created = createTemporary(folder, nameOf(target));
-    const std::string& temporary = created.path;
-    FileDescriptor file(created.fd);
-    try {
-        if (original) {
-            if (::fchmod(file.get(), original->st_mode & 07777) != 0)
-                throw std::system_error(errno, std::generic_category());
-            struct stat mine;
-            if (::fstat(file.get(), &mine) == 0 &&
-                (mine.st_uid != original->st_uid || mine.st_gid != original->st_gid)) {
-                // Only the owner or root may hand a file over; otherwise the new file stays ours.
-                if (::fchown(file.get(), original->st_uid, original->st_gid) == 0) {
-                    (void)::fchmod(file.get(), original->st_mode & 07777);
-                }
-            }
-        }
-        writeAll(file.get(), bytes);
-        if (::fsync(file.get()) != 0) throw std::system_error(errno, std::generic_category());
-        if (file.close() != 0) throw std::system_error(errno, std::generic_category());
-        if (::rename(temporary.c_str(), target.c_str()) != 0) throw std::system_error(errno, std::generic_category());
-    } catch (const std::system_error& error) {
-        ::unlink(temporary.c_str());
-        throwSystemError(error.code().value(), "Cannot write " + target);
-    }
-    // The rename is only durable once the folder is flushed. Some file systems cannot flush a folder (EINVAL);
-    // the new file is in place either way.
-    FileDescriptor dir(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (dir.get() >= 0 && ::fsync(dir.get()) != 0 && errno != EINVAL) {
-        throwSystemError(errno, "Cannot flush " + folder);
-    }
-}
-
-// A read-only file is one without any write permission bit (judged by its mode, so even for root, as the
-// read-only attribute of Windows would be), or one this process may not write.
-void requireWritable(const std::string& target, const struct stat& info) {
-    if ((info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) throwSystemError(EACCES, target);
-    if (::access(target.c_str(), W_OK) != 0) throwSystemError(errno, target);
+    Replacement replacement(target, original ? 0600 : 0666);
+    if (original) replacement.takeAttributesOf(*original);
+    replacement.write(bytes);
+    replacement.commit();
 }
 
 bool hasBreakOrNul(std::string_view s) {
