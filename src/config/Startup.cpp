@@ -1,7 +1,6 @@
 #include "config/Startup.h"
 
 #include <QCoreApplication>
-#include <cerrno>
 #include <stdexcept>
 #include <system_error>
 
@@ -13,6 +12,7 @@
 #include "platform/profile.h"
 #include "platform/qt/forms.h"
 #include "platform/qt/text.h"
+#include "platform/replacement.h"
 
 QString UseriniPath;
 QString UT2003iniPath;
@@ -103,17 +103,16 @@ void buildKeyTables() {
 // ReadINI's buffer: 2047 characters and the closing zero.
 constexpr std::size_t kReadBufferSize = 2048;
 
-QString systemErrorDescription(const std::system_error& error) {
-    switch (error.code().value()) {
-        case EACCES:
-        case EPERM:
-        case EROFS:
-            return QString::fromLatin1(platform::kPermissionDenied);
-        case ENOENT:
-        case ENOTDIR:
-            return QString::fromLatin1(platform::kPathNotFound);
-        default:
-            return QString::fromStdString(error.code().message());
+// Runs a profile call, raising its failures as the program's errors: a system error with its short description, a
+// name or value the file cannot hold as an invalid argument.
+template <class Call>
+void raiseAsAppError(const Call& call) {
+    try {
+        call();
+    } catch (const std::system_error& error) {
+        throw platform::AppError(platform::describeSystemError(error.code()));
+    } catch (const std::invalid_argument&) {
+        throw platform::AppError(platform::kInvalidCall);
     }
 }
 
@@ -126,15 +125,16 @@ QString ReadINI(const QString& Section, const QString& Key, const QString& Defau
 
 void WriteINI(const QString& Section, const QString& Key, const QString& Value, const QString& FileName) {
     const std::string section = toAnsi(Section), key = toAnsi(Key), value = toAnsi(Value);
-    try {
-        // A value the user left alone reads back as it stands (quoted, padded with blanks, longer than the
-        // buffer, holding a NUL byte); it keeps that form rather than being rewritten in the form shown.
-        platform::writeProfileStringIfChanged(section, key, value, toNativePath(FileName), kReadBufferSize);
-    } catch (const std::system_error& error) {
-        throw platform::AppError(systemErrorDescription(error).toStdString());
-    } catch (const std::invalid_argument&) {
-        throw platform::AppError(platform::kInvalidCall);
-    }
+    // A value the user left alone reads back as it stands (quoted, padded with blanks, longer than the buffer,
+    // holding a NUL byte); it keeps that form rather than being rewritten in the form shown.
+    raiseAsAppError(
+        [&] { platform::writeProfileStringIfChanged(section, key, value, toNativePath(FileName), kReadBufferSize); });
+}
+
+void prepareINIWrite(const QString& FileName) {
+    const std::string path = toNativePath(FileName);
+    platform::removeLeftovers(path);
+    raiseAsAppError([&] { platform::checkReplaceable(path); });
 }
 
 void setProgramFolder(const QString& folder) {

@@ -47,6 +47,10 @@ QString ReadINI(const QString& Section, const QString& Key, const QString& Defau
 // (read-only file, missing folder, full disk, a character the code page cannot hold, a line break in a name
 // or value) raises platform::AppError and leaves the file exactly as it was.
 void WriteINI(const QString& Section, const QString& Key, const QString& Value, const QString& FileName);
+// Before a save writes its first key to FileName: clears the temporary files that killed saves left beside it, and
+// raises platform::AppError, as WriteINI would ("Permission denied", "Path not found"), when the file could not be
+// written, so that a save stops before it changes either file.
+void prepareINIWrite(const QString& FileName);
 
 // ---- Start-up ----
 // The program's folder (the executable's folder unless set), without a closing separator.

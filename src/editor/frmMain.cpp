@@ -473,6 +473,8 @@ void frmMain::mnuFileSave_Click() {
         setStatus(QStringLiteral("Saving File..."));
         setProgress(0);
         ProgressBar1->setMaximum(10000);
+        prepareINIWrite(UseriniPath);
+        prepareINIWrite(UT2003iniPath);
         player->saveDefaultPlayer();
         player->saveStatsUsername();
         setProgress(1000);
