@@ -1,9 +1,6 @@
 // The profile writer under stress: random files and writes checked against a plain line-list model of what a
 // write must do, and a writer killed at random moments, which must leave the old file or the new one, and whose
 // leftovers the next save clears.
-#include <poll.h>
-#include <sys/wait.h>
-
 #include <random>
 
 #include "platform/profile.h"
@@ -122,7 +119,6 @@ std::string gameFile(const std::string& value) {
 
 TEST(ProfileCrashSafety, KilledWriterLeavesOldOrNewFile) {
     std::mt19937 random(20240611);
-    const std::string program = std::string(CORVANE_TEST_BIN) + "/profile_writer_child";
     const std::string value1 = "short", value2 = "a much longer value " + std::string(300, 'v');
     const std::string file1 = gameFile(value1), file2 = gameFile(value2);
     TempDir dir;
@@ -132,23 +128,10 @@ TEST(ProfileCrashSafety, KilledWriterLeavesOldOrNewFile) {
     for (int round = 0; round < 200; ++round) {
         // The child writes the key over and over and prints "R" after its first write; it is killed at a random
         // moment after that.
-        int ready[2];
-        ASSERT_EQ(::pipe(ready), 0);
-        const pid_t pid = ::fork();
-        if (pid == 0) {
-            ::dup2(ready[1], STDOUT_FILENO);
-            ::execl(program.c_str(), program.c_str(), path.c_str(), "Game", "Target", value1.c_str(), value2.c_str(),
-                    static_cast<char*>(nullptr));
-            ::_exit(127);
-        }
-        ::close(ready[1]);
-        pollfd fd{ready[0], POLLIN, 0};
-        char byte = 0;
-        const bool started = ::poll(&fd, 1, 10000) == 1 && ::read(ready[0], &byte, 1) == 1 && byte == 'R';
+        WriterChild writer({path, "Game", "Target", value1, value2});
+        const bool started = writer.next() == "R";
         if (started) std::this_thread::sleep_for(std::chrono::microseconds(random() % 3000));
-        ::kill(pid, SIGKILL);
-        ::waitpid(pid, nullptr, 0);
-        ::close(ready[0]);
+        writer.kill();
         ASSERT_TRUE(started) << "the writer did not start (round " << round << ")";
         const std::string now = readFile(path);
         ASSERT_TRUE(now == file1 || now == file2) << "torn file after kill in round " << round;

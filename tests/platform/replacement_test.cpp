@@ -4,9 +4,7 @@
 #include "platform/replacement.h"
 
 #include <fcntl.h>
-#include <poll.h>
 #include <sys/file.h>
-#include <sys/wait.h>
 
 #include <set>
 #include <system_error>
@@ -17,54 +15,6 @@
 using namespace platform;
 
 namespace {
-
-// The helper child process, with its stdout on a pipe.
-class Child {
-  public:
-    explicit Child(std::vector<std::string> args) {
-        const std::string program = std::string(CORVANE_TEST_BIN) + "/profile_writer_child";
-        args.insert(args.begin(), program);
-        int out[2];
-        if (::pipe(out) != 0) throw std::runtime_error("pipe failed");
-        pid_ = ::fork();
-        if (pid_ == 0) {
-            ::dup2(out[1], STDOUT_FILENO);
-            std::vector<char*> argv;
-            for (std::string& arg : args) argv.push_back(arg.data());
-            argv.push_back(nullptr);
-            ::execv(program.c_str(), argv.data());
-            ::_exit(127);
-        }
-        ::close(out[1]);
-        out_ = out[0];
-    }
-    Child(const Child&) = delete;
-    ~Child() {
-        if (pid_ > 0) ::kill(pid_, SIGKILL), wait();
-        ::close(out_);
-    }
-    // The child's next byte of output, "" when it ends or says nothing for ten seconds.
-    std::string next() {
-        pollfd fd{out_, POLLIN, 0};
-        char byte = 0;
-        return ::poll(&fd, 1, 10000) == 1 && ::read(out_, &byte, 1) == 1 ? std::string(1, byte) : "";
-    }
-    std::string rest() {
-        std::string text;
-        for (std::string byte = next(); !byte.empty(); byte = next()) text += byte;
-        return text;
-    }
-    int wait() {
-        int status = 0;
-        ::waitpid(pid_, &status, 0);
-        pid_ = 0;
-        return status;
-    }
-
-  private:
-    pid_t pid_ = 0;
-    int out_ = -1;
-};
 
 std::set<std::string> entries(const std::string& folder) {
     std::set<std::string> names;
@@ -128,13 +78,12 @@ TEST(Replacement, LeftoversAreClearedButNotWhatAWriterHolds) {
     // Named as leftovers, but no file a writer left: a folder, and a link that must not be followed.
     std::filesystem::create_directory(dir.file(".User.ini.corvane-1-1-1"));
     ::symlink("User.ini", dir.file(".User.ini.corvane-2-2-2").c_str());
-    // Temporary files still held: by another descriptor of this process, by another process, by a running write.
-    const std::string heldHere = dir.file(".User.ini.corvane-3-3-3"), heldThere = dir.file(".User.ini.corvane-4-4-4");
-    writeFile(heldHere, "held"), writeFile(heldThere, "held");
-    const int lock = ::open(heldHere.c_str(), O_RDONLY);
+    // Temporary files still held: locked through another descriptor (as another save would hold it), and the one
+    // of a write that is running.
+    const std::string held = dir.file(".User.ini.corvane-3-3-3");
+    writeFile(held, "held");
+    const int lock = ::open(held.c_str(), O_RDONLY);
     ASSERT_EQ(::flock(lock, LOCK_EX), 0);
-    Child holder({"--hold", heldThere});
-    ASSERT_EQ(holder.next(), "R");
     Replacement running(game);
     running.write("[A]\r\nx=2\r\n");
 
@@ -155,7 +104,7 @@ TEST(Replacement, FileSizeLimitFailsTheWriteAndEndsNothing) {
     TempDir dir;
     const std::string path = dir.file("t.ini"), before = "[A]\r\nx=1\r\n" + std::string(20000, ';') + "\r\n";
     writeFile(path, before);
-    Child writer({"--size-limit", "4096", path, "A", "x", "2"});
+    WriterChild writer({"--size-limit", "4096", path, "A", "x", "2"});
     EXPECT_EQ(writer.rest(), "File too large");
     const int status = writer.wait();
     ASSERT_FALSE(WIFSIGNALED(status)) << "ended by signal " << WTERMSIG(status);

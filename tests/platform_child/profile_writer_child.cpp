@@ -5,11 +5,7 @@
 // profile_writer_child --size-limit <bytes> <file> <section> <key> <value>
 //     Writes the key once under a file-size limit, with SIGXFSZ at its default action (which ends the process).
 //     Exits 0 when the write succeeds, 3 with the error's text on stdout when it fails.
-// profile_writer_child --hold <file>
-//     Locks the file as a writer holds its temporary file, prints "R" and waits until it is killed.
-#include <fcntl.h>
 #include <signal.h>
-#include <sys/file.h>
 #include <sys/resource.h>
 #include <unistd.h>
 
@@ -47,12 +43,6 @@ int writeUnderSizeLimit(char** argv) {
     }
 }
 
-int hold(const char* path) {
-    const int fd = ::open(path, O_RDONLY);
-    if (fd < 0 || ::flock(fd, LOCK_EX) != 0 || !ready()) return 1;
-    for (;;) ::pause();
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -60,14 +50,11 @@ int main(int argc, char** argv) {
     try {
         if (argc == 6 && mode.rfind("--", 0) != 0) return writeForever(argv);
         if (argc == 7 && mode == "--size-limit") return writeUnderSizeLimit(argv);
-        if (argc == 3 && mode == "--hold") return hold(argv[2]);
     } catch (const std::exception& error) {
         std::fprintf(stderr, "profile_writer_child: %s\n", error.what());
         return 1;
     }
-    std::fprintf(stderr,
-                 "usage: %s file section key value1 value2 | --size-limit bytes file section key value | "
-                 "--hold file\n",
+    std::fprintf(stderr, "usage: %s file section key value1 value2 | --size-limit bytes file section key value\n",
                  argv[0]);
     return 2;
 }
