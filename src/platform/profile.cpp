@@ -285,7 +285,6 @@ void writeKey(const std::string& section, const std::string& key, const std::str
     const std::string_view sectionName = trimSpaces(section);
     const std::string_view keyName = trimSpaces(key);
     checkNames(sectionName, keyName);
-    if (!keepWhenReadAs) checkValue(value);
 
     const std::string target = resolveLinks(path);
     if (nameOf(target).empty()) throwSystemError(EISDIR, path);
