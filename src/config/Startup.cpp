@@ -5,7 +5,6 @@
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QStringDecoder>
-#include <cerrno>
 #include <stdexcept>
 #include <system_error>
 
@@ -17,6 +16,7 @@
 #include "platform/profile.h"
 #include "platform/qt/forms.h"
 #include "platform/qt/text.h"
+#include "platform/replacement.h"
 
 QString UseriniPath;
 QString UT2003iniPath;
@@ -107,27 +107,17 @@ void buildKeyTables() {
           "TextureDetailWorld", "TextureDetailRenderMap", "TextureDetailLightmap"});
 }
 
-QString systemErrorDescription(const std::system_error& error) {
-    switch (error.code().value()) {
-        case EACCES:
-        case EPERM:
-        case EROFS:
-            return QString::fromLatin1(platform::kPermissionDenied);
-        case ENOENT:
-        case ENOTDIR:
-            return QString::fromLatin1(platform::kPathNotFound);
-        default:
-            return QString::fromStdString(error.code().message());
-    }
-}
+// ReadINI's buffer: 2047 characters and the closing zero.
+constexpr std::size_t kReadBufferSize = 2048;
 
-// One key into a file, its texts already bytes; the platform's failures become the program's errors.
-void writeProfileKey(const std::string& section, const std::string& key, const std::string& value,
-                     const QString& FileName) {
+// Runs a profile call, raising its failures as the program's errors: a system error with its short description, a
+// name or value the file cannot hold as an invalid argument.
+template <class Call>
+void raiseAsAppError(const Call& call) {
     try {
-        platform::writeProfileString(section, key, value, toNativePath(FileName));
+        call();
     } catch (const std::system_error& error) {
-        throw platform::AppError(systemErrorDescription(error).toStdString());
+        throw platform::AppError(platform::describeSystemError(error.code()));
     } catch (const std::invalid_argument&) {
         throw platform::AppError(platform::kInvalidCall);
     }
@@ -177,12 +167,22 @@ void convertToUtf8(const QString& file) {
 }  // namespace
 
 QString ReadINI(const QString& Section, const QString& Key, const QString& Default, const QString& FileName) {
-    return fromAnsi(
-        platform::getProfileString(toAnsi(Section), toAnsi(Key), toAnsi(Default), toNativePath(FileName), 2048));
+    return fromAnsi(platform::getProfileString(toAnsi(Section), toAnsi(Key), toAnsi(Default), toNativePath(FileName),
+                                               kReadBufferSize));
 }
 
 void WriteINI(const QString& Section, const QString& Key, const QString& Value, const QString& FileName) {
-    writeProfileKey(toAnsi(Section), toAnsi(Key), toAnsi(Value), FileName);
+    const std::string section = toAnsi(Section), key = toAnsi(Key), value = toAnsi(Value);
+    // A value the user left alone reads back as it stands (quoted, padded with blanks, longer than the buffer,
+    // holding a NUL byte); it keeps that form rather than being rewritten in the form shown.
+    raiseAsAppError(
+        [&] { platform::writeProfileStringIfChanged(section, key, value, toNativePath(FileName), kReadBufferSize); });
+}
+
+void prepareINIWrite(const QString& FileName) {
+    const std::string path = toNativePath(FileName);
+    platform::removeLeftovers(path);
+    raiseAsAppError([&] { platform::checkReplaceable(path); });
 }
 
 QString ReadSetting(const QString& Key, const QString& Default) {
@@ -199,7 +199,10 @@ QString ReadSetting(const QString& Key, const QString& Default) {
 
 void WriteSetting(const QString& Key, const QString& Value) {
     convertToUtf8(SettingsIniPath);
-    writeProfileKey(kSettingsSection.toStdString(), Key.toStdString(), Value.toStdString(), SettingsIniPath);
+    const std::string key = Key.toStdString(), value = Value.toStdString();
+    const QString file = SettingsIniPath;
+    raiseAsAppError(
+        [&] { platform::writeProfileString(kSettingsSection.toStdString(), key, value, toNativePath(file)); });
 }
 
 void setProgramFolder(const QString& folder) {

@@ -39,10 +39,15 @@ extern std::array<QString, 7> TextureDetailKeys;
 // The value of Key in Section of FileName, or Default when the file, the section or the key is missing; a
 // key present with an empty value gives "". Values longer than 2047 characters come back cut.
 QString ReadINI(const QString& Section, const QString& Key, const QString& Default, const QString& FileName);
-// Sets Key in Section of FileName to Value, in place, keeping every other line. A write that cannot happen
+// Sets Key in Section of FileName to Value, in place, keeping every other line. A key that already reads back
+// as Value (through ReadINI) is left exactly as the file holds it. A write that cannot happen
 // (read-only file, missing folder, full disk, a character the code page cannot hold, a line break in a name
 // or value) raises platform::AppError and leaves the file exactly as it was.
 void WriteINI(const QString& Section, const QString& Key, const QString& Value, const QString& FileName);
+// Before a save writes its first key to FileName: clears the temporary files that killed saves left beside it, and
+// raises platform::AppError, as WriteINI would ("Permission denied", "Path not found"), when the file could not be
+// written, so that a save stops before it changes either file.
+void prepareINIWrite(const QString& FileName);
 
 // ---- The program's own settings file ----
 // The value of Key in section "Quarl_UT2003.Settings" of the file at SettingsIniPath, or Default when the

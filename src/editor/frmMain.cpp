@@ -490,6 +490,13 @@ void frmMain::buildProcedures() {
              setProgress(0);
              ProgressBar1->setMaximum(10000);
          }},
+        // Both files are checked before the first key is written, so that a save that cannot finish changes
+        // neither; the leftovers of saves that were killed go first.
+        {"checkFilesWritable",
+         [this] {
+             prepareINIWrite(playerFile_);
+             prepareINIWrite(engineFile_);
+         }},
         step("saveDefaultPlayer", *player, &PlayerGroup::saveDefaultPlayer),
         step("saveStatsUsername", *player, &PlayerGroup::saveStatsUsername),
         step("savePasswordFovAndSwitches", *player, &PlayerGroup::savePasswordFovAndSwitches, 1000),

@@ -69,39 +69,3 @@ TEST_F(ProceduresTest, LoadStoppedByABadValueKeepsWhatItRead) {
                                find<QLabel>("lblWeaponName(12)")->text()};
     EXPECT_EQ(shown, QStringList({"Corvo", "Fire", "abc", "NO File Open", "NO File Open"}));
 }
-
-// A read-only game file: the save stops at the first write that would change it, its message names the error and
-// "File Saved !" never shows; the read-only file keeps every byte, and of the other file's keys those written
-// before the failure hold their new values. The player file's keys come before the engine file's, but for the
-// announcer volume, which the save writes between the music and the effects volumes.
-TEST_F(ProceduresTest, SaveStoppedByAReadOnlyFileHasWrittenTheKeysBeforeIt) {
-    using Slider = QAbstractSlider;
-    const std::tuple<const char*, std::function<void()>, const char*, const char*> cases[] = {
-        // read-only file, engine key edited, then the player file's JoySlider2 and AnnouncerVolume after the save
-        {"User.ini", [] { find<QSlider>("slideGamma")->triggerAction(Slider::SliderSingleStepAdd); }, "", "3"},
-        {"UT2003.ini", [] { find<QRadioButton>("optController(1)")->click(); }, "Jump", "3"},
-        {"UT2003.ini", [] { find<QSlider>("slideMusic")->triggerAction(Slider::SliderSingleStepAdd); }, "Jump", "3"},
-        {"UT2003.ini", [] { find<QSlider>("slideEffects")->triggerAction(Slider::SliderSingleStepAdd); }, "Jump", "4"}};
-    for (const auto& [readOnly, editEngineKey, joySlider, announcer] : cases) {
-        SCOPED_TRACE(std::string(readOnly) + " " + announcer);
-        frmMain* main = openFixtures();
-        find<QLineEdit>("txtJoyStick(23)")->setText("Jump");  // the player file's last key before the engine file's
-        find<QSlider>("slideAnnouncer")->triggerAction(Slider::SliderToMaximum);
-        editEngineKey();
-        QFile::setPermissions(path(readOnly), QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
-        main->mnuFileSave_Click();
-        ASSERT_EQ(messages.size(), 1u);
-        EXPECT_EQ(messages[0].prompt,
-                  "Error Permission denied - Corvane While Trying To Save File!\r Make Sure File is a Valid User.ini "
-                  "or User.ini Type File!");
-        EXPECT_EQ(messages[0].style, vbInformation);
-        EXPECT_EQ(main->statusPanels[1]->text(), "Saving File...");
-        QByteArray user = fixtureBytes("User.ini");
-        ASSERT_TRUE(replaceIniValue(user, "Engine.Input", "JoySlider2", joySlider));
-        ASSERT_TRUE(replaceIniValue(user, "Engine.PlayerController", "AnnouncerVolume", announcer));
-        EXPECT_TRUE(sameBytes(readFile(userIni()), user));
-        EXPECT_TRUE(sameBytes(readFile(engineIni()), fixtureBytes("UT2003.ini")));
-        unloadAll();
-        QFile::setPermissions(path(readOnly), QFile::ReadOwner | QFile::WriteOwner);
-    }
-}

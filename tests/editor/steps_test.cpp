@@ -19,7 +19,8 @@ TEST_F(StepsTest, ProceduresRunTheirStepsInOrder) {
          "loadWindowsClient loadControllerAndClient loadTextureDetail loadD3D loadOpenGLAndNull loadSound "
          "loadAnnouncer enableHudChecksAndSwitches enableEditingControls setFileIsOpen showOpened"},
         {[main] { main->mnuFileSave_Click(); },
-         "showSaving saveDefaultPlayer saveStatsUsername savePasswordFovAndSwitches saveWeaponBob saveHudKeys "
+         "showSaving checkFilesWritable saveDefaultPlayer saveStatsUsername savePasswordFovAndSwitches saveWeaponBob "
+         "saveHudKeys "
          "saveScaleOpacityConsole saveCrossHairColor saveCrosshairStyle saveWeapons saveAliases saveDigits "
          "saveFunctionKeysLetters saveOtherMouse saveNumPadJoystick saveController saveResolution saveWindowsClient "
          "saveClientAndTexture saveRenderDevice saveOpenGL saveD3DAndNull saveSoundAndMusic saveAnnouncer "
