@@ -14,6 +14,7 @@
 #include <string>
 
 #include "platform/profile.h"
+#include "platform/replacement.h"
 
 namespace {
 
@@ -120,6 +121,28 @@ void BM_WriteProfileString_Unchanged(benchmark::State& state) {
     for (auto _ : state) platform::writeProfileString(kSection, kKey, "Value of key 15 here", file.path());
 }
 BENCHMARK(BM_WriteProfileString_Unchanged);
+
+// The editor's write of a value the user left alone: the key reads back as the value, so nothing is written.
+void BM_WriteProfileStringIfChanged_Unchanged(benchmark::State& state) {
+    const BenchFile& file = benchFile();
+    file.reset();
+    for (auto _ : state) platform::writeProfileStringIfChanged(kSection, kKey, "Value of key 15 here", file.path());
+}
+BENCHMARK(BM_WriteProfileStringIfChanged_Unchanged);
+
+// What a save does once per game file before its first write: clear the leftovers of killed writes from the folder
+// and check that the file can be written. The folder holds as many files as the game's System folder.
+void BM_PrepareSave_FolderOf400Files(benchmark::State& state) {
+    const BenchFile& file = benchFile();
+    file.reset();
+    for (int i = 0; i < 400; ++i) std::ofstream(file.folder() + "/Package" + std::to_string(i) + ".u") << "u";
+    for (auto _ : state) {
+        platform::removeLeftovers(file.path());
+        platform::checkReplaceable(file.path());
+    }
+    for (int i = 0; i < 400; ++i) std::filesystem::remove(file.folder() + "/Package" + std::to_string(i) + ".u");
+}
+BENCHMARK(BM_PrepareSave_FolderOf400Files);
 
 // The same bytes replaced the way a write replaces them, without the search: temporary file, write, flush,
 // rename; with and without flushing the folder afterwards (a write does flush it).

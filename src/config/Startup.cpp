@@ -1,7 +1,10 @@
 #include "config/Startup.h"
 
 #include <QCoreApplication>
-#include <cerrno>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStringDecoder>
 #include <stdexcept>
 #include <system_error>
 
@@ -13,6 +16,7 @@
 #include "platform/profile.h"
 #include "platform/qt/forms.h"
 #include "platform/qt/text.h"
+#include "platform/replacement.h"
 
 QString UseriniPath;
 QString UT2003iniPath;
@@ -45,16 +49,19 @@ std::array<QString, 7> TextureDetailKeys;
 
 namespace {
 
+// The one section of the program's own settings file.
+const QString kSettingsSection = QStringLiteral("Quarl_UT2003.Settings");
+
 QString& programFolderOverride() {
     static QString folder;
     return folder;
 }
 
-template <std::size_t N>
-void fill(std::array<QString, N>& table, std::initializer_list<const char*> names) {
-    Q_ASSERT(names.size() == N);
-    std::size_t i = 0;
-    for (const char* name : names) table[i++] = QString::fromLatin1(name);
+// A table gets exactly one name per entry: a list of another length does not compile.
+template <std::size_t N, std::size_t M>
+void fill(std::array<QString, N>& table, const char* const (&names)[M]) {
+    static_assert(M == N, "a key table takes exactly one name per entry");
+    for (std::size_t i = 0; i < N; ++i) table[i] = QString::fromLatin1(names[i]);
 }
 
 void buildKeyTables() {
@@ -100,36 +107,102 @@ void buildKeyTables() {
           "TextureDetailWorld", "TextureDetailRenderMap", "TextureDetailLightmap"});
 }
 
-QString systemErrorDescription(const std::system_error& error) {
-    switch (error.code().value()) {
-        case EACCES:
-        case EPERM:
-        case EROFS:
-            return QString::fromLatin1(platform::kPermissionDenied);
-        case ENOENT:
-        case ENOTDIR:
-            return QString::fromLatin1(platform::kPathNotFound);
-        default:
-            return QString::fromStdString(error.code().message());
+// ReadINI's buffer: 2047 characters and the closing zero.
+constexpr std::size_t kReadBufferSize = 2048;
+
+// Runs a profile call, raising its failures as the program's errors: a system error with its short description, a
+// name or value the file cannot hold as an invalid argument.
+template <class Call>
+void raiseAsAppError(const Call& call) {
+    try {
+        call();
+    } catch (const std::system_error& error) {
+        throw platform::AppError(platform::describeSystemError(error.code()));
+    } catch (const std::invalid_argument&) {
+        throw platform::AppError(platform::kInvalidCall);
     }
+}
+
+// The longest value a read gives back, as the 2048-character buffer of ReadINI holds it.
+constexpr qsizetype kLongestValue = 2047;
+
+// The settings file's bytes; nothing when it is missing, not a regular file or unreadable (every read then
+// gives its default).
+QByteArray settingsFileBytes(const QString& file) {
+    QFile input(file);
+    if (!QFileInfo(file).isFile() || !input.open(QIODevice::ReadOnly)) return {};
+    return input.readAll();
+}
+
+bool isUtf8(const QByteArray& bytes) {
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    // The text itself is not needed, only whether the decoder met a byte sequence that UTF-8 does not allow.
+    static_cast<void>(QString(decoder.decode(bytes)));
+    return !decoder.hasError();
+}
+
+// How the texts of the settings file become bytes and back: UTF-8, or Windows-1252 for a file that an earlier
+// version wrote.
+struct SettingsEncoding {
+    bool utf8 = true;
+    std::string encode(const QString& text) const { return utf8 ? text.toStdString() : toAnsi(text); }
+    QString decode(const std::string& bytes) const { return utf8 ? QString::fromStdString(bytes) : fromAnsi(bytes); }
+};
+
+// A settings file that an earlier version wrote holds its paths in Windows-1252. It becomes UTF-8 as a whole
+// before the first UTF-8 value goes in: a file left half in one encoding and half in the other is no valid
+// UTF-8, so it would be read through the code page and garble the new values. The file is replaced at once,
+// keeping its permissions; a read-only one is refused as the profile writer refuses it (by its mode).
+void convertToUtf8(const QString& file) {
+    const QByteArray bytes = settingsFileBytes(file);
+    if (isUtf8(bytes)) return;
+    if (!(QFileInfo(file).permissions() & (QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther)))
+        throw platform::AppError(platform::kPermissionDenied);
+    const QByteArray converted = fromAnsi(bytes.toStdString()).toUtf8();
+    QSaveFile output(file);
+    if (!output.open(QIODevice::WriteOnly) || output.write(converted) != converted.size() || !output.commit())
+        throw platform::AppError(output.errorString().toStdString());
 }
 
 }  // namespace
 
 QString ReadINI(const QString& Section, const QString& Key, const QString& Default, const QString& FileName) {
-    return fromAnsi(
-        platform::getProfileString(toAnsi(Section), toAnsi(Key), toAnsi(Default), toNativePath(FileName), 2048));
+    return fromAnsi(platform::getProfileString(toAnsi(Section), toAnsi(Key), toAnsi(Default), toNativePath(FileName),
+                                               kReadBufferSize));
 }
 
 void WriteINI(const QString& Section, const QString& Key, const QString& Value, const QString& FileName) {
     const std::string section = toAnsi(Section), key = toAnsi(Key), value = toAnsi(Value);
-    try {
-        platform::writeProfileString(section, key, value, toNativePath(FileName));
-    } catch (const std::system_error& error) {
-        throw platform::AppError(systemErrorDescription(error).toStdString());
-    } catch (const std::invalid_argument&) {
-        throw platform::AppError(platform::kInvalidCall);
-    }
+    // A value the user left alone reads back as it stands (quoted, padded with blanks, longer than the buffer,
+    // holding a NUL byte); it keeps that form rather than being rewritten in the form shown.
+    raiseAsAppError(
+        [&] { platform::writeProfileStringIfChanged(section, key, value, toNativePath(FileName), kReadBufferSize); });
+}
+
+void prepareINIWrite(const QString& FileName) {
+    const std::string path = toNativePath(FileName);
+    platform::removeLeftovers(path);
+    raiseAsAppError([&] { platform::checkReplaceable(path); });
+}
+
+QString ReadSetting(const QString& Key, const QString& Default) {
+    const QByteArray bytes = settingsFileBytes(SettingsIniPath);
+    const SettingsEncoding encoding{isUtf8(bytes)};
+    const std::string defaultValue = encoding.encode(Default);
+    // Read whole and cut in characters: a cut in bytes could split a character of a UTF-8 path.
+    const std::size_t uncut = static_cast<std::size_t>(bytes.size()) + defaultValue.size() + 1;
+    const QString value = encoding.decode(platform::getProfileString(
+        encoding.encode(kSettingsSection), encoding.encode(Key), defaultValue, toNativePath(SettingsIniPath), uncut));
+    if (value.size() <= kLongestValue) return value;
+    return value.left(value.at(kLongestValue - 1).isHighSurrogate() ? kLongestValue - 1 : kLongestValue);
+}
+
+void WriteSetting(const QString& Key, const QString& Value) {
+    convertToUtf8(SettingsIniPath);
+    const std::string key = Key.toStdString(), value = Value.toStdString();
+    const QString file = SettingsIniPath;
+    raiseAsAppError(
+        [&] { platform::writeProfileString(kSettingsSection.toStdString(), key, value, toNativePath(file)); });
 }
 
 void setProgramFolder(const QString& folder) {
@@ -164,7 +237,7 @@ void Main() {
     SettingsIniPath = joinPath(programFolder(), QStringLiteral("Quarl.ini"));
     FileIsOpen = false;
     for (std::size_t i = 0; i < SettingKeys.size(); ++i)
-        SettingValues[i] = ReadINI(kSettingsSection, SettingKeys[i], QStringLiteral("0"), SettingsIniPath);
+        SettingValues[i] = ReadSetting(SettingKeys[i], QStringLiteral("0"));
 
     // The options window's load resolves the game's paths (and may ask the user to browse), so it runs before
     // any other window.

@@ -35,17 +35,32 @@ extern std::array<QString, 8> SoundKeys;
 extern std::array<QString, 7> ClientKeys;
 extern std::array<QString, 7> TextureDetailKeys;
 
-// The section of the program's own settings file.
-inline const QString kSettingsSection = QStringLiteral("Quarl_UT2003.Settings");
-
 // ---- INI key access ----
 // The value of Key in Section of FileName, or Default when the file, the section or the key is missing; a
 // key present with an empty value gives "". Values longer than 2047 characters come back cut.
 QString ReadINI(const QString& Section, const QString& Key, const QString& Default, const QString& FileName);
-// Sets Key in Section of FileName to Value, in place, keeping every other line. A write that cannot happen
+// Sets Key in Section of FileName to Value, in place, keeping every other line. A key that already reads back
+// as Value (through ReadINI) is left exactly as the file holds it. A write that cannot happen
 // (read-only file, missing folder, full disk, a character the code page cannot hold, a line break in a name
 // or value) raises platform::AppError and leaves the file exactly as it was.
 void WriteINI(const QString& Section, const QString& Key, const QString& Value, const QString& FileName);
+// Before a save writes its first key to FileName: clears the temporary files that killed saves left beside it, and
+// raises platform::AppError, as WriteINI would ("Permission denied", "Path not found"), when the file could not be
+// written, so that a save stops before it changes either file.
+void prepareINIWrite(const QString& FileName);
+
+// ---- The program's own settings file ----
+// The value of Key in section "Quarl_UT2003.Settings" of the file at SettingsIniPath, or Default when the
+// file, the section or the key is missing; a key present with an empty value gives "". The file holds paths
+// of this machine and is read as UTF-8, so that every path comes back as it was stored; a file that is not
+// valid UTF-8 was written by an earlier version in Windows-1252 and is read through that code page. Values
+// longer than 2047 characters come back cut.
+QString ReadSetting(const QString& Key, const QString& Default);
+// Sets Key in section "Quarl_UT2003.Settings" of the file at SettingsIniPath to Value, as UTF-8, in place.
+// A file that an earlier version wrote in Windows-1252 is first rewritten as UTF-8, every line kept. A write
+// that cannot happen (read-only file, missing folder, a line break in the value) raises platform::AppError
+// and leaves the file as it was.
+void WriteSetting(const QString& Key, const QString& Value);
 
 // ---- Start-up ----
 // The program's folder (the executable's folder unless set), without a closing separator.

@@ -7,13 +7,17 @@
 #include <QLineEdit>
 #include <QPixmap>
 #include <QPushButton>
+#include <algorithm>
+#include <exception>
+#include <utility>
+#include <vector>
 
 #include "config/Registry.h"
 #include "config/Startup.h"
-#include "editor/Controls.h"
 #include "editor/frmMain.h"
 #include "platform/error.h"
 #include "platform/numbers.h"
+#include "platform/qt/controls.h"
 #include "platform/qt/filedialog.h"
 #include "platform/qt/msgbox.h"
 #include "platform/qt/text.h"
@@ -23,11 +27,6 @@ namespace {
 const QString kUserIniName = QStringLiteral("User.ini");
 const QString kNoUserIniPath =
     QStringLiteral("Please Use the 'Set User.ini' Path Button to Locate the User.ini File (B)");
-
-// The failure message of this window's procedures: "Error " description ", " source tail, exclamation icon.
-void showFailure(const std::exception& error, const QString& tail) {
-    MsgBox(failureMessage(error, QStringLiteral(", "), tail), vbExclamation);
-}
 
 // A check box the user moves between clear and checked only; the greyed state comes from the settings file
 // alone, and a click on a greyed box checks it.
@@ -46,18 +45,17 @@ class SettingCheckBox : public QCheckBox {
     }
 };
 
-QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text, const QRect& twips) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(name);
-    label->setGeometry(tw(twips.x()), tw(twips.y()), tw(twips.width()), tw(twips.height()));
-    return label;
-}
-
-QPushButton* makeButton(QWidget* parent, const QString& name, const QString& text, const QRect& twips) {
+QPushButton* makeButton(QWidget* parent, const QString& name, const QString& text, const QRect& rect) {
     auto* button = new QPushButton(text, parent);
     button->setObjectName(name);
-    button->setGeometry(tw(twips.x()), tw(twips.y()), tw(twips.width()), tw(twips.height()));
+    button->setGeometry(rect);
     return button;
+}
+
+// The file that Save As copies. While the main window has a file open, Save As copies that file: the paths
+// found here take effect at the next load, which sets it again.
+void setCopySource(const QString& path) {
+    if (!FileIsOpen) OpenedUseriniPath = path;
 }
 
 }  // namespace
@@ -76,6 +74,8 @@ frmOptions::frmOptions() {
     small.setPointSize(8);
     setFont(small);
     buildControls();
+    // The path labels show paths of this machine, which may hold anything, markup included: as text only.
+    for (QLabel* label : findChildren<QLabel*>()) label->setTextFormat(Qt::PlainText);
 }
 
 void frmOptions::buildControls() {
@@ -84,11 +84,12 @@ void frmOptions::buildControls() {
     for (int i = 0; i < 4; ++i) {
         const auto n = static_cast<std::size_t>(i);
         lblPathSetup[n] = makeLabel(this, arrayName("lblPathSetup", i), QString::fromLatin1(setupCaptions[i]),
-                                    QRect(120, 240 + 600 * i, 2055, 255));
+                                    twipsRect(120, 240 + 600 * i, 2055, 255));
         lblPathSetup[n]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         lblPathSetup[n]->setFrameShape(QFrame::Box);
 
-        lblPathStr[n] = makeLabel(this, arrayName("lblPathStr", i), QString(), QRect(2280, 120 + 600 * i, 5175, 495));
+        lblPathStr[n] =
+            makeLabel(this, arrayName("lblPathStr", i), QString(), twipsRect(2280, 120 + 600 * i, 5175, 495));
         lblPathStr[n]->setFrameShape(QFrame::Box);
         lblPathStr[n]->setWordWrap(true);
         lblPathStr[n]->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -98,11 +99,17 @@ void frmOptions::buildControls() {
         lblPathStr[n]->setPalette(palette);
     }
     cmdSetPaths[0] = makeButton(this, arrayName("cmdSetPaths", 0), QStringLiteral("Set Quarl.ini Path"),
-                                QRect(7560, 120, 1455, 435));
-    cmdSetPaths[1] =
-        makeButton(this, arrayName("cmdSetPaths", 1), QStringLiteral("Set User.ini Path"), QRect(7560, 720, 1455, 435));
+                                twipsRect(7560, 120, 1455, 435));
+    cmdSetPaths[1] = makeButton(this, arrayName("cmdSetPaths", 1), QStringLiteral("Set User.ini Path"),
+                                twipsRect(7560, 720, 1455, 435));
+    // The two buttons grow alike towards the window's right edge as far as their captions need in this
+    // platform's font.
+    const int setPathsWidth =
+        std::max({cmdSetPaths[0]->width(), captionWidth(cmdSetPaths[0]), captionWidth(cmdSetPaths[1])});
+    for (QPushButton* button : cmdSetPaths)
+        button->resize(std::min(setPathsWidth, width() - 2 - button->x()), button->height());
 
-    Picture1 = makeLabel(this, QStringLiteral("Picture1"), QString(), QRect(120, 2520, 2055, 2055));
+    Picture1 = makeLabel(this, QStringLiteral("Picture1"), QString(), twipsRect(120, 2520, 2055, 2055));
     Picture1->setFrameShape(QFrame::Panel);
     Picture1->setFrameShadow(QFrame::Sunken);
     Picture1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -136,11 +143,12 @@ void frmOptions::buildControls() {
     txtTimerValue->setGeometry(tw(2280), tw(3600), tw(615), tw(285));
     lblTxtTimerVal =
         makeLabel(this, QStringLiteral("lblTxtTimerVal"), QStringLiteral("Splash Screen Timer [msec] (1000 = 1 Sec)"),
-                  QRect(3000, 3600, 3615, 255));
+                  twipsRect(3000, 3600, 3615, 255));
 
-    cmdOK = makeButton(this, QStringLiteral("cmdOK"), QStringLiteral("OK"), QRect(2280, 3975, 1095, 375));
-    cmdCancel = makeButton(this, QStringLiteral("cmdCancel"), QStringLiteral("Cancel"), QRect(3480, 3975, 1095, 375));
-    cmdApply = makeButton(this, QStringLiteral("cmdApply"), QStringLiteral("&Apply"), QRect(4680, 3975, 1095, 375));
+    cmdOK = makeButton(this, QStringLiteral("cmdOK"), QStringLiteral("OK"), twipsRect(2280, 3975, 1095, 375));
+    cmdCancel =
+        makeButton(this, QStringLiteral("cmdCancel"), QStringLiteral("Cancel"), twipsRect(3480, 3975, 1095, 375));
+    cmdApply = makeButton(this, QStringLiteral("cmdApply"), QStringLiteral("&Apply"), twipsRect(4680, 3975, 1095, 375));
 
     const QList<QWidget*> order = {cmdOK,
                                    cmdCancel,
@@ -180,48 +188,47 @@ bool frmOptions::pathsFromRegistry() {
     if (gameFolder.isEmpty()) return false;
     const QString systemFolder = joinPath(gameFolder, QStringLiteral("System/"));
     setGamePaths(systemFolder + kUserIniName, systemFolder);
-    OpenedUseriniPath = UseriniPath;
+    setCopySource(UseriniPath);
     SaveOptions();
     return true;
 }
 
 void frmOptions::Form_Load() {
-    try {
-        // A settings file picked earlier with "Set Quarl.ini Path" is dropped here.
-        SettingsIniPath = joinPath(programFolder(), QStringLiteral("Quarl.ini"));
-        lblPathStr[0]->setText(SettingsIniPath);
-        for (std::size_t i = 0; i < chkINISettings.size(); ++i) {
-            const QString value = ReadINI(kSettingsSection, SettingKeys[i], QStringLiteral("0"), SettingsIniPath);
-            setCheckValue(chkINISettings[i], platform::toInt(value.toStdString()));
-        }
-        txtTimerValue->setText(
-            ReadINI(kSettingsSection, QStringLiteral("SplashTimeMsec"), QStringLiteral("1000"), SettingsIniPath));
+    runHandler({QStringLiteral(", "),
+                QStringLiteral(" While Opening Options Form!!\rPlease Ensure You Have UT2003 Installed On "
+                               "your System!! This Program will only work with UT2003 Installed on your "
+                               "System!"),
+                vbExclamation},
+               [&] {
+                   // A settings file picked earlier with "Set Quarl.ini Path" is dropped here.
+                   SettingsIniPath = joinPath(programFolder(), QStringLiteral("Quarl.ini"));
+                   lblPathStr[0]->setText(SettingsIniPath);
+                   for (std::size_t i = 0; i < chkINISettings.size(); ++i) {
+                       const QString value = ReadSetting(SettingKeys[i], QStringLiteral("0"));
+                       setCheckValue(chkINISettings[i], platform::toInt(value.toStdString()));
+                   }
+                   txtTimerValue->setText(ReadSetting(QStringLiteral("SplashTimeMsec"), QStringLiteral("1000")));
 
-        if (chkINISettings[0]->checkState() == Qt::Checked && pathsFromRegistry()) return;
+                   if (chkINISettings[0]->checkState() == Qt::Checked && pathsFromRegistry()) return;
 
-        const QString saved =
-            ReadINI(kSettingsSection, QStringLiteral("UT2003UserINIPath"), QString(), SettingsIniPath);
-        if (!saved.isEmpty()) {
-            // The folder is the path less its last 8 characters, whatever the file's name is.
-            if (saved.size() < kUserIniName.size()) throw platform::AppError(platform::kInvalidCall);
-            setGamePaths(saved, saved.left(saved.size() - kUserIniName.size()));
-            OpenedUseriniPath = saved;
-            return;
-        }
+                   const QString saved = ReadSetting(QStringLiteral("UT2003UserINIPath"), QString());
+                   if (!saved.isEmpty()) {
+                       // The folder is the path less its last 8 characters, whatever the file's name is.
+                       if (saved.size() < kUserIniName.size()) throw platform::AppError(platform::kInvalidCall);
+                       setGamePaths(saved, saved.left(saved.size() - kUserIniName.size()));
+                       setCopySource(saved);
+                       return;
+                   }
 
-        forms::showModeless(this);
-        MsgBox(QStringLiteral("Please Set 'User.ini' File Path!, Browse Your Computer & Locate the File!"),
-               vbInformation);
-        SetUserIniPath();
-    } catch (const std::exception& error) {
-        showFailure(error, QStringLiteral(" While Opening Options Form!!\rPlease Ensure You Have UT2003 Installed On "
-                                          "your System!! This Program will only work with UT2003 Installed on your "
-                                          "System!"));
-    }
+                   forms::showModeless(this);
+                   MsgBox(QStringLiteral("Please Set 'User.ini' File Path!, Browse Your Computer & Locate the File!"),
+                          vbInformation);
+                   SetUserIniPath();
+               });
 }
 
 void frmOptions::SetUserIniPath() {
-    try {
+    runHandler({QStringLiteral(", "), QStringLiteral(" While Setting User.ini File!"), vbExclamation}, [&] {
         FileDialogRequest request;
         request.kind = FileDialogRequest::Kind::Open;
         request.title = QStringLiteral("Open :: Select Your UT2003 'User.ini' File");
@@ -237,13 +244,11 @@ void frmOptions::SetUserIniPath() {
             }
             MsgBox(QStringLiteral("Improper File Selected. Please Choose the 'User.ini' File"), vbOKOnly);
         }
-    } catch (const std::exception& error) {
-        showFailure(error, QStringLiteral(" While Setting User.ini File!"));
-    }
+    });
 }
 
 void frmOptions::cmdSetPaths_Click(int Index) {
-    try {
+    runHandler({QStringLiteral(", "), QStringLiteral(" While Setting Paths!"), vbExclamation}, [&] {
         if (Index == 1) {
             SetUserIniPath();
             return;
@@ -257,41 +262,45 @@ void frmOptions::cmdSetPaths_Click(int Index) {
         // Every reader and writer of the settings file uses this one until the window is loaded again.
         SettingsIniPath = name;
         lblPathStr[0]->setText(name);
-    } catch (const std::exception& error) {
-        showFailure(error, QStringLiteral(" While Setting Paths!"));
-    }
+    });
 }
 
 void frmOptions::SaveOptions() {
-    try {
-        WriteINI(kSettingsSection, QStringLiteral("QuarliniPath"), lblPathStr[0]->text(), SettingsIniPath);
-        WriteINI(kSettingsSection, QStringLiteral("UT2003UserINIPath"), lblPathStr[1]->text(), SettingsIniPath);
-        WriteINI(kSettingsSection, QStringLiteral("GamePath"), UT2003exePath, SettingsIniPath);
-        for (std::size_t i = 0; i < chkINISettings.size(); ++i)
-            WriteINI(kSettingsSection, SettingKeys[i], QString::number(checkValue(chkINISettings[i])), SettingsIniPath);
+    runHandler({QStringLiteral(", "), QStringLiteral(" While Trying to Write to Quarl.ini File!"), vbExclamation}, [&] {
         // The splash time is stored as typed, number or not; an empty box means one second.
         const QString splashTime = txtTimerValue->text();
-        WriteINI(kSettingsSection, QStringLiteral("SplashTimeMsec"),
-                 splashTime.isEmpty() ? QStringLiteral("1000") : splashTime, SettingsIniPath);
-    } catch (const std::exception& error) {
-        showFailure(error, QStringLiteral(" While Trying to Write to Quarl.ini File!"));
-    }
+        std::vector<std::pair<QString, QString>> keys = {{QStringLiteral("QuarliniPath"), lblPathStr[0]->text()},
+                                                         {QStringLiteral("UT2003UserINIPath"), lblPathStr[1]->text()},
+                                                         {QStringLiteral("GamePath"), UT2003exePath}};
+        for (std::size_t i = 0; i < chkINISettings.size(); ++i)
+            keys.emplace_back(SettingKeys[i], QString::number(checkValue(chkINISettings[i])));
+        keys.emplace_back(QStringLiteral("SplashTimeMsec"), splashTime.isEmpty() ? QStringLiteral("1000") : splashTime);
+        // A key that cannot be written keeps none of the others out of the file: each is tried, and the first
+        // failure is reported once, after the last.
+        std::exception_ptr failure;
+        for (const auto& [key, value] : keys) {
+            try {
+                WriteSetting(key, value);
+            } catch (const std::exception&) {
+                if (!failure) failure = std::current_exception();
+            }
+        }
+        if (failure) std::rethrow_exception(failure);
+    });
 }
 
 void frmOptions::cmdApply_Click() {
-    try {
+    runHandler({QStringLiteral(", "), QStringLiteral(" Make Sure All Paths Are Valid"), vbExclamation}, [&] {
         if (lblPathStr[1]->text().isEmpty()) {
             MsgBox(kNoUserIniPath, vbInformation);
             return;
         }
         SaveOptions();
-    } catch (const std::exception& error) {
-        showFailure(error, QStringLiteral(" Make Sure All Paths Are Valid"));
-    }
+    });
 }
 
 void frmOptions::cmdOK_Click() {
-    try {
+    runHandler({QStringLiteral(", "), QStringLiteral(" Ensure All Paths Are Valid!"), vbExclamation}, [&] {
         if (lblPathStr[1]->text().isEmpty()) {
             MsgBox(kNoUserIniPath, vbCritical);
             return;
@@ -300,9 +309,7 @@ void frmOptions::cmdOK_Click() {
         // The main window's load unloads this window; when it is already loaded it only comes forward.
         Show<frmMain>();
         forms::unload(this);
-    } catch (const std::exception& error) {
-        showFailure(error, QStringLiteral(" Ensure All Paths Are Valid!"));
-    }
+    });
 }
 
 void frmOptions::cmdCancel_Click() {

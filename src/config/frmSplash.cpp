@@ -8,18 +8,12 @@
 
 #include "config/Startup.h"
 #include "config/frmOptions.h"
-#include "editor/Controls.h"
 #include "editor/frmMain.h"
 #include "platform/error.h"
 #include "platform/numbers.h"
+#include "platform/qt/controls.h"
 #include "platform/qt/msgbox.h"
 #include "platform/qt/text.h"
-
-namespace {
-void showFailure(const std::exception& error, const QString& tail) {
-    MsgBox(failureMessage(error, QStringLiteral(" - "), tail), vbInformation);
-}
-}  // namespace
 
 frmSplash::frmSplash() {
     setObjectName(QStringLiteral("frmSplash"));
@@ -52,33 +46,32 @@ frmSplash::frmSplash() {
 void frmSplash::Form_Load() {
     // Whatever the settings hold, the splash leads on: a time the timer cannot take (not a number, negative,
     // too large) is reported and replaced by the default, and 0 would never fire, so it means the default too.
+    // A window timer takes at most 65,535 ms; a longer time would keep a splash that cannot be dismissed.
+    constexpr int kLongestSplashMsec = 65535;
     int interval = kDefaultSplashMsec;
-    try {
-        const QString text =
-            ReadINI(kSettingsSection, QStringLiteral("SplashTimeMsec"), QStringLiteral("1000"), SettingsIniPath);
+    runHandler({QStringLiteral(" - "), QStringLiteral(" While Loading Splash Form!"), vbInformation}, [&] {
+        const QString text = ReadSetting(QStringLiteral("SplashTimeMsec"), QStringLiteral("1000"));
         if (!text.isEmpty()) {
             const int msec = platform::toInt(text.toStdString());
-            if (msec < 0) throw platform::AppError("Invalid property value");
+            if (msec < 0 || msec > kLongestSplashMsec) throw platform::AppError("Invalid property value");
             if (msec > 0) interval = msec;
         }
-    } catch (const std::exception& error) {
-        showFailure(error, QStringLiteral(" While Loading Splash Form!"));
-    }
+    });
     Timer1->setInterval(interval);
     Timer1->start();
 }
 
 void frmSplash::Timer1_Timer() {
-    try {
-        if (switchIsOn(SettingValues[3])) {
-            Show<frmOptions>();
-        } else {
-            Load<frmMain>();
-            Show<frmMain>();
-        }
-        // The timer goes with the window, so it fires once.
-        Unload<frmSplash>();
-    } catch (const std::exception& error) {
-        showFailure(error, QStringLiteral(" While Processing Which Forms To load From Splash Screen!"));
-    }
+    runHandler({QStringLiteral(" - "), QStringLiteral(" While Processing Which Forms To load From Splash Screen!"),
+                vbInformation},
+               [] {
+                   if (switchIsOn(SettingValues[3])) {
+                       Show<frmOptions>();
+                   } else {
+                       Load<frmMain>();
+                       Show<frmMain>();
+                   }
+                   // The timer goes with the window, so it fires once.
+                   Unload<frmSplash>();
+               });
 }

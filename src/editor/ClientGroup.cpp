@@ -80,23 +80,18 @@ void ClientGroup::buildClientAndTextures() {
     for (int i = 0; i < static_cast<int>(cboTexDetail.size()); ++i) {
         const int left = i < 4 ? 8 : 212;
         const int top = 22 + 32 * (i % 4);
-        auto* combo = new QComboBox(frame);
-        combo->setObjectName(arrayName("cboTexDetail", i));
-        combo->setEditable(true);
-        combo->setInsertPolicy(QComboBox::NoInsert);
-        combo->setGeometry(left, top, 96, 22);
-        combo->setEditText(QStringLiteral("NFO"));
-        combo->setEnabled(false);
-        cboTexDetail[static_cast<std::size_t>(i)] = combo;
-        lbTxtDetail[static_cast<std::size_t>(i)] = makeLabel(
-            frame, arrayName("lbTxtDetail", i), QString::fromLatin1(kDetailCaptions[i]), left + 100, top + 2, 100);
+        cboTexDetail[static_cast<std::size_t>(i)] =
+            makeList(frame, arrayName("cboTexDetail", i), QStringLiteral("NFO"), {left, top, 96, 22});
+        lbTxtDetail[static_cast<std::size_t>(i)] =
+            makeLabel(frame, arrayName("lbTxtDetail", i), QString::fromLatin1(kDetailCaptions[i]),
+                      {left + 100, top + 2, 100, 18});
     }
 }
 
 void ClientGroup::buildController() {
     QGroupBox* frame = main_.frameController;
     lblTxtControllerSU =
-        makeLabel(frame, QStringLiteral("lblTxtControllerSU"), QStringLiteral("Controller S/U ::"), 8, 21, 96);
+        makeLabel(frame, QStringLiteral("lblTxtControllerSU"), QStringLiteral("Controller S/U ::"), {8, 21, 96, 18});
     const char* const captions[2] = {"Use Mouse", "Use Joystick"};
     const char* const tooltips[2] = {"Click to use Mouse as main control.", "Click to use Joystick as main control."};
     const int lefts[2] = {106, 192};
@@ -143,16 +138,16 @@ void ClientGroup::loadControllerAndClient() {
     // Button 1 is set after button 0, so with both keys true "Use Joystick" ends selected; with both false
     // neither is. A value that is no Boolean ends the load.
     for (std::size_t i = 0; i < optController.size(); ++i) {
-        const QString value = ReadINI(kClientSection, ControllerKeys[i], QStringLiteral("0"), UT2003iniPath);
+        const QString value = ReadINI(kClientSection, ControllerKeys[i], QStringLiteral("0"), main_.engineFile());
         optController[i]->setChecked(platform::toBoolean(value.toStdString()));
     }
     // Each box set runs the lighting rule, so "Use Normal Lighting" has the last word.
-    loadChecks(chkClientSU, ClientKeys, kClientSection, QStringLiteral("0"), UT2003iniPath);
+    loadChecks(chkClientSU, ClientKeys, kClientSection, QStringLiteral("0"), main_.engineFile());
 }
 
 void ClientGroup::loadTextureDetail() {
     for (std::size_t i = 0; i < cboTexDetail.size(); ++i) {
-        const QString word = ReadINI(kClientSection, TextureDetailKeys[i], NDF, UT2003iniPath);
+        const QString word = ReadINI(kClientSection, TextureDetailKeys[i], NDF, main_.engineFile());
         const int p = kDetailWords.indexOf(word);
         if (p >= 0)
             selectListPosition(cboTexDetail[i], p);
@@ -162,19 +157,19 @@ void ClientGroup::loadTextureDetail() {
 }
 
 void ClientGroup::loadSound() {
-    loadChecks(chkSoundSetup, SoundKeys, kSoundSection, QStringLiteral("0"), UT2003iniPath);
+    loadChecks(chkSoundSetup, SoundKeys, kSoundSection, QStringLiteral("0"), main_.engineFile());
     showScaledValue(slideMusic, lblMusic,
-                    ReadINI(kSoundSection, QStringLiteral("MusicVolume"), QStringLiteral("0"), UT2003iniPath));
+                    ReadINI(kSoundSection, QStringLiteral("MusicVolume"), QStringLiteral("0"), main_.engineFile()));
     showScaledValue(slideEffects, lblEffects,
-                    ReadINI(kSoundSection, QStringLiteral("SoundVolume"), QStringLiteral("0"), UT2003iniPath));
+                    ReadINI(kSoundSection, QStringLiteral("SoundVolume"), QStringLiteral("0"), main_.engineFile()));
 }
 
 void ClientGroup::loadAnnouncer() {
     // The level is a whole number, unscaled: a decimal level takes the nearest, halves to the even neighbour
-    // (2.5 gives 2); a level above 4 is held at 4. The read-out keeps the file's text.
+    // (2.5 gives 2); a level above 4, however large, is held at 4. The read-out keeps the file's text.
     const QString level =
-        ReadINI(kPlayerControllerSection, QStringLiteral("AnnouncerVolume"), QStringLiteral("0"), UseriniPath);
-    slideAnnouncer->setValue(platform::toInt(level.toStdString()));
+        ReadINI(kPlayerControllerSection, QStringLiteral("AnnouncerVolume"), QStringLiteral("0"), main_.playerFile());
+    slideAnnouncer->setValue(positionWithin(slideAnnouncer, platform::toNumber(level.toStdString())));
     lblAnnouncer->setText(level);
 }
 
@@ -182,74 +177,75 @@ void ClientGroup::loadAnnouncer() {
 
 void ClientGroup::saveController() {
     const bool mouse = optController[0]->isChecked();
-    WriteINI(kClientSection, QStringLiteral("CaptureMouse"), boolText(mouse), UT2003iniPath);
-    WriteINI(kClientSection, QStringLiteral("UseJoystick"), boolText(!mouse), UT2003iniPath);
+    WriteINI(kClientSection, QStringLiteral("CaptureMouse"), boolText(mouse), main_.engineFile());
+    WriteINI(kClientSection, QStringLiteral("UseJoystick"), boolText(!mouse), main_.engineFile());
 }
 
 void ClientGroup::saveClientAndTexture() {
-    saveChecks(chkClientSU, ClientKeys, kClientSection, UT2003iniPath);
+    saveChecks(chkClientSU, ClientKeys, kClientSection, main_.engineFile());
     // An unrecognised word shows "Error" and is not written, so the file keeps its own (or stays without it).
     for (std::size_t i = 0; i < cboTexDetail.size(); ++i) {
         const QString text = cboTexDetail[i]->currentText();
-        if (text != kDetailError) WriteINI(kClientSection, TextureDetailKeys[i], text, UT2003iniPath);
+        if (text != kDetailError) WriteINI(kClientSection, TextureDetailKeys[i], text, main_.engineFile());
     }
 }
 
 void ClientGroup::saveSoundAndMusic() {
-    saveChecks(chkSoundSetup, SoundKeys, kSoundSection, UT2003iniPath);
-    WriteINI(kSoundSection, QStringLiteral("MusicVolume"), lblMusic->text(), UT2003iniPath);
+    saveChecks(chkSoundSetup, SoundKeys, kSoundSection, main_.engineFile());
+    WriteINI(kSoundSection, QStringLiteral("MusicVolume"), lblMusic->text(), main_.engineFile());
 }
 
 void ClientGroup::saveAnnouncer() {
-    WriteINI(kPlayerControllerSection, QStringLiteral("AnnouncerVolume"), lblAnnouncer->text(), UseriniPath);
+    WriteINI(kPlayerControllerSection, QStringLiteral("AnnouncerVolume"), lblAnnouncer->text(), main_.playerFile());
 }
 
 void ClientGroup::saveSoundVolume() {
-    WriteINI(kSoundSection, QStringLiteral("SoundVolume"), lblEffects->text(), UT2003iniPath);
+    WriteINI(kSoundSection, QStringLiteral("SoundVolume"), lblEffects->text(), main_.engineFile());
 }
 
 // ---- Reset ----
-
-void ClientGroup::disableTextureLists() {
-    setEnabledAll(cboTexDetail, false);
-}
 
 void ClientGroup::resetVolumeLabels() {
     for (QLabel* label : {lblMusic, lblAnnouncer, lblEffects}) label->setText(QStringLiteral("NFO"));
 }
 
-void ClientGroup::disableController() {
-    setEnabledAll(optController, false);
+void ClientGroup::resetVolumeSliders() {
+    for (QSlider* slider : {slideMusic, slideAnnouncer, slideEffects}) slider->setValue(0);
 }
 
-void ClientGroup::resetAndDisableVolumeSliders() {
-    for (QSlider* slider : {slideMusic, slideAnnouncer, slideEffects}) {
-        slider->setValue(0);
-        slider->setEnabled(false);
-    }
+// ---- Enabled states ----
+
+void ClientGroup::setControllerEnabled(bool enabled) {
+    setEnabledAll(optController, enabled);
 }
 
-void ClientGroup::disableChecks() {
-    setEnabledAll(chkSoundSetup, false);
-    setEnabledAll(chkClientSU, false);
+void ClientGroup::setVolumeSlidersEnabled(bool enabled) {
+    setEnabledAll(std::initializer_list<QWidget*>{slideMusic, slideAnnouncer, slideEffects}, enabled);
+}
+
+void ClientGroup::setChecksEnabled(bool enabled) {
+    setEnabledAll(chkSoundSetup, enabled);
+    setEnabledAll(chkClientSU, enabled);
+}
+
+void ClientGroup::setTextureListsEnabled(bool enabled) {
+    setEnabledAll(cboTexDetail, enabled);
 }
 
 // ---- Handlers ----
 
 void ClientGroup::chkClientSU_Click(int Index) {
-    try {
-        // Each change sets the other box to the opposite; the other box's own change then finds this one
-        // already opposite, so the pair settles at once.
-        const std::size_t changed = static_cast<std::size_t>(Index);
-        if (Index == kDynamicLighting)
-            chkClientSU[kNormalLighting]->setChecked(!chkClientSU[changed]->isChecked());
-        else if (Index == kNormalLighting)
-            chkClientSU[kDynamicLighting]->setChecked(!chkClientSU[changed]->isChecked());
-    } catch (const std::exception& error) {
-        MsgBox(failureMessage(error, QStringLiteral(" - "),
-                              QStringLiteral(" While Setting Up Lighting in the UT2003.ini File!")),
-               vbInformation);
-    }
+    runHandler(
+        {QStringLiteral(" - "), QStringLiteral(" While Setting Up Lighting in the UT2003.ini File!"), vbInformation},
+        [&] {
+            // Each change sets the other box to the opposite; the other box's own change then finds this one
+            // already opposite, so the pair settles at once.
+            const std::size_t changed = static_cast<std::size_t>(Index);
+            if (Index == kDynamicLighting)
+                chkClientSU[kNormalLighting]->setChecked(!chkClientSU[changed]->isChecked());
+            else if (Index == kNormalLighting)
+                chkClientSU[kDynamicLighting]->setChecked(!chkClientSU[changed]->isChecked());
+        });
 }
 
 void ClientGroup::slideMusic_Scroll() {

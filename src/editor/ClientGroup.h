@@ -33,11 +33,15 @@ class ClientGroup : public QObject {
     void saveSoundVolume();       // "SoundVolume"
 
     // Reset steps, in the order the close runs them.
-    void disableTextureLists();
     void resetVolumeLabels();  // the three read-outs "NFO"
-    void disableController();
-    void resetAndDisableVolumeSliders();
-    void disableChecks();  // sound and client check boxes
+
+    void resetVolumeSliders();  // the three sliders to 0
+
+    // Enabled states, set by the load (on) and the close (off).
+    void setControllerEnabled(bool enabled);     // the two controller options
+    void setVolumeSlidersEnabled(bool enabled);  // music, announcer and effects sliders
+    void setChecksEnabled(bool enabled);         // sound and client check boxes
+    void setTextureListsEnabled(bool enabled);   // the seven texture lists
 
     void chkClientSU_Click(int Index);
     // The user moved a volume slider: music and effects show the position / 100, the announcer the position.

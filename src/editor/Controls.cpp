@@ -6,30 +6,18 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
 #include <QSlider>
 #include <QString>
+#include <QStyleOptionButton>
+#include <QStyleOptionGroupBox>
+#include <QStylePainter>
+#include <algorithm>
 
 #include "platform/error.h"
 #include "platform/numbers.h"
-
-int checkValue(const QCheckBox* box) {
-    switch (box->checkState()) {
-        case Qt::Checked:
-            return 1;
-        case Qt::PartiallyChecked:
-            return 2;
-        default:
-            return 0;
-    }
-}
-
-void setCheckValue(QCheckBox* box, int value) {
-    if (value < 0 || value > 2) throw platform::AppError("Invalid property value");
-    box->setTristate(value == 2);
-    box->setCheckState(value == 2 ? Qt::PartiallyChecked : value == 1 ? Qt::Checked : Qt::Unchecked);
-}
 
 namespace groupcontrols {
 
@@ -80,17 +68,9 @@ void fillList(QComboBox* combo, const QStringList& items) {
     showUnlistedText(combo, shown);
 }
 
-QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text, int left, int top, int width, int height) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(name);
-    label->setGeometry(left, top, width, height);
-    return label;
-}
-
 void makeSliderRow(QWidget* frame, const SliderRow& row, const QRect& caption, const QRect& slider,
                    const QRect& readOut) {
-    row.caption = makeLabel(frame, QLatin1String(row.captionName), QLatin1String(row.captionText), caption.left(),
-                            caption.top(), caption.width(), caption.height());
+    row.caption = makeLabel(frame, QLatin1String(row.captionName), QLatin1String(row.captionText), caption);
     auto* s = new QSlider(Qt::Horizontal, frame);
     s->setObjectName(QLatin1String(row.sliderName));
     s->setGeometry(slider);
@@ -103,11 +83,10 @@ void makeSliderRow(QWidget* frame, const SliderRow& row, const QRect& caption, c
     s->setToolTip(QLatin1String(row.sliderTip));
     s->setEnabled(false);
     row.slider = s;
-    row.readOut = makeLabel(frame, QLatin1String(row.readOutName), QStringLiteral("NFO"), readOut.left(), readOut.top(),
-                            readOut.width(), readOut.height());
+    row.readOut =
+        makeLabel(frame, QLatin1String(row.readOutName), QStringLiteral("NFO"), readOut, QLatin1String(row.readOutTip));
     row.readOut->setFrameShape(QFrame::Box);
     row.readOut->setAlignment(Qt::AlignCenter);
-    row.readOut->setToolTip(QLatin1String(row.readOutTip));
 }
 
 void makeCheckColumn(QWidget* parent, std::span<QCheckBox*> boxes, const char* name, const char* const* captions,
@@ -129,7 +108,7 @@ void fitCaptions(QWidget* frame) {
     if (captions.isEmpty()) return;
     auto allFit = [&captions] {
         for (QWidget* caption : captions)
-            if (caption->sizeHint().width() > caption->width()) return false;
+            if (captionWidth(caption) > caption->width()) return false;
         return true;
     };
     for (QWidget* caption : captions) caption->ensurePolished();
@@ -149,11 +128,16 @@ QString hundredths(int position) {
     return QString::fromStdString(platform::shortestText(position / 100.0));
 }
 
+int positionWithin(const QSlider* slider, double number) {
+    return platform::roundToInt(
+        std::clamp(number, static_cast<double>(slider->minimum()), static_cast<double>(slider->maximum())));
+}
+
 void showScaledValue(QSlider* slider, QLabel* readOut, const QString& value) {
-    // The read-out keeps the file's text, so an untouched value is saved as it was read. A position outside
-    // the slider's range is held at the nearer end, and the load goes on.
+    // The read-out keeps the file's text, so an untouched value is saved as it was read, however far outside
+    // the slider's range it lies.
     readOut->setText(value);
-    slider->setValue(platform::roundToInt(platform::toNumber(value.toStdString()) * 100.0));
+    slider->setValue(positionWithin(slider, platform::toNumber(value.toStdString()) * 100.0));
 }
 
 }  // namespace groupcontrols

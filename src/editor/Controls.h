@@ -1,7 +1,8 @@
 #pragma once
-// Small helpers shared by the settings groups: Boolean words, twips, and the load and save of a key table
+// Small helpers shared by the settings groups: Boolean words, the load and save of a key table
 // walked in step with its control array.
 #include <QCheckBox>
+#include <QGroupBox>
 #include <QRect>
 #include <QString>
 #include <QStringList>
@@ -16,19 +17,10 @@ class QRadioButton;
 class QSlider;
 
 #include "config/Startup.h"
-
-// Twips to pixels: 15 twips a pixel.
-constexpr int tw(int twips) {
-    return twips / 15;
-}
+#include "platform/qt/controls.h"
 
 inline QString boolText(bool checked) {
     return checked ? QStringLiteral("True") : QStringLiteral("False");
-}
-
-// Element i of a control array is named "name(i)".
-inline QString arrayName(const char* name, int index) {
-    return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index);
 }
 
 // Check boxes paired with a key table: each box is checked when its key reads exactly "True" (or, with
@@ -47,18 +39,6 @@ void saveChecks(const std::array<QCheckBox*, N>& boxes, const std::array<QString
                 const QString& file) {
     for (std::size_t i = 0; i < N; ++i) WriteINI(section, keys[i], boolText(boxes[i]->isChecked()), file);
 }
-
-template <class Array>
-void setEnabledAll(const Array& controls, bool enabled) {
-    for (auto* control : controls)
-        if (control) control->setEnabled(enabled);
-}
-
-// A check box's value as the game files and the settings file hold it: 0 clear, 1 checked, 2 greyed. Only a
-// file can put a box into the greyed state; a click takes it out again for good. Other values raise
-// "Invalid property value".
-int checkValue(const QCheckBox* box);
-void setCheckValue(QCheckBox* box, int value);
 
 // Control helpers of the settings groups.
 namespace groupcontrols {
@@ -94,8 +74,6 @@ struct SliderRow {
 };
 void makeSliderRow(QWidget* frame, const SliderRow& row, const QRect& caption, const QRect& slider,
                    const QRect& readOut);
-QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text, int left, int top, int width,
-                  int height = 18);
 // A column of check boxes, one row of 18 pixels each from top, named name(i).
 void makeCheckColumn(QWidget* parent, std::span<QCheckBox*> boxes, const char* name, const char* const* captions,
                      const char* const* tooltips, int left, int top, int width);
@@ -105,7 +83,10 @@ void fitCaptions(QWidget* frame);
 // Position / 100 as the shortest decimal text (123 gives "1.23", 100 gives "1").
 QString hundredths(int position);
 // A file value on a slider with a read-out: the read-out shows the text as read, the slider the text as a
-// number times 100, rounded halves to even. Text that is no number raises "Type mismatch" (the read-out
-// already shows it).
+// number times 100, held within the slider's range and rounded halves to even. Text that is no number raises
+// "Type mismatch" (the read-out already shows it); a number of any size loads.
 void showScaledValue(QSlider* slider, QLabel* readOut, const QString& value);
+// The whole-number position nearest to a file's number within the slider's range: a number outside it is held
+// at the nearer end first, so that no number is too large for the slider.
+int positionWithin(const QSlider* slider, double number);
 }  // namespace groupcontrols

@@ -104,19 +104,6 @@ QLineEdit* makeTextBox(QWidget* parent, const char* name, const QRect& rect, con
     return box;
 }
 
-QComboBox* makeList(QWidget* parent, const char* name, const QString& text, const QRect& rect, const QString& tooltip) {
-    auto* combo = new QComboBox(parent);
-    combo->setObjectName(QLatin1String(name));
-    combo->setEditable(true);
-    // Typed text is the combo's text only: it never becomes an item of the fixed list.
-    combo->setInsertPolicy(QComboBox::NoInsert);
-    combo->setGeometry(rect);
-    combo->setToolTip(tooltip);
-    combo->setEditText(text);
-    combo->setEnabled(false);
-    return combo;
-}
-
 }  // namespace
 
 DisplayGroup::DisplayGroup(frmMain& main) : main_(main) {
@@ -133,11 +120,11 @@ void DisplayGroup::buildEngineSettings() {
     cboResolution = makeList(frame, "cboResolution", QStringLiteral("Resolution"), QRect(8, 20, 110, 22),
                              QStringLiteral("Select Desired Resolution"));
     lblTxtSetRes =
-        makeLabel(frame, QStringLiteral("lblTxtSetRes"), QStringLiteral(":: Desired Resolution"), 124, 22, 118);
+        makeLabel(frame, QStringLiteral("lblTxtSetRes"), QStringLiteral(":: Desired Resolution"), {124, 22, 118, 18});
     cboColorDepth = makeList(frame, "cboColorDepth", QStringLiteral("Color Depth"), QRect(8, 46, 110, 22),
                              QStringLiteral("Select Either 16 or 32 Bit Color Depth"));
-    lblTxtColorDepth =
-        makeLabel(frame, QStringLiteral("lblTxtColorDepth"), QStringLiteral(":: Desired Color Depth"), 124, 48, 118);
+    lblTxtColorDepth = makeLabel(frame, QStringLiteral("lblTxtColorDepth"), QStringLiteral(":: Desired Color Depth"),
+                                 {124, 48, 118, 18});
     chkFullScreen = new QCheckBox(QStringLiteral("  :: Start Up Full Screen"), frame);
     chkFullScreen->setObjectName(QStringLiteral("chkFullScreen"));
     chkFullScreen->setGeometry(8, 72, 234, 20);
@@ -145,8 +132,8 @@ void DisplayGroup::buildEngineSettings() {
     chkFullScreen->setEnabled(false);
     txtMinRefRate =
         makeTextBox(frame, "txtMinRefRate", QRect(8, 96, 72, 22), QStringLiteral("Minimum In Game Refresh Rate"));
-    lblMinDesireRefRate =
-        makeLabel(frame, QStringLiteral("lblMinDesireRefRate"), QStringLiteral(":: Minimum Refresh Rate"), 86, 98, 156);
+    lblMinDesireRefRate = makeLabel(frame, QStringLiteral("lblMinDesireRefRate"),
+                                    QStringLiteral(":: Minimum Refresh Rate"), {86, 98, 156, 18});
 
     const SliderRow rows[] = {
         {lblTxtGamma, slideGamma, lblGamma, "lblTxtGamma", "Gamma", "slideGamma", "lblGamma", 50, 250, 10, 1, 5, 50,
@@ -187,7 +174,7 @@ void DisplayGroup::buildRenderFrames() {
     QGroupBox* d3d = main_.frameRenderVariablesD3D;
     makeCheckColumn(d3d, chkDefaultVars, "chkDefaultVars", kD3DCaptions, kD3DTooltips, 6, 18, 158);
     lblTxtDRefRate =
-        makeLabel(d3d, QStringLiteral("lblTxtDRefRate"), QStringLiteral("Desired Refresh Rate"), 8, 366, 108);
+        makeLabel(d3d, QStringLiteral("lblTxtDRefRate"), QStringLiteral("Desired Refresh Rate"), {8, 366, 108, 18});
     txtDesiredRefRate = makeTextBox(d3d, "txtDesiredRefRate", QRect(118, 364, 44, 22),
                                     QStringLiteral("Desired Refresh Rate (Overide Only)"));
     makeD3DChoice(main_.frameOpenGlVars, chkOpenGL, "chkOpenGL", kOpenGLFromD3D);
@@ -208,21 +195,22 @@ void DisplayGroup::fillLists() {
 // ---- Load ----
 
 void DisplayGroup::loadRenderDevice() {
-    const QString device = ReadINI(kEngineSection, QStringLiteral("RenderDevice"), QStringLiteral("0"), UT2003iniPath);
+    const QString device =
+        ReadINI(kEngineSection, QStringLiteral("RenderDevice"), QStringLiteral("0"), main_.engineFile());
     for (std::size_t i = 0; i < kRenderDevices.size(); ++i)
         if (device == kRenderDevices[i]) optRenderType[i]->setChecked(true);
 }
 
 void DisplayGroup::loadWindowsClient() {
     const QString width =
-        ReadINI(kClientSection, QStringLiteral("FullscreenViewportX"), QStringLiteral("0"), UT2003iniPath);
+        ReadINI(kClientSection, QStringLiteral("FullscreenViewportX"), QStringLiteral("0"), main_.engineFile());
     for (std::size_t p = 0; p < kWidths.size(); ++p)
         if (width == kWidths[p]) selectListPosition(cboResolution, static_cast<int>(p));
 
-    txtMinRefRate->setText(ReadINI(kClientSection, QStringLiteral("MinDesiredFrameRate"), NDF, UT2003iniPath));
+    txtMinRefRate->setText(ReadINI(kClientSection, QStringLiteral("MinDesiredFrameRate"), NDF, main_.engineFile()));
 
     const QString fullScreen =
-        ReadINI(kClientSection, QStringLiteral("StartupFullscreen"), QStringLiteral("0"), UT2003iniPath);
+        ReadINI(kClientSection, QStringLiteral("StartupFullscreen"), QStringLiteral("0"), main_.engineFile());
     if (fullScreen == QLatin1String("True")) {
         chkFullScreen->setChecked(true);
     } else if (fullScreen == QLatin1String("False")) {
@@ -234,31 +222,31 @@ void DisplayGroup::loadWindowsClient() {
     }
 
     showScaledValue(slideGamma, lblGamma,
-                    ReadINI(kClientSection, QStringLiteral("Gamma"), QStringLiteral("0"), UT2003iniPath));
+                    ReadINI(kClientSection, QStringLiteral("Gamma"), QStringLiteral("0"), main_.engineFile()));
     showScaledValue(slideContrast, lblContrast,
-                    ReadINI(kClientSection, QStringLiteral("Contrast"), QStringLiteral("0"), UT2003iniPath));
+                    ReadINI(kClientSection, QStringLiteral("Contrast"), QStringLiteral("0"), main_.engineFile()));
     showScaledValue(slideBrightness, lblBrightness,
-                    ReadINI(kClientSection, QStringLiteral("Brightness"), QStringLiteral("0"), UT2003iniPath));
+                    ReadINI(kClientSection, QStringLiteral("Brightness"), QStringLiteral("0"), main_.engineFile()));
 }
 
 void DisplayGroup::loadD3D() {
     // The colour depth list follows "Use16bit"; its click handler checks or clears "Use 16 Bit", and the
     // D3DKeys loop then reads the same key into that box again.
-    const QString use16 = ReadINI(kD3DSection, QStringLiteral("Use16bit"), QStringLiteral("0"), UT2003iniPath);
+    const QString use16 = ReadINI(kD3DSection, QStringLiteral("Use16bit"), QStringLiteral("0"), main_.engineFile());
     if (use16 == QLatin1String("True"))
         selectListPosition(cboColorDepth, 0);
     else if (use16 == QLatin1String("False"))
         selectListPosition(cboColorDepth, 1);
     else
         showUnlistedText(cboColorDepth, QStringLiteral("Error !!"));
-    loadChecks(chkDefaultVars, D3DKeys, kD3DSection, QStringLiteral("0"), UT2003iniPath);
+    loadChecks(chkDefaultVars, D3DKeys, kD3DSection, QStringLiteral("0"), main_.engineFile());
     txtDesiredRefRate->setText(
-        ReadINI(kD3DSection, QStringLiteral("DesiredRefreshRate"), QStringLiteral("0"), UT2003iniPath));
+        ReadINI(kD3DSection, QStringLiteral("DesiredRefreshRate"), QStringLiteral("0"), main_.engineFile()));
 }
 
 void DisplayGroup::loadOpenGLAndNull() {
-    loadChecks(chkOpenGL, OpenGLKeys, kOpenGLSection, QStringLiteral("0"), UT2003iniPath);
-    loadChecks(chkNullDevice, NullDeviceKeys, kNullSection, QStringLiteral("0"), UT2003iniPath);
+    loadChecks(chkOpenGL, OpenGLKeys, kOpenGLSection, QStringLiteral("0"), main_.engineFile());
+    loadChecks(chkNullDevice, NullDeviceKeys, kNullSection, QStringLiteral("0"), main_.engineFile());
 }
 
 // ---- Save ----
@@ -268,35 +256,36 @@ void DisplayGroup::saveResolution() {
     const int p = listPosition(cboResolution);
     if (p < 0 || p >= static_cast<int>(kWidths.size())) return;
     WriteINI(kClientSection, QStringLiteral("FullscreenViewportX"), kWidths[static_cast<std::size_t>(p)],
-             UT2003iniPath);
+             main_.engineFile());
     WriteINI(kClientSection, QStringLiteral("FullscreenViewportY"), kHeights[static_cast<std::size_t>(p)],
-             UT2003iniPath);
+             main_.engineFile());
 }
 
 void DisplayGroup::saveWindowsClient() {
-    WriteINI(kClientSection, QStringLiteral("StartupFullscreen"), boolText(chkFullScreen->isChecked()), UT2003iniPath);
-    WriteINI(kClientSection, QStringLiteral("MinDesiredFrameRate"), txtMinRefRate->text(), UT2003iniPath);
-    WriteINI(kClientSection, QStringLiteral("Gamma"), lblGamma->text(), UT2003iniPath);
-    WriteINI(kClientSection, QStringLiteral("Brightness"), lblBrightness->text(), UT2003iniPath);
-    WriteINI(kClientSection, QStringLiteral("Contrast"), lblContrast->text(), UT2003iniPath);
+    WriteINI(kClientSection, QStringLiteral("StartupFullscreen"), boolText(chkFullScreen->isChecked()),
+             main_.engineFile());
+    WriteINI(kClientSection, QStringLiteral("MinDesiredFrameRate"), txtMinRefRate->text(), main_.engineFile());
+    WriteINI(kClientSection, QStringLiteral("Gamma"), lblGamma->text(), main_.engineFile());
+    WriteINI(kClientSection, QStringLiteral("Brightness"), lblBrightness->text(), main_.engineFile());
+    WriteINI(kClientSection, QStringLiteral("Contrast"), lblContrast->text(), main_.engineFile());
 }
 
 void DisplayGroup::saveRenderDevice() {
     // With no button selected the file keeps its render device.
     for (std::size_t i = 0; i < optRenderType.size(); ++i)
         if (optRenderType[i]->isChecked())
-            WriteINI(kEngineSection, QStringLiteral("RenderDevice"), kRenderDevices[i], UT2003iniPath);
+            WriteINI(kEngineSection, QStringLiteral("RenderDevice"), kRenderDevices[i], main_.engineFile());
 }
 
 void DisplayGroup::saveOpenGL() {
-    saveChecks(chkOpenGL, OpenGLKeys, kOpenGLSection, UT2003iniPath);
+    saveChecks(chkOpenGL, OpenGLKeys, kOpenGLSection, main_.engineFile());
 }
 
 void DisplayGroup::saveD3DAndNull() {
     // "Use16bit" is written here, from "Use 16 Bit", and nowhere from the colour depth list.
-    saveChecks(chkDefaultVars, D3DKeys, kD3DSection, UT2003iniPath);
-    WriteINI(kD3DSection, QStringLiteral("DesiredRefreshRate"), txtDesiredRefRate->text(), UT2003iniPath);
-    saveChecks(chkNullDevice, NullDeviceKeys, kNullSection, UT2003iniPath);
+    saveChecks(chkDefaultVars, D3DKeys, kD3DSection, main_.engineFile());
+    WriteINI(kD3DSection, QStringLiteral("DesiredRefreshRate"), txtDesiredRefRate->text(), main_.engineFile());
+    saveChecks(chkNullDevice, NullDeviceKeys, kNullSection, main_.engineFile());
 }
 
 // ---- Reset ----
@@ -316,46 +305,48 @@ void DisplayGroup::resetRenderType() {
     for (QRadioButton* option : optRenderType) option->setChecked(false);
 }
 
-void DisplayGroup::resetAndDisableControls() {
-    cboResolution->setEnabled(false);
-    cboColorDepth->setEnabled(false);
+void DisplayGroup::resetSliders() {
     slideGamma->setValue(50);
     slideBrightness->setValue(0);
     slideContrast->setValue(0);
-    for (QWidget* control : std::initializer_list<QWidget*>{slideGamma, slideBrightness, slideContrast, chkFullScreen})
-        control->setEnabled(false);
 }
 
-void DisplayGroup::disableRenderChecks() {
-    setEnabledAll(optRenderType, false);
-    setEnabledAll(chkDefaultVars, false);
-    setEnabledAll(chkOpenGL, false);
-    setEnabledAll(chkNullDevice, false);
+// ---- Enabled states ----
+
+void DisplayGroup::setListsAndSlidersEnabled(bool enabled) {
+    setEnabledAll(
+        std::initializer_list<QWidget*>{cboResolution, cboColorDepth, slideGamma, slideContrast, slideBrightness},
+        enabled);
+}
+
+void DisplayGroup::setFullScreenEnabled(bool enabled) {
+    chkFullScreen->setEnabled(enabled);
+}
+
+void DisplayGroup::setRenderChecksEnabled(bool enabled) {
+    setEnabledAll(optRenderType, enabled);
+    setEnabledAll(chkDefaultVars, enabled);
+    setEnabledAll(chkOpenGL, enabled);
+    setEnabledAll(chkNullDevice, enabled);
 }
 
 // ---- Handlers ----
 
 void DisplayGroup::cboColorDepth_Click() {
-    try {
+    runHandler({QStringLiteral(" - "), QStringLiteral(" While Selecting Color Depth!"), vbInformation}, [&] {
         const int p = cboColorDepth->currentIndex();
         if (p == 0)
             chkDefaultVars[kUse16Bit]->setChecked(true);
         else if (p == 1)
             chkDefaultVars[kUse16Bit]->setChecked(false);
-    } catch (const std::exception& error) {
-        MsgBox(failureMessage(error, QStringLiteral(" - "), QStringLiteral(" While Selecting Color Depth!")),
-               vbInformation);
-    }
+    });
 }
 
 void DisplayGroup::chkDefaultVars_Click(int Index) {
-    try {
+    runHandler({QStringLiteral(" - "), QStringLiteral(" While Setting Color Depth!"), vbInformation}, [&] {
         if (Index != kUse16Bit) return;
         selectListPosition(cboColorDepth, chkDefaultVars[kUse16Bit]->isChecked() ? 0 : 1);
-    } catch (const std::exception& error) {
-        MsgBox(failureMessage(error, QStringLiteral(" - "), QStringLiteral(" While Setting Color Depth!")),
-               vbInformation);
-    }
+    });
 }
 
 void DisplayGroup::checkNumeric(QLineEdit* box, const QString& tail) {

@@ -45,8 +45,13 @@ class DisplayGroup : public QObject {
     void resetListsRefreshAndLabels();  // list texts, txtDesiredRefRate, gamma/brightness/contrast labels
     void resetMinRefresh();             // txtMinRefRate
     void resetRenderType();             // the three render options cleared
-    void resetAndDisableControls();     // lists disabled, sliders reset and disabled, full-screen box disabled
-    void disableRenderChecks();         // render options and the device check boxes disabled
+
+    void resetSliders();  // gamma 50, brightness and contrast 0
+
+    // Enabled states, set by the load (on) and the close (off).
+    void setListsAndSlidersEnabled(bool enabled);  // resolution and colour depth lists, gamma, contrast, brightness
+    void setFullScreenEnabled(bool enabled);
+    void setRenderChecksEnabled(bool enabled);  // render options, Direct3D, OpenGL and null device boxes
 
     void cboColorDepth_Click();
     void chkDefaultVars_Click(int Index);

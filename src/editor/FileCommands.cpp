@@ -1,12 +1,18 @@
 // The File menu's and the toolbar's commands that choose, close and save the player file.
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QCoreApplication>
-#include <QFile>
-#include <QFileInfo>
 #include <QLabel>
 #include <QProgressBar>
-#include <QSaveFile>
 #include <algorithm>
+#include <cerrno>
 #include <limits>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <system_error>
 
 #include "config/Registry.h"
 #include "config/Startup.h"
@@ -15,6 +21,7 @@
 #include "platform/qt/filedialog.h"
 #include "platform/qt/msgbox.h"
 #include "platform/qt/text.h"
+#include "platform/replacement.h"
 
 namespace {
 
@@ -24,7 +31,7 @@ QString folderOf(const QString& path) {
 }
 
 // The copy moves this many bytes between two looks at the window's pending events.
-constexpr qint64 kCopyBlock = 16 * 1024;
+constexpr std::size_t kCopyBlock = 16 * 1024;
 
 // Marks the Save As copy as running for as long as it lives, whatever way the copy ends.
 class CopyFlag {
@@ -38,34 +45,39 @@ class CopyFlag {
     bool& flag_;
 };
 
-// A file without any write permission bit is read-only, for every user root included, as the read-only
-// attribute is on the game's own system; the game-file writer judges files the same way.
-bool isReadOnly(const QFileInfo& file) {
-    return (file.permissions() & (QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther)) == 0;
-}
-
-// A failed open as a short description: the standard ones where they apply, else the system's text.
-[[noreturn]] void raiseOpenFailure(const QFileDevice& file, const QString& path, bool reading) {
-    const QFileInfo info(path);
-    if (reading && !info.exists()) throw platform::AppError(platform::kFileNotFound);
-    if (!reading && !QFileInfo(info.absolutePath()).isDir()) throw platform::AppError(platform::kPathNotFound);
-    throw platform::AppError(file.errorString().toStdString());
-}
-
-[[noreturn]] void raiseIoFailure(const QFileDevice& file) {
-    throw platform::AppError(file.errorString().isEmpty() ? std::string("Device I/O error")
-                                                          : file.errorString().toStdString());
-}
-
-// Writes count bytes. A write that the disk cuts short is tried again for the rest, so that the failure comes
-// with the system's own reason (disk full, file too large).
-void writeAll(QFileDevice& out, const char* data, qint64 count) {
-    for (qint64 done = 0; done < count;) {
-        const qint64 written = out.write(data + done, count - done);
-        if (written <= 0) raiseIoFailure(out);
-        done += written;
+// The copy's source, opened without blocking and refused unless it is a regular file: a FIFO would hang the copy
+// and a device would fill the disk. Closed when it goes.
+class CopySource {
+  public:
+    explicit CopySource(const QString& path) : fd_(::open(toNativePath(path).c_str(), kOpenFlags)) {
+        if (fd_ < 0 && errno == ENOENT) throw platform::AppError(platform::kFileNotFound);
+        if (fd_ < 0) throw std::system_error(errno, std::generic_category());
+        if (::fstat(fd_, &info_) != 0 || !S_ISREG(info_.st_mode)) {
+            ::close(fd_);
+            throw platform::AppError("Path/File access error");
+        }
     }
-}
+    ~CopySource() {
+        if (fd_ >= 0) ::close(fd_);
+    }
+    CopySource(const CopySource&) = delete;
+    CopySource& operator=(const CopySource&) = delete;
+
+    const struct stat& info() const { return info_; }
+    // Up to size bytes into data; 0 at the end of the file.
+    std::size_t read(char* data, std::size_t size) const {
+        for (;;) {
+            const ssize_t got = ::read(fd_, data, size);
+            if (got >= 0) return static_cast<std::size_t>(got);
+            if (errno != EINTR) throw std::system_error(errno, std::generic_category());
+        }
+    }
+
+  private:
+    static constexpr int kOpenFlags = O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
+    int fd_;
+    struct stat info_ {};
+};
 
 // The progress bar counts bytes while the length fits its range; a longer source counts in units of 2^shift
 // bytes.
@@ -79,7 +91,7 @@ int progressShift(qint64 length) {
 
 void frmMain::mnuFileOpen_Click() {
     if (copying_) return;
-    try {
+    runHandler({QStringLiteral("-"), QStringLiteral(" while opening the File Open Dialog!"), vbCritical}, [&] {
         if (FileIsOpen) {
             const int answer =
                 MsgBox(QStringLiteral("A File Is Currently Open, Would you like to close that file before\ropening a "
@@ -97,10 +109,7 @@ void frmMain::mnuFileOpen_Click() {
         UseriniPath = name;
         OpenedUseriniPath = name;
         OpenINIFiles();
-    } catch (const std::exception& error) {
-        MsgBox(failureMessage(error, QStringLiteral("-"), QStringLiteral(" while opening the File Open Dialog!")),
-               vbCritical);
-    }
+    });
 }
 
 void frmMain::cmdOpen_Click() {
@@ -117,38 +126,40 @@ void frmMain::cmdCloseUser_Click() {
 
 void frmMain::cmdSave_Click() {
     if (copying_) return;
-    try {
+    runHandler({QStringLiteral(" - "), QStringLiteral(" While Trying to Save File!"), vbInformation}, [&] {
         if (FileIsOpen)
             mnuFileSave_Click();
         else
             MsgBox(QStringLiteral("A file has to open before you can save. Please Open a File."), vbInformation);
-    } catch (const std::exception& error) {
-        MsgBox(failureMessage(error, QStringLiteral(" - "), QStringLiteral(" While Trying to Save File!")),
-               vbInformation);
-    }
+    });
 }
 
-// Copies source to target. The bytes go into a temporary file beside the target, renamed over it only once
-// the whole source is in, so a copy that fails part-way leaves an existing target exactly as it was and never
-// a half-written file. The window stays live: the progress bar follows the bytes copied and the pending
-// events are handled between blocks (the other file commands wait for copying_ to clear). Both files are
-// released when this returns, on every path. Raises AppError when the copy fails.
-void frmMain::copyFile(const QString& source, const QString& target) {
-    QFile in(source);
-    if (!in.open(QIODevice::ReadOnly)) raiseOpenFailure(in, source, true);
-    const qint64 length = in.size();
-    const QFileInfo targetInfo(target);
+// Copies source to target. The bytes go into a locked temporary file beside the target, renamed over it only once
+// the whole source is in, so a copy that fails part-way leaves an existing target exactly as it was and never a
+// half-written file; the leftovers of a copy that was killed are cleared first, as a save clears its own. A new copy
+// gets the source's permission bits (the player file holds the statistics password); a file it replaces keeps its
+// own. The window stays live: the progress bar follows the bytes copied and the pending events are handled between
+// blocks (the other file commands wait for copying_ to clear). Both files are released when this returns, on every
+// path. Raises AppError when the copy fails.
+void frmMain::copyFile(const QString& source, const QString& target) try {
+    const std::string targetPath = platform::resolveLinks(toNativePath(target));
+    platform::removeLeftovers(targetPath);
+    const CopySource in(source);
+    struct stat existing {};
+    const bool exists = ::stat(targetPath.c_str(), &existing) == 0;
     // Copying a file onto itself leaves its content as it is.
-    const bool sameFile =
-        targetInfo.exists() && QFileInfo(source).canonicalFilePath() == targetInfo.canonicalFilePath();
-    QSaveFile out(target);
+    const bool sameFile = exists && existing.st_dev == in.info().st_dev && existing.st_ino == in.info().st_ino;
+    std::optional<platform::Replacement> out;
     if (!sameFile) {
-        if (targetInfo.exists() && isReadOnly(targetInfo)) throw platform::AppError(platform::kPermissionDenied);
-        // Unbuffered, so that a write the disk cuts short (full disk, size limit) fails here and is never
-        // committed as a shortened file.
-        if (!out.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) raiseOpenFailure(out, target, false);
+        platform::checkReplaceable(targetPath);
+        out.emplace(targetPath);
+        if (exists)
+            out->takeAttributesOf(existing);
+        else
+            out->setPermissions(in.info().st_mode & 0777);
     }
 
+    const qint64 length = in.info().st_size;
     const int shift = progressShift(length);
     ProgressBar1->setMinimum(0);
     // An empty source gets a range of one step, so the bar shows empty rather than Qt's busy indicator.
@@ -158,22 +169,23 @@ void frmMain::copyFile(const QString& source, const QString& target) {
     setStatus(QStringLiteral("Copying Original File!"));
     if (sameFile) return;
 
-    QByteArray block(static_cast<int>(kCopyBlock), Qt::Uninitialized);
+    std::string block(kCopyBlock, '\0');
     qint64 copied = 0;
-    for (;;) {
-        const qint64 count = in.read(block.data(), kCopyBlock);
-        if (count < 0) raiseIoFailure(in);
-        if (count == 0) break;
-        writeAll(out, block.constData(), count);
-        copied += count;
+    while (const std::size_t count = in.read(block.data(), block.size())) {
+        out->write(std::string_view(block.data(), count));
+        copied += static_cast<qint64>(count);
         setProgress(static_cast<int>(std::min<qint64>(copied >> shift, maximum)));
         QCoreApplication::processEvents();
     }
-    if (out.size() != copied || !out.commit()) raiseIoFailure(out);
+    out->commit();
+} catch (const std::system_error& error) {
+    // The system's failures with their short descriptions, as the profile functions' failures are reported.
+    throw platform::AppError(platform::describeSystemError(error.code()));
 }
 
 void frmMain::mnuSaveAs_Click() {
     if (copying_) return;
+    QString name;
     try {
         const QString gameFolder = GetGameFolder();
         if (!FileIsOpen) {
@@ -188,9 +200,8 @@ void frmMain::mnuSaveAs_Click() {
         request.filter = QStringLiteral("All INI Files (*.ini)|*.ini");
         request.initialFolder =
             UseriniPath.size() >= 8 ? folderOf(UseriniPath) : joinPath(gameFolder, QStringLiteral("System/"));
-        const QString name = ShowFileDialog(request);
+        name = ShowFileDialog(request);
         if (name.isEmpty()) return;
-        UseriniPath = name;
         {
             const CopyFlag running(copying_);
             copyFile(OpenedUseriniPath, name);
@@ -198,14 +209,16 @@ void frmMain::mnuSaveAs_Click() {
         setStatus(QStringLiteral("Closing Files!"));
         setProgress(0);
         setStatus(QStringLiteral("Files Closed"));
-        // The save goes into the copy even when something run during the copy (the options window resolves the
-        // paths afresh when it loads) pointed the player file elsewhere.
+        // Only a whole copy becomes the player file: after a failed copy the save still writes where it did.
+        // It is set after the copy, so that the options window, loaded meanwhile, cannot point it elsewhere.
         UseriniPath = name;
-        lblOFile->setText(UseriniPath);
+        playerFile_ = name;
+        lblOFile->setText(name);
         mnuFileSave_Click();
     } catch (const std::exception& error) {
-        MsgBox(failureMessage(error, QStringLiteral("-"),
-                              QStringLiteral(" while trying to Save File as \r") + UseriniPath + QStringLiteral(" !")),
-               vbExclamation);
+        const QString target = name.isEmpty() ? UseriniPath : name;
+        showFailure(
+            error, {QStringLiteral("-"),
+                    QStringLiteral(" while trying to Save File as \r") + target + QStringLiteral(" !"), vbExclamation});
     }
 }

@@ -101,7 +101,7 @@ void FileViewer::resetTexts() {
 }
 
 void FileViewer::cmdOpenRefresh_Click() {
-    try {
+    runHandler({QStringLiteral(" - "), QStringLiteral(" while tyring to open / refresh file!"), vbExclamation}, [&] {
         closeViewFile();
         // The path as it stands now: the player file follows File > Open and Save As.
         const QString path = optINIFile[0]->isChecked() ? UseriniPath : UT2003iniPath;
@@ -115,31 +115,22 @@ void FileViewer::cmdOpenRefresh_Click() {
         txtFileView->setPlainText(fromAnsi(bytes.toStdString()));
         lblLOF->setText(QString::number(bytes.size()));
         cmdCloseFile->setEnabled(true);
-    } catch (const std::exception& error) {
-        MsgBox(failureMessage(error, QStringLiteral(" - "), QStringLiteral(" while tyring to open / refresh file!")),
-               vbExclamation);
-    }
+    });
 }
 
 void FileViewer::cmdCloseFile_Click() {
-    try {
+    runHandler({QStringLiteral(" - "), QStringLiteral(" while closing open file!"), vbExclamation}, [&] {
         closeViewFile();
         txtFileView->setPlainText(QStringLiteral("NO File Open!!"));
         lblLOF->setText(QStringLiteral("NFO"));
         cmdCloseFile->setEnabled(false);
-    } catch (const std::exception& error) {
-        MsgBox(failureMessage(error, QStringLiteral(" - "), QStringLiteral(" while closing open file!")),
-               vbExclamation);
-    }
+    });
 }
 
 void FileViewer::cmdLaunch_Click() {
-    try {
+    runHandler({QStringLiteral(" - "), QStringLiteral(" While Trying To Launch UT2003!"), vbInformation}, [&] {
         // Unsaved edits are dropped without a question; the game starts whatever the reset reported.
         main_.CloseINIFiles();
         StartProgram(UT2003exePath, vbMinimizedFocus);
-    } catch (const std::exception& error) {
-        MsgBox(failureMessage(error, QStringLiteral(" - "), QStringLiteral(" While Trying To Launch UT2003!")),
-               vbInformation);
-    }
+    });
 }

@@ -9,6 +9,9 @@
 #include <QPixmap>
 #include <QSignalBlocker>
 #include <QSlider>
+#include <QStyle>
+#include <QStyleOptionComboBox>
+#include <algorithm>
 
 #include "config/Startup.h"
 #include "editor/Controls.h"
@@ -90,8 +93,10 @@ const std::array<ColourSpec, 4> kColours = {{
     {"Sets CrossHair Opacity  (Alpha Channel)", 6, "A", 3, "Alpha Byte Value"},
 }};
 
-// Geometry inside frameHudSettings (pixels).
-constexpr std::array<int, 5> kColumnX = {8, 166, 324, 482, 640};
+// Geometry inside frameHudSettings (pixels). Column 4 stands close to column 3, so that the crosshair list has
+// room for its texts and its caption beside it.
+constexpr std::array<int, 5> kColumnX = {8, 166, 324, 476, 640};
+constexpr int kColourColumnWidth = 128;
 constexpr int kRowTop = 18;
 constexpr int kRowHeight = 18;
 constexpr int kCheckWidth = 150;
@@ -151,16 +156,6 @@ void setListIndexFromFile(QComboBox* list, int index, int last) {
     list->setCurrentIndex(index);
 }
 
-QLabel* makeLabel(QWidget* parent, const QString& name, const QString& caption, const QRect& rect,
-                  const QString& tooltip = QString(), bool bordered = false) {
-    auto* label = new QLabel(caption, parent);
-    label->setObjectName(name);
-    label->setGeometry(rect);
-    if (!tooltip.isEmpty()) label->setToolTip(tooltip);
-    if (bordered) label->setFrameShape(QFrame::Box);
-    return label;
-}
-
 QSlider* makeSlider(QWidget* parent, const QString& name, int maximum, int tick, const QString& tooltip,
                     const QRect& rect) {
     auto* slider = new QSlider(Qt::Horizontal, parent);
@@ -176,15 +171,24 @@ QSlider* makeSlider(QWidget* parent, const QString& name, int maximum, int tick,
     return slider;
 }
 
-QComboBox* makeList(QWidget* parent, const QString& name, const QString& tooltip, const QRect& rect) {
-    auto* list = new QComboBox(parent);
-    list->setObjectName(name);
-    list->setEditable(true);
-    list->setInsertPolicy(QComboBox::NoInsert);
-    list->setToolTip(tooltip);
-    list->setGeometry(rect);
-    list->setEnabled(false);
-    return list;
+// The width a list needs to show each of texts whole in its text field, and no less than it has.
+int listWidthFor(QComboBox* list, const QStringList& texts) {
+    QStyleOptionComboBox option;
+    option.initFrom(list);
+    option.editable = true;
+    option.frame = true;
+    option.subControls = QStyle::SC_All;
+    const QRect field = list->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, list);
+    int widest = 0;
+    for (const QString& text : texts) widest = std::max(widest, list->fontMetrics().horizontalAdvance(text));
+    // The text field keeps two pixels clear at either end of its text.
+    return std::max(list->width(), list->width() - field.width() + widest + 4);
+}
+
+// A label with a single border: the value read-outs and the colour sample.
+QLabel* boxed(QLabel* label) {
+    label->setFrameShape(QFrame::Box);
+    return label;
 }
 
 // A text wider than the list box shows its beginning, as a list box does before it is edited.
@@ -237,10 +241,10 @@ void HudGroup::build() {
         lblTxtValueHUD[static_cast<std::size_t>(i)] =
             makeLabel(frame, arrayName("lblTxtValueHUD", i), QStringLiteral("Value:"), {x, 140, 40, 18});
     }
-    lblHudScale = makeLabel(frame, QStringLiteral("lblHudScale"), placeholderNFO(), {x1 + 42, 140, 96, 18},
-                            QStringLiteral("Hud Scale Value"), true);
-    lblHudOpacity = makeLabel(frame, QStringLiteral("lblHudOpacity"), placeholderNFO(), {x2 + 42, 140, 96, 18},
-                              QStringLiteral("Hud Opacity Value"), true);
+    lblHudScale = boxed(makeLabel(frame, QStringLiteral("lblHudScale"), placeholderNFO(), {x1 + 42, 140, 96, 18},
+                                  QStringLiteral("Hud Scale Value")));
+    lblHudOpacity = boxed(makeLabel(frame, QStringLiteral("lblHudOpacity"), placeholderNFO(), {x2 + 42, 140, 96, 18},
+                                    QStringLiteral("Hud Opacity Value")));
 
     // Column 3: the player group's four boxes above; the crosshair preview below them, with its built-in
     // picture (an empty dark panel).
@@ -256,19 +260,22 @@ void HudGroup::build() {
     for (int i = 0; i < 3; ++i) {
         const auto& [caption, tooltip] = kConsoleCaptions[static_cast<std::size_t>(i)];
         const int top = kRowTop + 28 * i;
-        cboMssgSetup[static_cast<std::size_t>(i)] =
-            makeList(frame, arrayName("cboMssgSetup", i), QString::fromLatin1(tooltip), {x4, top + 3, 40, 22});
+        cboMssgSetup[static_cast<std::size_t>(i)] = makeList(frame, arrayName("cboMssgSetup", i), QString(),
+                                                             {x4, top + 3, 40, 22}, QString::fromLatin1(tooltip));
         QLabel* label =
             makeLabel(frame, arrayName("lblTxtHud", i), QString::fromLatin1(caption), {x4 + 44, top, 100, 28});
         label->setWordWrap(true);
         lblTxtHud[static_cast<std::size_t>(i)] = label;
     }
-    cboCrossSelect = makeList(frame, QStringLiteral("cboCrossSelect"),
-                              QStringLiteral("Select The Desired Cross Hair Style"), {x4, 105, 89, 22});
-    cboCrossSelect->setEditText(QStringLiteral("Selcet Reticle"));
+    cboCrossSelect = makeList(frame, QStringLiteral("cboCrossSelect"), QStringLiteral("Selcet Reticle"),
+                              {x4, 105, 89, 22}, QStringLiteral("Select The Desired Cross Hair Style"));
     showTextStart(cboCrossSelect);
-    lblTxtHud[8] =
-        makeLabel(frame, arrayName("lblTxtHud", 8), QStringLiteral("Select CrossHair"), {x4 + 92, 102, 64, 28});
+    // The list shows its texts whole (the design's text and the closed state's are its longest); its caption
+    // takes the room left before the colour column.
+    cboCrossSelect->resize(listWidthFor(cboCrossSelect, {cboCrossSelect->currentText(), noFileOpen()}), 22);
+    const int captionLeft = x4 + cboCrossSelect->width() + 3;
+    lblTxtHud[8] = makeLabel(frame, arrayName("lblTxtHud", 8), QStringLiteral("Select CrossHair"),
+                             {captionLeft, 102, kColumnX[4] - 2 - captionLeft, 28});
     lblTxtHud[8]->setWordWrap(true);
     connect(cboCrossSelect, &QComboBox::currentIndexChanged, this, [this] {
         showTextStart(cboCrossSelect);
@@ -285,15 +292,18 @@ void HudGroup::build() {
         const int top = 46 + 20 * i;
         lblTxtHud[static_cast<std::size_t>(entry.letterLabel)] = makeLabel(
             frame, arrayName("lblTxtHud", entry.letterLabel), QString::fromLatin1(entry.letter), {x5, top + 1, 12, 18});
+        QLabel* value = boxed(makeLabel(frame, arrayName("lblCrossColor", entry.valueLabel), placeholderNFO(),
+                                        {x5 + 96, top + 1, 32, 18}, QString::fromLatin1(entry.valueTooltip)));
+        // The value label is as wide as "NFO" needs, at the column's right edge; the slider takes the rest.
+        const int valueWidth = std::max(value->width(), value->sizeHint().width());
+        value->setGeometry(x5 + kColourColumnWidth - valueWidth, top + 1, valueWidth, 18);
+        lblCrossColor[static_cast<std::size_t>(entry.valueLabel)] = value;
         slideCrossColor[static_cast<std::size_t>(i)] =
             makeSlider(frame, arrayName("slideCrossColor", i), 255, 15, QString::fromLatin1(entry.tooltip),
-                       {x5 + 14, top, 80, 20});
-        lblCrossColor[static_cast<std::size_t>(entry.valueLabel)] =
-            makeLabel(frame, arrayName("lblCrossColor", entry.valueLabel), placeholderNFO(), {x5 + 96, top + 1, 32, 18},
-                      QString::fromLatin1(entry.valueTooltip), true);
+                       {x5 + 14, top, value->x() - 2 - (x5 + 14), 20});
     }
-    lblCHcolor = makeLabel(frame, QStringLiteral("lblCHcolor"), QStringLiteral("Cross Hair Color"), {x5, 130, 128, 34},
-                           QStringLiteral("In Game Cross Hair Color"), true);
+    lblCHcolor = boxed(makeLabel(frame, QStringLiteral("lblCHcolor"), QStringLiteral("Cross Hair Color"),
+                                 {x5, 130, 128, 34}, QStringLiteral("In Game Cross Hair Color")));
     lblCHcolor->setAlignment(Qt::AlignCenter);
     lblCHcolor->setAutoFillBackground(true);
     setBackground(lblCHcolor, QApplication::palette().color(QPalette::Button));
@@ -309,11 +319,9 @@ void HudGroup::build() {
 // ---- Main window load ----
 
 void HudGroup::disableAtLoad() {
-    cboCrossSelect->setEnabled(false);
-    slideHudScale->setEnabled(false);
-    slideHudOpacity->setEnabled(false);
-    setEnabledAll(slideCrossColor, false);
-    setEnabledAll(cboMssgSetup, false);
+    setStyleAndSlidersEnabled(false);
+    setColourSlidersEnabled(false);
+    setConsoleListsEnabled(false);
 }
 
 void HudGroup::fillLists() {
@@ -343,9 +351,9 @@ void HudGroup::fillLists() {
 // ---- Load ----
 
 void HudGroup::loadHud() {
-    loadChecks(chkHud, HudKeys, kSection, NoDataFound, UseriniPath, true);
+    loadChecks(chkHud, HudKeys, kSection, NoDataFound, main_.playerFile(), true);
 
-    const QString scale = ReadINI(kSection, QStringLiteral("HudScale"), NDF, UseriniPath);
+    const QString scale = ReadINI(kSection, QStringLiteral("HudScale"), NDF, main_.playerFile());
     if (scale == NDF) {
         lblHudScale->setText(QStringLiteral("1"));
         slideHudScale->setValue(1000);
@@ -354,14 +362,14 @@ void HudGroup::loadHud() {
         setSliderFromFile(slideHudScale, platform::roundToInt(platform::toNumber(ascii(scale)) * 1000.0));
     }
 
-    const QString style = ReadINI(kSection, QStringLiteral("CrosshairStyle"), NoDataFound, UseriniPath);
+    const QString style = ReadINI(kSection, QStringLiteral("CrosshairStyle"), NoDataFound, main_.playerFile());
     if (style == NoDataFound)
         cboCrossSelect->setCurrentIndex(0);
     else
         setListIndexFromFile(cboCrossSelect, platform::toInt(ascii(style)), kLastStyle);
     LoadCrossHair();
 
-    const QString opacity = ReadINI(kSection, QStringLiteral("HudOpacity"), NDF, UseriniPath);
+    const QString opacity = ReadINI(kSection, QStringLiteral("HudOpacity"), NDF, main_.playerFile());
     if (opacity == NDF) {
         lblHudOpacity->setText(QStringLiteral("255"));
         slideHudOpacity->setValue(255);
@@ -372,7 +380,7 @@ void HudGroup::loadHud() {
 
     // A missing console key puts all three lists back to the game's defaults; later keys still set their own.
     for (std::size_t i = 0; i < ConsoleKeys.size(); ++i) {
-        const QString value = ReadINI(kSection, ConsoleKeys[i], NDF, UseriniPath);
+        const QString value = ReadINI(kSection, ConsoleKeys[i], NDF, main_.playerFile());
         if (value == NDF) {
             cboMssgSetup[0]->setCurrentIndex(2);
             cboMssgSetup[1]->setCurrentIndex(6);
@@ -384,7 +392,7 @@ void HudGroup::loadHud() {
 }
 
 void HudGroup::loadCrossHairColor() {
-    const QString value = ReadINI(kSection, QStringLiteral("CrossHairColor"), NDF, UseriniPath);
+    const QString value = ReadINI(kSection, QStringLiteral("CrossHairColor"), NDF, main_.playerFile());
     if (value == NDF) {
         for (std::size_t i = 0; i < 4; ++i) {
             lblCrossColor[i]->setText(QStringLiteral("255"));
@@ -401,10 +409,6 @@ void HudGroup::loadCrossHairColor() {
                           platform::toInt(ascii(parts[static_cast<std::size_t>(kColours[i].valueLabel)])));
     SetCrossHairColor(platform::toByte(ascii(parts[2])), platform::toByte(ascii(parts[1])),
                       platform::toByte(ascii(parts[0])));
-}
-
-void HudGroup::enableChecks() {
-    setEnabledAll(chkHud, true);
 }
 
 // ---- Colour parser ----
@@ -426,35 +430,31 @@ std::array<QString, 4> HudGroup::parseCrossHairColor(const QString& value) {
 // ---- Save ----
 
 void HudGroup::saveHudKeys() {
-    saveChecks(chkHud, HudKeys, kSection, UseriniPath);
+    saveChecks(chkHud, HudKeys, kSection, main_.playerFile());
 }
 
 void HudGroup::saveScaleOpacityConsole() {
-    WriteINI(kSection, QStringLiteral("HudScale"), lblHudScale->text(), UseriniPath);
-    WriteINI(kSection, QStringLiteral("HudOpacity"), lblHudOpacity->text(), UseriniPath);
+    WriteINI(kSection, QStringLiteral("HudScale"), lblHudScale->text(), main_.playerFile());
+    WriteINI(kSection, QStringLiteral("HudOpacity"), lblHudOpacity->text(), main_.playerFile());
     // A list whose text the user typed over has no entry selected, and writes -1.
     for (std::size_t i = 0; i < ConsoleKeys.size(); ++i)
-        WriteINI(kSection, ConsoleKeys[i], decimal(groupcontrols::listPosition(cboMssgSetup[i])), UseriniPath);
+        WriteINI(kSection, ConsoleKeys[i], decimal(groupcontrols::listPosition(cboMssgSetup[i])), main_.playerFile());
 }
 
 void HudGroup::saveCrossHairColor() {
     const QString value = QStringLiteral("(B=") + lblCrossColor[0]->text() + QStringLiteral(",G=") +
                           lblCrossColor[1]->text() + QStringLiteral(",R=") + lblCrossColor[2]->text() +
                           QStringLiteral(",A=") + lblCrossColor[3]->text() + QStringLiteral(")");
-    WriteINI(kSection, QStringLiteral("CrossHairColor"), value, UseriniPath);
+    WriteINI(kSection, QStringLiteral("CrossHairColor"), value, main_.playerFile());
 }
 
 void HudGroup::saveCrosshairStyle() {
     const int index = groupcontrols::listPosition(cboCrossSelect);
     WriteINI(kSection, QStringLiteral("CrosshairStyle"), index <= kLastStyle ? decimal(index) : QStringLiteral("0"),
-             UseriniPath);
+             main_.playerFile());
 }
 
 // ---- Reset ----
-
-void HudGroup::disableColourSliders() {
-    setEnabledAll(slideCrossColor, false);
-}
 
 void HudGroup::resetChecksScaleOpacityStyleText() {
     for (QCheckBox* box : chkHud) box->setChecked(false);
@@ -484,15 +484,22 @@ void HudGroup::resetPreviewAndSample() {
     setBackground(lblCHcolor, QApplication::palette().color(QPalette::Button));
 }
 
-void HudGroup::disableStyleAndSliders() {
-    cboCrossSelect->setEnabled(false);
-    slideHudScale->setEnabled(false);
-    slideHudOpacity->setEnabled(false);
+// ---- Enabled states ----
+
+void HudGroup::setChecksEnabled(bool enabled) {
+    setEnabledAll(chkHud, enabled);
 }
 
-void HudGroup::disableConsoleAndChecks() {
-    setEnabledAll(cboMssgSetup, false);
-    setEnabledAll(chkHud, false);
+void HudGroup::setStyleAndSlidersEnabled(bool enabled) {
+    setEnabledAll(std::initializer_list<QWidget*>{cboCrossSelect, slideHudScale, slideHudOpacity}, enabled);
+}
+
+void HudGroup::setColourSlidersEnabled(bool enabled) {
+    setEnabledAll(slideCrossColor, enabled);
+}
+
+void HudGroup::setConsoleListsEnabled(bool enabled) {
+    setEnabledAll(cboMssgSetup, enabled);
 }
 
 // ---- Preview and sample ----
@@ -541,16 +548,15 @@ void HudGroup::slideHudOpacity_Scroll() {
 }
 
 void HudGroup::slideCrossColor_Scroll(int index) {
-    try {
-        const auto slider = static_cast<std::size_t>(index);
-        lblCrossColor[static_cast<std::size_t>(kColours[slider].valueLabel)]->setText(
-            decimal(slideCrossColor[slider]->sliderPosition()));
-        // The sample follows the three colour sliders, whichever slider moved.
-        auto byte = [this](std::size_t i) { return static_cast<unsigned char>(slideCrossColor[i]->sliderPosition()); };
-        SetCrossHairColor(byte(0), byte(1), byte(2));
-    } catch (const std::exception& error) {
-        MsgBox(
-            failureMessage(error, QStringLiteral(" - "), QStringLiteral(" While Loading Scrolling Cross Hair Colors!")),
-            vbInformation);
-    }
+    runHandler({QStringLiteral(" - "), QStringLiteral(" While Loading Scrolling Cross Hair Colors!"), vbInformation},
+               [&] {
+                   const auto slider = static_cast<std::size_t>(index);
+                   lblCrossColor[static_cast<std::size_t>(kColours[slider].valueLabel)]->setText(
+                       decimal(slideCrossColor[slider]->sliderPosition()));
+                   // The sample follows the three colour sliders, whichever slider moved.
+                   auto byte = [this](std::size_t i) {
+                       return static_cast<unsigned char>(slideCrossColor[i]->sliderPosition());
+                   };
+                   SetCrossHairColor(byte(0), byte(1), byte(2));
+               });
 }

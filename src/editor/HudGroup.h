@@ -24,7 +24,6 @@ class HudGroup : public QObject {
     // Load steps.
     void loadHud();             // HudKeys; "HudScale"; "CrosshairStyle" with the preview; "HudOpacity"; ConsoleKeys
     void loadCrossHairColor();  // "CrossHairColor" through the colour parser
-    void enableChecks();        // chkHud 0 to 7
 
     // Save steps.
     void saveHudKeys();              // HudKeys
@@ -33,15 +32,18 @@ class HudGroup : public QObject {
     void saveCrosshairStyle();       // "CrosshairStyle"
 
     // Reset steps, in the order the close runs them.
-    void disableColourSliders();
     void resetChecksScaleOpacityStyleText();  // checks cleared, sliders 0, labels, style list text
     void resetConsoleAndColour();             // console lists to index 0, colour sliders 0 and labels "NFO"
     void resetPreviewAndSample();             // "hidden.jpg", sample in the button-face colour
-    void disableStyleAndSliders();            // style list, scale and opacity sliders
-    void disableConsoleAndChecks();           // console lists, chkHud 0 to 7
 
     // The colour parser: cuts "(B=..,G=..,R=..,A=..)" into its four component texts (blue, green, red, alpha),
     // raising AppError("Invalid procedure call or argument") where a cut cannot be made.
+    // Enabled states, set by the load (on) and the close (off).
+    void setChecksEnabled(bool enabled);           // chkHud 0 to 7
+    void setStyleAndSlidersEnabled(bool enabled);  // style list, scale and opacity sliders
+    void setColourSlidersEnabled(bool enabled);    // the four colour sliders
+    void setConsoleListsEnabled(bool enabled);     // the three console lists
+
     static std::array<QString, 4> parseCrossHairColor(const QString& value);
 
     void LoadCrossHair();

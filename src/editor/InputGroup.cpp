@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QPixmap>
 #include <algorithm>
+#include <vector>
 
 #include "config/Startup.h"
 #include "editor/Controls.h"
@@ -21,19 +22,6 @@ const QString kNoFileOpen = QStringLiteral("NO File Open");
 constexpr int kFirstRowTop = 20;
 constexpr int kMargin = 6;
 constexpr int kGap = 4;  // between a label and its box, and between columns
-
-QGroupBox* makeFrame(QWidget* page, const char* name, const char* caption, const char* tooltip, const QRect& rect) {
-    auto* frame = new QGroupBox(QString::fromLatin1(caption), page);
-    frame->setObjectName(QLatin1String(name));
-    frame->setToolTip(QString::fromLatin1(tooltip));
-    frame->setGeometry(rect);
-    QFont bold = frame->font();
-    bold.setBold(true);
-    frame->setFont(bold);
-    // Only the caption is bold: the labels and boxes inside keep the window's font.
-    frame->setStyleSheet(QStringLiteral("QGroupBox > * { font-weight: normal; }"));
-    return frame;
-}
 
 template <std::size_t N>
 std::vector<QString> tableKeys(const std::array<QString, N>& table) {
@@ -107,8 +95,8 @@ void InputGroup::buildFrames() {
         {frameAlias2, "frameAlias2", "Alias Setup 2", "Alias 20 - 39 Setup / Bind Commands", 5, {60, 4, 725, 448}},
     };
     for (const FrameSpec& entry : frames)
-        entry.frame = makeFrame(main_.tabPages[static_cast<std::size_t>(entry.page)], entry.name, entry.caption,
-                                entry.tooltip, entry.rect);
+        entry.frame = makeFrame(main_.tabPages[static_cast<std::size_t>(entry.page)], QLatin1String(entry.name),
+                                QLatin1String(entry.caption), entry.rect, QLatin1String(entry.tooltip));
 
     struct PictureSpec {
         QLabel*& box;
@@ -163,12 +151,18 @@ void InputGroup::buildBoxes() {
             if (place.part != Aliases) return key;
             return key + QLatin1String(i == 0 ? "=" : " =");
         };
-        QFont plain = place.frame->font();
-        plain.setBold(false);
-        const QFontMetrics plainMetrics(plain);
+        // The labels of a frame are as wide as the widest needs: its text and, for the bordered alias labels,
+        // the border and the margin inside it.
+        std::vector<QLabel*> labels;
         int labelWidth = 0;
-        for (int i = place.first; i < place.first + place.count; ++i)
-            labelWidth = std::max(labelWidth, plainMetrics.horizontalAdvance(caption(i)) + 6);
+        for (int i = place.first; i < place.first + place.count; ++i) {
+            auto* label = new QLabel(caption(i), place.frame);
+            label->setObjectName(arrayName(place.labelName, i));
+            if (place.part == Aliases) label->setFrameShape(QFrame::Box);
+            labelWidth = std::max(labelWidth, label->fontMetrics().horizontalAdvance(caption(i)) + 6);
+            labelWidth = std::max(labelWidth, label->sizeHint().width());
+            labels.push_back(label);
+        }
         const int columnWidth = (place.frame->width() - 2 * kMargin + kGap) / place.columns;
         for (int n = 0; n < place.count; ++n) {
             const int i = place.first + n;
@@ -176,10 +170,7 @@ void InputGroup::buildBoxes() {
             const int left = kMargin + column * columnWidth;
             const int top = kFirstRowTop + (n - column * place.rowsPerColumn) * place.rowHeight;
             const int height = place.rowHeight - 2;
-            auto* label = new QLabel(caption(i), place.frame);
-            label->setObjectName(arrayName(place.labelName, i));
-            label->setGeometry(left, top, labelWidth, height);
-            if (place.part == Aliases) label->setFrameShape(QFrame::Box);
+            labels[static_cast<std::size_t>(n)]->setGeometry(left, top, labelWidth, height);
             auto* box = new QLineEdit(kNoFileOpen, place.frame);
             box->setObjectName(arrayName(place.boxName, i));
             box->setGeometry(left + labelWidth + kGap, top, columnWidth - labelWidth - 2 * kGap, height);
@@ -197,12 +188,12 @@ void InputGroup::walk(Step step, Part first, Part last) {
             switch (step) {
                 case Step::Load:
                     // No comparison with the sentinel: a missing key shows "No Data Found!!" as it is.
-                    box->setText(ReadINI(kSection, array.keys[i], NoDataFound, UseriniPath));
+                    box->setText(ReadINI(kSection, array.keys[i], NoDataFound, main_.playerFile()));
                     break;
                 case Step::Save:
                     // An empty box writes the key with an empty value; a character the code page cannot
                     // hold raises an error that ends the save.
-                    WriteINI(kSection, array.keys[i], box->text(), UseriniPath);
+                    WriteINI(kSection, array.keys[i], box->text(), main_.playerFile());
                     break;
                 case Step::Reset:
                     box->setText(kNoFileOpen);

@@ -32,19 +32,6 @@ const QString kNoFileOpen = QStringLiteral("NO File Open");
 const QString kSelectCharacter = QStringLiteral("Select Desired Character");
 const QString kNoImage = QStringLiteral("no_image.jpg");
 
-// The failure message of one of the group's handlers.
-void showFailure(const std::exception& error, const QString& tail) {
-    MsgBox(failureMessage(error, QStringLiteral(" - "), tail), vbInformation);
-}
-
-template <class Widget>
-Widget* place(Widget* widget, const QString& name, const QRect& rect, const QString& tooltip = QString()) {
-    widget->setObjectName(name);
-    widget->setGeometry(rect);
-    if (!tooltip.isEmpty()) widget->setToolTip(tooltip);
-    return widget;
-}
-
 // A label that shows a file's value: the text exactly as read, never taken for markup.
 QLabel* borderedLabel(const QString& text, QWidget* parent) {
     auto* label = new QLabel(text, parent);
@@ -91,12 +78,8 @@ PlayerGroup::PlayerGroup(frmMain& main) : main_(main) {
     lblCharacterName = place(borderedLabel(kNoFileOpen, frame), QStringLiteral("lblCharacterName"),
                              QRect(left, rowTop[1], width, 22), QStringLiteral("Current Or Selected Character"));
     // The picker has a row of its own below the character's name and spans the frame.
-    cboCharSelect = place(new QComboBox(frame), QStringLiteral("cboCharSelect"),
-                          QRect(8, rowTop[1] + 28, frame->width() - 16, 24), QStringLiteral("Character Selector"));
-    cboCharSelect->setEditable(true);
-    cboCharSelect->setInsertPolicy(QComboBox::NoInsert);
-    cboCharSelect->setEditText(kSelectCharacter);
-    cboCharSelect->setEnabled(false);
+    cboCharSelect = makeList(frame, QStringLiteral("cboCharSelect"), kSelectCharacter,
+                             QRect(8, rowTop[1] + 28, frame->width() - 16, 24), QStringLiteral("Character Selector"));
     optRed = place(new QRadioButton(QStringLiteral("Red"), frame), QStringLiteral("optRed"),
                    QRect(left, rowTop[2], 80, 22), QStringLiteral("Click to Set Red Team As Default"));
     optBlue = place(new QRadioButton(QStringLiteral("Blue"), frame), QStringLiteral("optBlue"),
@@ -170,9 +153,10 @@ void PlayerGroup::fillLists() {
 // ---- Load ----
 
 void PlayerGroup::loadNameAndCharacter() {
-    txtPlayerName->setText(ReadINI(kDefaultPlayer, QStringLiteral("Name"), QStringLiteral("Player"), UseriniPath));
+    txtPlayerName->setText(
+        ReadINI(kDefaultPlayer, QStringLiteral("Name"), QStringLiteral("Player"), main_.playerFile()));
     lblCharacterName->setText(
-        ReadINI(kDefaultPlayer, QStringLiteral("Character"), QStringLiteral("Gorge"), UseriniPath));
+        ReadINI(kDefaultPlayer, QStringLiteral("Character"), QStringLiteral("Gorge"), main_.playerFile()));
     // Only an exact match of a list entry has a portrait; anything else, even in another letter case, is shown
     // as read with the picture of an unknown character.
     const auto& names = characterNames();
@@ -183,51 +167,47 @@ void PlayerGroup::loadNameAndCharacter() {
 
 void PlayerGroup::loadTeam() {
     const bool red =
-        ReadINI(kDefaultPlayer, QStringLiteral("team"), QStringLiteral("0"), UseriniPath) == QLatin1String("0");
+        ReadINI(kDefaultPlayer, QStringLiteral("team"), QStringLiteral("0"), main_.playerFile()) == QLatin1String("0");
     (red ? optRed : optBlue)->setChecked(true);
 }
 
 void PlayerGroup::loadPlayerController() {
-    loadChecks(chkPlayerControls, PlayerControlKeys, kPlayerController, QStringLiteral("0"), UseriniPath, true);
-    const QString fov = ReadINI(kPlayerController, QStringLiteral("DefaultFOV"), NDF, UseriniPath);
+    loadChecks(chkPlayerControls, PlayerControlKeys, kPlayerController, QStringLiteral("0"), main_.playerFile(), true);
+    const QString fov = ReadINI(kPlayerController, QStringLiteral("DefaultFOV"), NDF, main_.playerFile());
     lblFOV->setText(fov == NDF ? QStringLiteral("85") : fov);
-    const QString name = ReadINI(kPlayerController, QStringLiteral("StatsUsername"), NoDataFound, UseriniPath);
+    const QString name = ReadINI(kPlayerController, QStringLiteral("StatsUsername"), NoDataFound, main_.playerFile());
     txtStatsName->setText(name == NoDataFound ? QString() : name);
-    const QString password = ReadINI(kPlayerController, QStringLiteral("StatsPassword"), NDF, UseriniPath);
+    const QString password = ReadINI(kPlayerController, QStringLiteral("StatsPassword"), NDF, main_.playerFile());
     txtStatsPW->setText(password == NDF ? QString() : password);
 }
 
 void PlayerGroup::loadWeaponBob() {
     loadChecks(std::array<QCheckBox*, 1>{chkWeaponBob}, std::array<QString, 1>{QStringLiteral("bWeaponBob")}, kPawn,
-               QStringLiteral("0"), UseriniPath);
-}
-
-void PlayerGroup::enableSwitches() {
-    setEnabledAll(chkPlayerControls, true);
+               QStringLiteral("0"), main_.playerFile());
 }
 
 // ---- Save ----
 
 void PlayerGroup::saveDefaultPlayer() {
-    WriteINI(kDefaultPlayer, QStringLiteral("Name"), txtPlayerName->text(), UseriniPath);
-    WriteINI(kDefaultPlayer, QStringLiteral("Character"), lblCharacterName->text(), UseriniPath);
+    WriteINI(kDefaultPlayer, QStringLiteral("Name"), txtPlayerName->text(), main_.playerFile());
+    WriteINI(kDefaultPlayer, QStringLiteral("Character"), lblCharacterName->text(), main_.playerFile());
     WriteINI(kDefaultPlayer, QStringLiteral("team"), optRed->isChecked() ? QStringLiteral("0") : QStringLiteral("255"),
-             UseriniPath);
+             main_.playerFile());
 }
 
 void PlayerGroup::saveStatsUsername() {
-    WriteINI(kPlayerController, QStringLiteral("StatsUsername"), txtStatsName->text(), UseriniPath);
+    WriteINI(kPlayerController, QStringLiteral("StatsUsername"), txtStatsName->text(), main_.playerFile());
 }
 
 void PlayerGroup::savePasswordFovAndSwitches() {
-    WriteINI(kPlayerController, QStringLiteral("StatsPassword"), txtStatsPW->text(), UseriniPath);
-    WriteINI(kPlayerController, QStringLiteral("DefaultFOV"), lblFOV->text(), UseriniPath);
-    saveChecks(chkPlayerControls, PlayerControlKeys, kPlayerController, UseriniPath);
+    WriteINI(kPlayerController, QStringLiteral("StatsPassword"), txtStatsPW->text(), main_.playerFile());
+    WriteINI(kPlayerController, QStringLiteral("DefaultFOV"), lblFOV->text(), main_.playerFile());
+    saveChecks(chkPlayerControls, PlayerControlKeys, kPlayerController, main_.playerFile());
 }
 
 void PlayerGroup::saveWeaponBob() {
     saveChecks(std::array<QCheckBox*, 1>{chkWeaponBob}, std::array<QString, 1>{QStringLiteral("bWeaponBob")}, kPawn,
-               UseriniPath);
+               main_.playerFile());
 }
 
 // ---- Reset ----
@@ -259,42 +239,43 @@ void PlayerGroup::resetSwitches() {
     for (QCheckBox* box : chkPlayerControls) box->setChecked(false);
 }
 
-void PlayerGroup::disableTeamFovAndBob() {
-    setEnabledAll(std::initializer_list<QWidget*>{optRed, optBlue, cmdAdd5, cmdSub5, chkWeaponBob}, false);
+// ---- Enabled states ----
+
+void PlayerGroup::setTeamFovAndBobEnabled(bool enabled) {
+    setEnabledAll(std::initializer_list<QWidget*>{optRed, optBlue, cmdAdd5, cmdSub5, chkWeaponBob}, enabled);
 }
 
-void PlayerGroup::disableSwitches() {
-    setEnabledAll(chkPlayerControls, false);
+void PlayerGroup::setSwitchesEnabled(bool enabled) {
+    setEnabledAll(chkPlayerControls, enabled);
 }
 
 // ---- Handlers ----
 
 void PlayerGroup::cboCharSelect_Click() {
-    try {
-        const int index = cboCharSelect->currentIndex();
-        if (index < 0 || index >= static_cast<int>(characterNames().size())) {
-            showPortrait(PlayerPicPath + kNoImage);
-            return;
-        }
-        // The portrait first: a character whose picture cannot be shown is not taken.
-        showPortrait(PlayerPicPath + portraitFile(characterNames()[static_cast<std::size_t>(index)]));
-        lblCharacterName->setText(characterNames()[static_cast<std::size_t>(index)]);
-    } catch (const std::exception& error) {
-        showFailure(error, QStringLiteral(" While Trying To Select Character! If your Trying To Use Malcom, Brock, or "
-                                          "Lauren \rMake Sure You Have Them Unlocked. Information On how to add them "
-                                          "is in the 'ReadMe.txt' and 'InstallNotes.txt' Files!"));
-    }
+    runHandler({QStringLiteral(" - "),
+                QStringLiteral(" While Trying To Select Character! If your Trying To Use Malcom, Brock, or "
+                               "Lauren \rMake Sure You Have Them Unlocked. Information On how to add them "
+                               "is in the 'ReadMe.txt' and 'InstallNotes.txt' Files!"),
+                vbInformation},
+               [&] {
+                   const int index = cboCharSelect->currentIndex();
+                   if (index < 0 || index >= static_cast<int>(characterNames().size())) {
+                       showPortrait(PlayerPicPath + kNoImage);
+                       return;
+                   }
+                   // The portrait first: a character whose picture cannot be shown is not taken.
+                   showPortrait(PlayerPicPath + portraitFile(characterNames()[static_cast<std::size_t>(index)]));
+                   lblCharacterName->setText(characterNames()[static_cast<std::size_t>(index)]);
+               });
 }
 
 void PlayerGroup::stepFov(double delta, const QString& tail) {
-    try {
+    runHandler({QStringLiteral(" - "), tail, vbInformation}, [&] {
         const double value = platform::toNumber(lblFOV->text().toStdString());
         // The test is made on the value before the step; nothing clamps after it.
         const bool allowed = delta > 0 ? value < 100 : value > 75;
         if (allowed) lblFOV->setText(QString::fromStdString(platform::shortestText(value + delta)));
-    } catch (const std::exception& error) {
-        showFailure(error, tail);
-    }
+    });
 }
 
 void PlayerGroup::cmdAdd5_Click() {

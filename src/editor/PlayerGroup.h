@@ -29,7 +29,6 @@ class PlayerGroup : public QObject {
     void loadTeam();              // "team"
     void loadPlayerController();  // PlayerControlKeys; "DefaultFOV"; "StatsUsername"; "StatsPassword"
     void loadWeaponBob();         // "bWeaponBob" of "Engine.Pawn"
-    void enableSwitches();        // the six player-control boxes
 
     // Save steps.
     void saveDefaultPlayer();           // "Name", "Character", "team"
@@ -43,8 +42,10 @@ class PlayerGroup : public QObject {
     void resetPortrait();          // "no_image.jpg" (raises when it cannot be loaded)
     void resetFov();               // lblFOV "NFO"
     void resetSwitches();          // the six boxes cleared
-    void disableTeamFovAndBob();   // optRed, optBlue, cmdAdd5, cmdSub5, chkWeaponBob disabled
-    void disableSwitches();        // the six boxes disabled
+
+    // Enabled states, set by the load (on) and the close (off).
+    void setTeamFovAndBobEnabled(bool enabled);  // optRed, optBlue, cmdAdd5, cmdSub5, chkWeaponBob
+    void setSwitchesEnabled(bool enabled);       // the six player-control boxes
 
     // Controls.
     QLineEdit* txtPlayerName = nullptr;

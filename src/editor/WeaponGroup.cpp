@@ -52,10 +52,6 @@ constexpr Weapon kWeapons[] = {
     {"XWeapons.SniperRifle", "Lightning Gun", false},
 };
 
-void showFailure(const std::exception& error, const QString& tail) {
-    MsgBox(failureMessage(error, QStringLiteral(" - "), tail), vbInformation);
-}
-
 double number(const QString& text) {
     return platform::toNumber(text.toStdString());
 }
@@ -76,8 +72,10 @@ int fireModeOf(const QString& text) {
 
 // The Ball Launcher is never listed, but the game needs it above all twelve. The user may let the loader write
 // the fix; the question is asked once, and a file that still does not read 13 afterwards is left to the user.
-void checkBallLauncher() {
-    const QString value = ReadINI(kBallLauncher, kPriority, NoDataFound, UseriniPath);
+// A fix that cannot be written (a read-only file) is reported in the loader's words, and the load goes on: the
+// file can still be viewed and edited.
+void checkBallLauncher(const QString& file) {
+    const QString value = ReadINI(kBallLauncher, kPriority, NoDataFound, file);
     if (number(value) == 13) return;
     const QString question = QStringLiteral(
                                  "Error Detected in INI File while Checking weapon priority,\rYour Ball "
@@ -87,9 +85,13 @@ void checkBallLauncher() {
                                  ". It should always be to 13!!\rWould You like to fix to fix this "
                                  "problem Automaticly?");
     if (MsgBox(question, vbYesNo) == vbYes) {
-        WriteINI(kBallLauncher, kPriority, QStringLiteral("13"), UseriniPath);
-        const std::string check = ReadINI(kBallLauncher, kPriority, NoDataFound, UseriniPath).toStdString();
-        if (platform::isNumeric(check) && platform::toNumber(check) == 13) return;
+        try {
+            WriteINI(kBallLauncher, kPriority, QStringLiteral("13"), file);
+            const std::string check = ReadINI(kBallLauncher, kPriority, NoDataFound, file).toStdString();
+            if (platform::isNumeric(check) && platform::toNumber(check) == 13) return;
+        } catch (const std::exception& error) {
+            frmMain::showOpenFailure(error);
+        }
     }
     MsgBox(QStringLiteral("Please Fix your User.ini File, The Priority of the Ball Launcher\rShould always be 13!! "
                           "You may Still Continue! Data Will not be saved for Priority 13!"),
@@ -107,27 +109,39 @@ QColor WeaponGroup::unselectedColor() {
 }
 
 void WeaponGroup::fitCaption(QAbstractButton* control) {
-    // The list keeps its fixed geometry; a wider system font would otherwise cut the captions off.
+    constexpr int kFrameMargin = 4;  // kept free inside the frame's right edge
     control->ensurePolished();
-    qreal size = control->font().pointSizeF();
-    while (control->sizeHint().width() > control->width() && size > 6) {
-        size -= 0.5;
-        QFont font;
-        font.setPointSizeF(size);
+    if (qobject_cast<QCheckBox*>(control)) {
+        // Nothing stands to the right of the list's boxes: they may grow as far as the frame.
+        const int room = control->parentWidget()->width() - kFrameMargin - control->x();
+        control->resize(std::clamp(captionWidth(control), control->width(), std::max(control->width(), room)),
+                        std::max(control->height(), control->fontMetrics().height()));
+    }
+    QFont font = control->font();
+    while (captionWidth(control) > control->width() && font.pointSizeF() > 6) {
+        font.setPointSizeF(font.pointSizeF() - 0.5);
         control->setFont(font);
     }
 }
 
 WeaponGroup::WeaponGroup(frmMain& main) : main_(main) {
     QGroupBox* frame = main.framePlayerSetup;
+    int placeWidth = tw(255);
     for (int k = 0; k < 12; ++k) {
         auto* label = new QLabel(QString::number(k + 1), frame);
         label->setObjectName(arrayName("lblPriNum", k));
-        label->setGeometry(tw(120), tw(240 * (k + 1)), tw(255), tw(255));
         label->setFrameShape(QFrame::Box);
         label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        placeWidth = std::max(placeWidth, label->sizeHint().width());
         lblPriNum[static_cast<std::size_t>(k)] = label;
     }
+    // Two-digit places are wider in this platform's font than the design's boxes: the boxes grow to the left,
+    // up to the frame's edge, and keep their right edge against the weapon names.
+    const int placeRight = tw(120) + tw(255);
+    placeWidth = std::min(placeWidth, placeRight - 2);
+    for (int k = 0; k < 12; ++k)
+        lblPriNum[static_cast<std::size_t>(k)]->setGeometry(placeRight - placeWidth, tw(240 * (k + 1)), placeWidth,
+                                                            tw(255));
     for (int r = 1; r <= 12; ++r) {
         const auto row = static_cast<std::size_t>(r);
         auto* label = new QLabel(kNoFileOpen, frame);
@@ -161,6 +175,12 @@ WeaponGroup::WeaponGroup(frmMain& main) : main_(main) {
     cmdMoveDown->setObjectName(QStringLiteral("cmdMoveDown"));
     cmdMoveDown->setGeometry(tw(1560), tw(3480), tw(1335), tw(495));
     cmdMoveDown->setToolTip(QStringLiteral("Click To Lower Item Priority"));
+    // Both buttons grow alike as far as the longer caption needs in this platform's font; the gap between them
+    // stays.
+    const int moveWidth = std::max({cmdMoveUp->width(), captionWidth(cmdMoveUp), captionWidth(cmdMoveDown)});
+    cmdMoveUp->resize(moveWidth, cmdMoveUp->height());
+    cmdMoveDown->setGeometry(cmdMoveUp->x() + moveWidth + tw(1560) - tw(120 + 1335), cmdMoveDown->y(), moveWidth,
+                             cmdMoveDown->height());
     fitCaption(cmdMoveUp);
     fitCaption(cmdMoveDown);
     disableMoveButtons();
@@ -199,10 +219,10 @@ void WeaponGroup::load() {
         lblWeaponName[static_cast<std::size_t>(r)]->setEnabled(true);
         chkWeapMode[static_cast<std::size_t>(r)]->setEnabled(true);
     }
-    checkBallLauncher();
+    checkBallLauncher(main_.playerFile());
     for (const Weapon& weapon : kWeapons) {
         const QString section = QLatin1String(weapon.section);
-        const QString priority = ReadINI(section, kPriority, QString(), UseriniPath);
+        const QString priority = ReadINI(section, kPriority, QString(), main_.playerFile());
         const double value = number(priority);
         // The Redeemer must stay below the Ball Launcher: at 13 or above it is reported and left out.
         if (&weapon == &kWeapons[0] && !(value < 13)) {
@@ -215,7 +235,7 @@ void WeaponGroup::load() {
         const auto row = static_cast<std::size_t>(rowOf(value));
         lblWeaponName[row]->setText(QLatin1String(weapon.name));
         const QString fireDefault = weapon.sentinelFireDefault ? NoDataFound : QString();
-        setCheckValue(chkWeapMode[row], fireModeOf(ReadINI(section, kFireModes, fireDefault, UseriniPath)));
+        setCheckValue(chkWeapMode[row], fireModeOf(ReadINI(section, kFireModes, fireDefault, main_.playerFile())));
     }
 }
 
@@ -236,9 +256,9 @@ void WeaponGroup::save() {
             continue;
         }
         const QString section = QLatin1String(weapon->section);
-        WriteINI(section, kPriority, QString::fromStdString(platform::decimalText(r)), UseriniPath);
+        WriteINI(section, kPriority, QString::fromStdString(platform::decimalText(r)), main_.playerFile());
         WriteINI(section, kFireModes, QString::fromStdString(platform::decimalText(checkValue(chkWeapMode[row]))),
-                 UseriniPath);
+                 main_.playerFile());
     }
 }
 
@@ -261,14 +281,12 @@ void WeaponGroup::disableMoveButtons() {
 // ---- Handlers ----
 
 void WeaponGroup::lblWeaponName_Click(int Index) {
-    try {
+    runHandler({QStringLiteral(" - "), QStringLiteral(" While Selecting Weapon!"), vbInformation}, [&] {
         if (Index < 1 || Index > 12) throw platform::AppError("Subscript out of range");
         for (int r = 1; r <= 12; ++r) setRowColor(r, r == Index ? selectedColor() : unselectedColor());
         cmdMoveUp->setEnabled(Index != 12);
         cmdMoveDown->setEnabled(Index != 1);
-    } catch (const std::exception& error) {
-        showFailure(error, QStringLiteral(" While Selecting Weapon!"));
-    }
+    });
 }
 
 void WeaponGroup::moveSelection(int from, int to) {
@@ -287,7 +305,7 @@ void WeaponGroup::moveSelection(int from, int to) {
 }
 
 void WeaponGroup::cmdMoveUp_Click() {
-    try {
+    runHandler({QStringLiteral(" - "), QStringLiteral(" While Moving Weapon Priority Up!"), vbInformation}, [&] {
         // Downwards, so that the weapon just raised is not met again: one click, one place.
         for (int r = 11; r >= 1; --r) {
             if (!isSelected(r)) continue;
@@ -297,13 +315,11 @@ void WeaponGroup::cmdMoveUp_Click() {
                 cmdMoveDown->setEnabled(true);
             moveSelection(r, r + 1);
         }
-    } catch (const std::exception& error) {
-        showFailure(error, QStringLiteral(" While Moving Weapon Priority Up!"));
-    }
+    });
 }
 
 void WeaponGroup::cmdMoveDown_Click() {
-    try {
+    runHandler({QStringLiteral(" - "), QStringLiteral(" While Moving Weapon Priority Down!"), vbInformation}, [&] {
         // Upwards, the mirror of Move Up.
         for (int r = 2; r <= 12; ++r) {
             if (!isSelected(r)) continue;
@@ -313,7 +329,5 @@ void WeaponGroup::cmdMoveDown_Click() {
                 cmdMoveUp->setEnabled(true);
             moveSelection(r, r - 1);
         }
-    } catch (const std::exception& error) {
-        showFailure(error, QStringLiteral(" While Moving Weapon Priority Down!"));
-    }
+    });
 }

@@ -36,7 +36,8 @@ class WeaponGroup : public QObject {
     // The marker colour of the selected row and the colour of every other row (the button shadow).
     static QColor selectedColor();
     static QColor unselectedColor();
-    // Shrinks the caption's font (not below 6 points) until the caption fits the control's fixed width.
+    // Fits a caption wider than its control in this platform's font: a check box first takes the free room
+    // to its right in its frame; the caption's font then shrinks (not below 6 points) as far as still needed.
     static void fitCaption(QAbstractButton* control);
 
   protected:

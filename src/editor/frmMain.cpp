@@ -13,6 +13,7 @@
 #include <QLayout>
 #include <QMenuBar>
 #include <QProgressBar>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
@@ -42,22 +43,41 @@
 
 namespace {
 
-QGroupBox* makeFrame(QWidget* page, const char* name, const QString& caption, const QRect& rect,
-                     const QString& tooltip = QString()) {
-    auto* frame = new QGroupBox(caption, page);
-    frame->setObjectName(QLatin1String(name));
-    frame->setGeometry(rect);
-    if (!tooltip.isEmpty()) frame->setToolTip(tooltip);
-    QFont bold = frame->font();
-    bold.setBold(true);
-    // A caption wider than its frame with this platform's fonts is narrowed until it fits.
-    for (int stretch = 100; stretch > 70 && QFontMetrics(bold).horizontalAdvance(caption) > rect.width() - 16;
-         stretch -= 5)
-        bold.setStretch(stretch - 5);
-    frame->setFont(bold);
-    // Only the caption is bold: the controls inside keep the window's font.
-    frame->setStyleSheet(QStringLiteral("QGroupBox > * { font-weight: normal; }"));
-    return frame;
+// The platform's tabs with another margin beside each caption.
+class TabStripStyle : public QProxyStyle {
+  public:
+    explicit TabStripStyle(int margin) : margin_(margin) {}
+    int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override {
+        return metric == PM_TabBarTabHSpace ? margin_ : QProxyStyle::pixelMetric(metric, option, widget);
+    }
+
+  private:
+    int margin_;
+};
+
+// All tabs in one row across the strip, drawn as the platform draws tabs, with their captions whole: the margin
+// beside each caption shrinks as far as the strip's width needs, and where even a narrow margin leaves the row
+// too wide, the captions' font is narrowed too.
+void fitTabsInOneRow(QTabWidget* tabs) {
+    constexpr int kNarrowestMargin = 8;
+    QTabBar* bar = tabs->tabBar();
+    const int margin = bar->style()->pixelMetric(QStyle::PM_TabBarTabHSpace, nullptr, bar);
+    // Each point of margin taken away narrows the row by one point a tab.
+    auto marginToFit = [&] {
+        const int excess = bar->sizeHint().width() - tabs->width();
+        return excess <= 0 ? margin : margin - (excess + bar->count() - 1) / bar->count();
+    };
+    QFont font = bar->font();
+    for (int stretch = 100; marginToFit() < kNarrowestMargin && stretch > 75;) {
+        stretch -= 5;
+        font.setStretch(stretch);
+        bar->setFont(font);
+    }
+    const int fitted = std::max(marginToFit(), kNarrowestMargin);
+    if (fitted == margin) return;
+    auto* style = new TabStripStyle(fitted);
+    style->setParent(bar);
+    bar->setStyle(style);
 }
 
 QToolButton* makeToolButton(QWidget* parent, const char* name, const QIcon& icon, const QString& tooltip, int left) {
@@ -95,8 +115,9 @@ frmMain::frmMain() {
     buildToolBar();
     buildTabs();
     buildStatusBar();
-    central->setFixedSize(tw(11895), tw(540) + tw(7335));
-    resize(tw(11880), tw(8190) + menuBar()->sizeHint().height());
+    // The controls keep their design places whatever the window's size; the window may be made smaller than
+    // its design size, which cuts them off at its edges.
+    resize(tw(11895), menuBar()->sizeHint().height() + tw(540) + tw(7335) + sbStatusBar->sizeHint().height());
 
     player = std::make_unique<PlayerGroup>(*this);
     hud = std::make_unique<HudGroup>(*this);
@@ -105,6 +126,7 @@ frmMain::frmMain() {
     display = std::make_unique<DisplayGroup>(*this);
     client = std::make_unique<ClientGroup>(*this);
     viewer = std::make_unique<FileViewer>(*this);
+    buildProcedures();
     // Labels show file values and paths as they are: text that looks like markup is not rendered.
     for (QLabel* label : findChildren<QLabel*>()) label->setTextFormat(Qt::PlainText);
 
@@ -154,6 +176,13 @@ void frmMain::buildMenus() {
     mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
     addBar(mnuHelp, "mnuHelpBar0");
     mnuHelpAbout = addItem(mnuHelp, "mnuHelpAbout", QStringLiteral("&About "));
+
+    // The Edit and Help menus open with a separator. Qt would leave a leading separator out, and would draw it
+    // on the menu's top edge, where it cannot be seen: it is kept, and stands clear of that edge.
+    for (QMenu* menu : {mnuEdit, mnuHelp}) {
+        menu->setSeparatorsCollapsible(false);
+        menu->setContentsMargins(0, 4, 0, 0);
+    }
 
     for (QAction* action : {mnuFileOpen, mnuFileClose}) action->setShortcutContext(Qt::WindowShortcut);
     connect(mnuFileOpen, &QAction::triggered, this, [this] { mnuFileOpen_Click(); });
@@ -216,13 +245,8 @@ void frmMain::buildTabs() {
     SSTab1->setObjectName(QStringLiteral("SSTab1"));
     SSTab1->setGeometry(0, tw(540), tw(11895), tw(7335));
     SSTab1->setToolTip(QStringLiteral("Editor Tabs!.. Click To Navigate To Desired Area!"));
-    // All eight tabs in one row.
     SSTab1->setUsesScrollButtons(false);
-    QFont tabFont = font();
-    tabFont.setPointSizeF(7.5);
-    SSTab1->tabBar()->setFont(tabFont);
     SSTab1->tabBar()->setElideMode(Qt::ElideNone);
-    SSTab1->setStyleSheet(QStringLiteral("QTabBar::tab { padding: 3px 3px; }"));
     const char* captions[] = {
         "Player Settings",     "Bind Letters and Numbers", "Bind Other Keys", "Bind Mouse And Joystick",
         "Alias Setup    0-19", "Alias Setup   20-39  ",    "UT2003 Settings", "File Viewer"};
@@ -232,36 +256,44 @@ void frmMain::buildTabs() {
         SSTab1->addTab(page, QString::fromLatin1(captions[i]));
         tabPages[static_cast<std::size_t>(i)] = page;
     }
+    fitTabsInOneRow(SSTab1);
     QWidget* playerTab = tabPages[0];
-    framePlayer = makeFrame(playerTab, "framePlayer", QStringLiteral("Player Information"), QRect(144, 4, 290, 226));
-    frameController =
-        makeFrame(playerTab, "frameController", QStringLiteral("Controller Setup"), QRect(144, 234, 290, 46));
-    framePlayerSetup =
-        makeFrame(playerTab, "framePlayerSetup", QStringLiteral(" Weapon Setup"), QRect(440, 4, tw(5055), tw(4095)));
-    frameHudSettings = makeFrame(playerTab, "frameHudSettings", QStringLiteral("Hud Settings"), QRect(8, 284, 773, 175),
-                                 QStringLiteral("Setup User Hud"));
+    framePlayer = makeFrame(playerTab, QStringLiteral("framePlayer"), QStringLiteral("Player Information"),
+                            QRect(144, 4, 290, 226));
+    frameController = makeFrame(playerTab, QStringLiteral("frameController"), QStringLiteral("Controller Setup"),
+                                QRect(144, 234, 290, 46));
+    framePlayerSetup = makeFrame(playerTab, QStringLiteral("framePlayerSetup"), QStringLiteral(" Weapon Setup"),
+                                 QRect(440, 4, tw(5055), tw(4095)));
+    frameHudSettings = makeFrame(playerTab, QStringLiteral("frameHudSettings"), QStringLiteral("Hud Settings"),
+                                 QRect(8, 284, 773, 175), QStringLiteral("Setup User Hud"));
 
     QWidget* engineTab = tabPages[6];
-    frameEngineSettings =
-        makeFrame(engineTab, "frameEngineSettings", QStringLiteral("Render Engine Settings"), QRect(4, 4, 250, 242));
-    frameRenderEngine = makeFrame(engineTab, "frameRenderEngine", QStringLiteral("Render Method"),
+    frameEngineSettings = makeFrame(engineTab, QStringLiteral("frameEngineSettings"),
+                                    QStringLiteral("Render Engine Settings"), QRect(4, 4, 250, 242));
+    frameRenderEngine = makeFrame(engineTab, QStringLiteral("frameRenderEngine"), QStringLiteral("Render Method"),
                                   QRect(4, 250, 250, 50), QStringLiteral("Render Method Selection"));
-    frameTextures0 = makeFrame(engineTab, "frameTextures(0)", QStringLiteral("Texture Setup"), QRect(4, 304, 426, 155));
-    frameOpenGlVars = makeFrame(engineTab, "frameOpenGlVars", QStringLiteral("OpenGL Render Values"),
+    frameTextures0 = makeFrame(engineTab, QStringLiteral("frameTextures(0)"), QStringLiteral("Texture Setup"),
+                               QRect(4, 304, 426, 155));
+    frameOpenGlVars = makeFrame(engineTab, QStringLiteral("frameOpenGlVars"), QStringLiteral("OpenGL Render Values"),
                                 QRect(258, 4, 172, 164), QStringLiteral("OpenGL Render Settings."));
-    frameNullDevice = makeFrame(engineTab, "frameNullDevice", QStringLiteral("Null Device Render Values"),
-                                QRect(258, 172, 172, 128), QStringLiteral("Null Render Device Settings."));
-    frameRenderVariablesD3D = makeFrame(engineTab, "frameRenderVariablesD3D", QStringLiteral("Direct3D Render Values"),
-                                        QRect(434, 4, 168, 410), QStringLiteral("Direct3D Render Values."));
-    frameClientSetup = makeFrame(engineTab, "frameClientSetup", QStringLiteral("Client Setup"), QRect(606, 4, 179, 170),
-                                 QStringLiteral("Client Screen Setup"));
-    frameSound = makeFrame(engineTab, "frameSound", QStringLiteral("Sound Setup"), QRect(606, 178, 179, 281));
+    frameNullDevice =
+        makeFrame(engineTab, QStringLiteral("frameNullDevice"), QStringLiteral("Null Device Render Values"),
+                  QRect(258, 172, 172, 128), QStringLiteral("Null Render Device Settings."));
+    frameRenderVariablesD3D =
+        makeFrame(engineTab, QStringLiteral("frameRenderVariablesD3D"), QStringLiteral("Direct3D Render Values"),
+                  QRect(434, 4, 168, 410), QStringLiteral("Direct3D Render Values."));
+    frameClientSetup = makeFrame(engineTab, QStringLiteral("frameClientSetup"), QStringLiteral("Client Setup"),
+                                 QRect(606, 4, 179, 170), QStringLiteral("Client Screen Setup"));
+    frameSound =
+        makeFrame(engineTab, QStringLiteral("frameSound"), QStringLiteral("Sound Setup"), QRect(606, 178, 179, 281));
 }
 
 void frmMain::buildStatusBar() {
     sbStatusBar = new QStatusBar(this);
     sbStatusBar->setObjectName(QStringLiteral("sbStatusBar"));
     sbStatusBar->setSizeGripEnabled(false);
+    // The panels set no least width for the window: a window narrower than they are cuts them short.
+    sbStatusBar->setMinimumWidth(1);
     setStatusBar(sbStatusBar);
     // The three design panels: status text, date and time. The load adds the progress bar's panel in front.
     auto makePanel = [this](const char* name, const QString& text) {
@@ -296,7 +328,7 @@ void frmMain::buildStatusBar() {
 }
 
 void frmMain::AttachProgressBar(QProgressBar* bar, QStatusBar* statusBar, int panel, int inset) {
-    try {
+    runHandler({QStringLiteral(" - "), QStringLiteral(" While attaching Progress Bar!"), vbInformation}, [&] {
         if (progressAttached_) return;
         progressAttached_ = true;
         QLabel* host = statusPanels[static_cast<std::size_t>(panel - 1)];
@@ -311,14 +343,11 @@ void frmMain::AttachProgressBar(QProgressBar* bar, QStatusBar* statusBar, int pa
         bar->setGeometry(host->x() + inset, inset, host->width() - 2 * inset, statusBar->height() - inset);
         bar->show();
         bar->raise();
-    } catch (const std::exception& error) {
-        MsgBox(failureMessage(error, QStringLiteral(" - "), QStringLiteral(" While attaching Progress Bar!")),
-               vbInformation);
-    }
+    });
 }
 
 void frmMain::Form_Load() {
-    try {
+    runHandler({QStringLiteral(" - "), QStringLiteral(" While Loading Main Form!"), vbInformation}, [&] {
         setWindowTitle(QStringLiteral("///Quarl's Corvane :: Version ") + versionText());
         auto* progressPanel = new QLabel(sbStatusBar);
         progressPanel->setObjectName(QStringLiteral("sbStatusPanel1"));
@@ -340,24 +369,18 @@ void frmMain::Form_Load() {
         display->fillLists();
         client->fillLists();
         Unload<frmOptions>();
-        const QString autoOpen =
-            ReadINI(kSettingsSection, QStringLiteral("AutoOpenINI"), QStringLiteral("0"), SettingsIniPath);
+        const QString autoOpen = ReadSetting(QStringLiteral("AutoOpenINI"), QStringLiteral("0"));
         if (platform::toNumber(autoOpen.toStdString()) == 1.0) OpenINIFiles();
-    } catch (const std::exception& error) {
-        MsgBox(failureMessage(error, QStringLiteral(" - "), QStringLiteral(" While Loading Main Form!")),
-               vbInformation);
-    }
+    });
 }
 
 void frmMain::Form_Unload() {
-    try {
+    runHandler({QStringLiteral(" - "), QStringLiteral(" While Unloading Form!"), vbInformation}, [&] {
         // Unload the other windows, the latest first; window 0, the earliest still loaded, is this one.
         const QList<Form*> loaded = forms::loadedForms();
         for (qsizetype i = loaded.size() - 1; i >= 1; --i) forms::unload(loaded[i]);
         viewer->closeViewFile();
-    } catch (const std::exception& error) {
-        MsgBox(failureMessage(error, QStringLiteral(" - "), QStringLiteral(" While Unloading Form!")), vbInformation);
-    }
+    });
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {
@@ -397,202 +420,270 @@ void frmMain::setStatus(const QString& text) {
     emit statusReported(text);
 }
 
-// The end of a load brings every other editing control to life, in this order.
+namespace {
+
+// A step that runs one member function of a settings group.
+template <class Group>
+ProcedureStep step(const char* name, Group& group, void (Group::*action)(), int progress = -1) {
+    return {name, [&group, action] { (group.*action)(); }, progress};
+}
+
+}  // namespace
+
+void frmMain::buildProcedures() {
+    // The load reads the player file group by group, then the engine file, and last the announcer volume,
+    // a key of the player file that belongs with the engine file's sound keys.
+    loadSteps_ = {
+        {"showOpening",
+         [this] {
+             playerFile_ = UseriniPath;
+             engineFile_ = UT2003iniPath;
+             lblOFile->setText(playerFile_);
+             setStatus(QStringLiteral("Opening File..."));
+             setProgress(0);
+         }},
+        step("loadNameAndCharacter", *player, &PlayerGroup::loadNameAndCharacter),
+        step("loadTeam", *player, &PlayerGroup::loadTeam, 1000),
+        step("loadAliases", *input, &InputGroup::loadAliases),
+        step("loadDigitsFunctionKeysLetters", *input, &InputGroup::loadDigitsFunctionKeysLetters, 2000),
+        step("loadOtherMouseNumPad", *input, &InputGroup::loadOtherMouseNumPad, 3000),
+        step("loadJoystick", *input, &InputGroup::loadJoystick, 4000),
+        step("loadHud", *hud, &HudGroup::loadHud),
+        step("loadCrossHairColor", *hud, &HudGroup::loadCrossHairColor, 5000),
+        step("loadPlayerController", *player, &PlayerGroup::loadPlayerController, 6500),
+        step("loadWeapons", *weapons, &WeaponGroup::load, 7000),
+        step("loadWeaponBob", *player, &PlayerGroup::loadWeaponBob),
+        step("loadRenderDevice", *display, &DisplayGroup::loadRenderDevice, 8000),
+        step("loadWindowsClient", *display, &DisplayGroup::loadWindowsClient),
+        step("loadControllerAndClient", *client, &ClientGroup::loadControllerAndClient),
+        step("loadTextureDetail", *client, &ClientGroup::loadTextureDetail, 9000),
+        step("loadD3D", *display, &DisplayGroup::loadD3D),
+        step("loadOpenGLAndNull", *display, &DisplayGroup::loadOpenGLAndNull),
+        step("loadSound", *client, &ClientGroup::loadSound),
+        step("loadAnnouncer", *client, &ClientGroup::loadAnnouncer),
+        {"enableHudChecksAndSwitches",
+         [this] {
+             hud->setChecksEnabled(true);
+             player->setSwitchesEnabled(true);
+         }},
+        {"enableEditingControls", [this] { enableEditingControls(); }, 10000},
+        {"setFileIsOpen",
+         [this] {
+             FileIsOpen = true;
+             // Save As copies the file that is open, however it was found.
+             OpenedUseriniPath = playerFile_;
+         }},
+        {"showOpened",
+         [this] {
+             setStatus(QStringLiteral("File Opened !"));
+             setProgress(0);
+         }},
+    };
+
+    // The save writes every key each time. Its order decides where keys and sections missing from a file are
+    // added: the player file's groups first, then the engine file's, with the announcer volume (a player key)
+    // between the music and the effects volumes.
+    saveSteps_ = {
+        {"showSaving",
+         [this] {
+             setStatus(QStringLiteral("Saving File..."));
+             setProgress(0);
+             ProgressBar1->setMaximum(10000);
+         }},
+        // Both files are checked before the first key is written, so that a save that cannot finish changes
+        // neither; the leftovers of saves that were killed go first.
+        {"checkFilesWritable",
+         [this] {
+             prepareINIWrite(playerFile_);
+             prepareINIWrite(engineFile_);
+         }},
+        step("saveDefaultPlayer", *player, &PlayerGroup::saveDefaultPlayer),
+        step("saveStatsUsername", *player, &PlayerGroup::saveStatsUsername),
+        step("savePasswordFovAndSwitches", *player, &PlayerGroup::savePasswordFovAndSwitches, 1000),
+        step("saveWeaponBob", *player, &PlayerGroup::saveWeaponBob),
+        step("saveHudKeys", *hud, &HudGroup::saveHudKeys),
+        step("saveScaleOpacityConsole", *hud, &HudGroup::saveScaleOpacityConsole, 2000),
+        // The bar steps back here, to 250.
+        step("saveCrossHairColor", *hud, &HudGroup::saveCrossHairColor, 250),
+        step("saveCrosshairStyle", *hud, &HudGroup::saveCrosshairStyle, 3000),
+        step("saveWeapons", *weapons, &WeaponGroup::save, 3250),
+        step("saveAliases", *input, &InputGroup::saveAliases, 4500),
+        step("saveDigits", *input, &InputGroup::saveDigits, 5000),
+        step("saveFunctionKeysLetters", *input, &InputGroup::saveFunctionKeysLetters, 5250),
+        step("saveOtherMouse", *input, &InputGroup::saveOtherMouse, 6000),
+        step("saveNumPadJoystick", *input, &InputGroup::saveNumPadJoystick, 7000),
+        step("saveController", *client, &ClientGroup::saveController),
+        step("saveResolution", *display, &DisplayGroup::saveResolution, 8000),
+        step("saveWindowsClient", *display, &DisplayGroup::saveWindowsClient),
+        step("saveClientAndTexture", *client, &ClientGroup::saveClientAndTexture),
+        step("saveRenderDevice", *display, &DisplayGroup::saveRenderDevice),
+        step("saveOpenGL", *display, &DisplayGroup::saveOpenGL),
+        step("saveD3DAndNull", *display, &DisplayGroup::saveD3DAndNull, 10000),
+        step("saveSoundAndMusic", *client, &ClientGroup::saveSoundAndMusic),
+        step("saveAnnouncer", *client, &ClientGroup::saveAnnouncer),
+        step("saveSoundVolume", *client, &ClientGroup::saveSoundVolume),
+        {"showSaved",
+         [this] {
+             setStatus(QStringLiteral("File Saved !"));
+             setProgress(0);
+         }},
+    };
+
+    // The close puts every control back to its placeholder and disables what needs an open file.
+    closeSteps_ = {
+        {"showClosing",
+         [this] {
+             setProgress(0);
+             ProgressBar1->setMaximum(10000);
+             setStatus(QStringLiteral("Closing File..."));
+         }},
+        step("closeViewFile", *viewer, &FileViewer::closeViewFile),
+        step("resetCharacterLabel", *player, &PlayerGroup::resetCharacterLabel),
+        step("resetViewerTexts", *viewer, &FileViewer::resetTexts),
+        step("resetTextBoxesAndList", *player, &PlayerGroup::resetTextBoxesAndList),
+        {"disableColourSlidersAndTextureLists",
+         [this] {
+             hud->setColourSlidersEnabled(false);
+             client->setTextureListsEnabled(false);
+         }},
+        step("resetAliases", *input, &InputGroup::resetAliases),
+        step("resetDigitsFunctionKeys", *input, &InputGroup::resetDigitsFunctionKeys, 1000),
+        step("resetLetters", *input, &InputGroup::resetLetters, 2000),
+        step("resetOther", *input, &InputGroup::resetOther, 3000),
+        step("resetMouse", *input, &InputGroup::resetMouse, 4000),
+        step("resetNumPadJoystick", *input, &InputGroup::resetNumPadJoystick, 5000),
+        step("resetPortrait", *player, &PlayerGroup::resetPortrait),
+        step("resetChecksScaleOpacityStyleText", *hud, &HudGroup::resetChecksScaleOpacityStyleText),
+        step("resetFov", *player, &PlayerGroup::resetFov),
+        step("resetListsRefreshAndLabels", *display, &DisplayGroup::resetListsRefreshAndLabels),
+        step("resetVolumeLabels", *client, &ClientGroup::resetVolumeLabels),
+        step("resetMinRefresh", *display, &DisplayGroup::resetMinRefresh),
+        step("resetConsoleAndColour", *hud, &HudGroup::resetConsoleAndColour, 6000),
+        step("resetSwitches", *player, &PlayerGroup::resetSwitches),
+        step("resetWeaponRows", *weapons, &WeaponGroup::resetRows),
+        step("resetPreviewAndSample", *hud, &HudGroup::resetPreviewAndSample, 7000),
+        step("resetRenderType", *display, &DisplayGroup::resetRenderType),
+        step("disableMoveButtons", *weapons, &WeaponGroup::disableMoveButtons),
+        {"disableStyleSlidersTeamFovAndBob",
+         [this] {
+             hud->setStyleAndSlidersEnabled(false);
+             player->setTeamFovAndBobEnabled(false);
+         }},
+        {"disableControllerConsoleChecksAndSwitches",
+         [this] {
+             client->setControllerEnabled(false);
+             hud->setConsoleListsEnabled(false);
+             hud->setChecksEnabled(false);
+             player->setSwitchesEnabled(false);
+         },
+         8000},
+        {"resetAndDisableSlidersAndLists",
+         [this] {
+             display->setListsAndSlidersEnabled(false);
+             display->resetSliders();
+             display->setFullScreenEnabled(false);
+             client->resetVolumeSliders();
+             client->setVolumeSlidersEnabled(false);
+         },
+         10000},
+        {"enableOpenMenu", [this] { setFileMenus(false); }},
+        {"disableRenderAndSoundChecks",
+         [this] {
+             display->setRenderChecksEnabled(false);
+             client->setChecksEnabled(false);
+         }},
+        {"clearFileIsOpen",
+         [this] {
+             FileIsOpen = false;
+             lblOFile->setText(QStringLiteral("NO File Open"));
+         }},
+        {"showClosed",
+         [this] {
+             setStatus(QStringLiteral("File Closed !"));
+             setProgress(0);
+         }},
+    };
+}
+
+void frmMain::runSteps(const Procedure& steps) {
+    stepsRun_.clear();
+    for (const ProcedureStep& step : steps) {
+        stepsRun_ << QLatin1String(step.name);
+        if (step.progress >= 0) setProgress(step.progress);
+        step.run();
+    }
+}
+
+void frmMain::setFileMenus(bool fileOpen) {
+    mnuFileSave->setEnabled(fileOpen);
+    mnuFileOpen->setEnabled(!fileOpen);
+}
+
 void frmMain::enableEditingControls() {
-    std::vector<QWidget*> controls = {hud->cboCrossSelect,     hud->slideHudScale,   hud->slideHudOpacity,
-                                      player->optRed,          player->optBlue,      player->cmdAdd5,
-                                      player->cmdSub5,         player->chkWeaponBob, client->optController[0],
-                                      client->optController[1]};
-    auto add = [&controls](const auto& array) { controls.insert(controls.end(), array.begin(), array.end()); };
-    add(hud->slideCrossColor);
-    add(hud->cboMssgSetup);
-    add(std::array<QWidget*, 9>{display->cboResolution, display->cboColorDepth, display->slideGamma,
-                                display->slideContrast, display->slideBrightness, client->slideMusic,
-                                client->slideAnnouncer, client->slideEffects, display->chkFullScreen});
-    add(display->optRenderType);
-    add(display->chkDefaultVars);
-    add(display->chkOpenGL);
-    add(display->chkNullDevice);
-    add(client->chkSoundSetup);
-    add(client->chkClientSU);
-    add(client->cboTexDetail);
-    for (QWidget* control : controls) control->setEnabled(true);
+    setFileMenus(true);
+    hud->setStyleAndSlidersEnabled(true);
+    player->setTeamFovAndBobEnabled(true);
+    client->setControllerEnabled(true);
+    hud->setColourSlidersEnabled(true);
+    hud->setConsoleListsEnabled(true);
+    display->setListsAndSlidersEnabled(true);
+    client->setVolumeSlidersEnabled(true);
+    display->setFullScreenEnabled(true);
+    display->setRenderChecksEnabled(true);
+    client->setChecksEnabled(true);
+    client->setTextureListsEnabled(true);
+}
+
+void frmMain::leaveNoFileState() {
+    FileIsOpen = false;
+    setFileMenus(false);
 }
 
 void frmMain::OpenINIFiles() {
     try {
-        lblOFile->setText(UseriniPath);
-        setStatus(QStringLiteral("Opening File..."));
-        setProgress(0);
-        player->loadNameAndCharacter();
-        setProgress(1000);
-        player->loadTeam();
-        input->loadAliases();
-        setProgress(2000);
-        input->loadDigitsFunctionKeysLetters();
-        setProgress(3000);
-        input->loadOtherMouseNumPad();
-        setProgress(4000);
-        input->loadJoystick();
-        hud->loadHud();
-        setProgress(5000);
-        hud->loadCrossHairColor();
-        setProgress(6500);
-        player->loadPlayerController();
-        setProgress(7000);
-        weapons->load();
-        player->loadWeaponBob();
-        setProgress(8000);
-        display->loadRenderDevice();
-        display->loadWindowsClient();
-        client->loadControllerAndClient();
-        setProgress(9000);
-        client->loadTextureDetail();
-        display->loadD3D();
-        display->loadOpenGLAndNull();
-        client->loadSound();
-        client->loadAnnouncer();
-        hud->enableChecks();
-        player->enableSwitches();
-        setProgress(10000);
-        mnuFileSave->setEnabled(true);
-        mnuFileOpen->setEnabled(false);
-        enableEditingControls();
-        FileIsOpen = true;
-        setStatus(QStringLiteral("File Opened !"));
-        setProgress(0);
+        runSteps(loadSteps_);
     } catch (const std::exception& error) {
-        MsgBox(failureMessage(error, QStringLiteral(" At "),
-                              QStringLiteral(" While Opening File, Your User.ini File May be corrupt or wrong type!!")),
-               vbCritical);
+        leaveNoFileState();
+        showOpenFailure(error);
     }
 }
 
+void frmMain::showOpenFailure(const std::exception& error) {
+    showFailure(error,
+                {QStringLiteral(" At "),
+                 QStringLiteral(" While Opening File, Your User.ini File May be corrupt or wrong type!!"), vbCritical});
+}
+
 void frmMain::mnuFileSave_Click() {
-    try {
-        setStatus(QStringLiteral("Saving File..."));
-        setProgress(0);
-        ProgressBar1->setMaximum(10000);
-        player->saveDefaultPlayer();
-        player->saveStatsUsername();
-        setProgress(1000);
-        player->savePasswordFovAndSwitches();
-        player->saveWeaponBob();
-        hud->saveHudKeys();
-        setProgress(2000);
-        hud->saveScaleOpacityConsole();
-        setProgress(250);
-        hud->saveCrossHairColor();
-        setProgress(3000);
-        hud->saveCrosshairStyle();
-        setProgress(3250);
-        weapons->save();
-        setProgress(4500);
-        input->saveAliases();
-        setProgress(5000);
-        input->saveDigits();
-        setProgress(5250);
-        input->saveFunctionKeysLetters();
-        setProgress(6000);
-        input->saveOtherMouse();
-        setProgress(7000);
-        input->saveNumPadJoystick();
-        client->saveController();
-        setProgress(8000);
-        display->saveResolution();
-        display->saveWindowsClient();
-        client->saveClientAndTexture();
-        display->saveRenderDevice();
-        display->saveOpenGL();
-        setProgress(10000);
-        display->saveD3DAndNull();
-        client->saveSoundAndMusic();
-        client->saveAnnouncer();
-        client->saveSoundVolume();
-        setStatus(QStringLiteral("File Saved !"));
-        setProgress(0);
-    } catch (const std::exception& error) {
-        MsgBox(failureMessage(
-                   error, QStringLiteral(" - "),
-                   QStringLiteral(" While Trying To Save File!\r Make Sure File is a Valid User.ini or User.ini "
-                                  "Type File!")),
-               vbInformation);
-    }
+    runHandler({QStringLiteral(" - "),
+                QStringLiteral(" While Trying To Save File!\r Make Sure File is a Valid User.ini or User.ini "
+                               "Type File!"),
+                vbInformation},
+               [&] { runSteps(saveSteps_); });
 }
 
 void frmMain::CloseINIFiles() {
     try {
-        setProgress(0);
-        ProgressBar1->setMaximum(10000);
-        setStatus(QStringLiteral("Closing File..."));
-        viewer->closeViewFile();
-        player->resetCharacterLabel();
-        viewer->resetTexts();
-        player->resetTextBoxesAndList();
-        hud->disableColourSliders();
-        client->disableTextureLists();
-        input->resetAliases();
-        setProgress(1000);
-        input->resetDigitsFunctionKeys();
-        setProgress(2000);
-        input->resetLetters();
-        setProgress(3000);
-        input->resetOther();
-        setProgress(4000);
-        input->resetMouse();
-        setProgress(5000);
-        input->resetNumPadJoystick();
-        player->resetPortrait();
-        hud->resetChecksScaleOpacityStyleText();
-        player->resetFov();
-        display->resetListsRefreshAndLabels();
-        client->resetVolumeLabels();
-        display->resetMinRefresh();
-        setProgress(6000);
-        hud->resetConsoleAndColour();
-        player->resetSwitches();
-        weapons->resetRows();
-        setProgress(7000);
-        hud->resetPreviewAndSample();
-        display->resetRenderType();
-        weapons->disableMoveButtons();
-        hud->disableStyleAndSliders();
-        player->disableTeamFovAndBob();
-        setProgress(8000);
-        client->disableController();
-        hud->disableConsoleAndChecks();
-        player->disableSwitches();
-        setProgress(10000);
-        display->resetAndDisableControls();
-        client->resetAndDisableVolumeSliders();
-        mnuFileOpen->setEnabled(true);
-        mnuFileSave->setEnabled(false);
-        display->disableRenderChecks();
-        client->disableChecks();
-        FileIsOpen = false;
-        lblOFile->setText(QStringLiteral("NO File Open"));
-        setStatus(QStringLiteral("File Closed !"));
-        setProgress(0);
+        runSteps(closeSteps_);
     } catch (const std::exception& error) {
-        MsgBox(failureMessage(
-                   error, QStringLiteral(" in "),
-                   QStringLiteral(" While Closing File!\rMake Sure File is a Valid User.ini or User.ini Type File")),
-               vbInformation);
+        leaveNoFileState();
+        showFailure(error,
+                    {QStringLiteral(" in "),
+                     QStringLiteral(" While Closing File!\rMake Sure File is a Valid User.ini or User.ini Type File"),
+                     vbInformation});
     }
 }
 
 void frmMain::mnuFileExit_Click() {
     if (copying_) return;
-    try {
+    runHandler({QStringLiteral(" - "), QStringLiteral(" While Exiting File!"), vbInformation}, [&] {
         viewer->closeViewFile();
         Unload<frmMain>();
         Unload<frmAbout>();
         Unload<frmOptions>();
         Unload<frmSplash>();
         QCoreApplication::exit(0);
-    } catch (const std::exception& error) {
-        MsgBox(failureMessage(error, QStringLiteral(" - "), QStringLiteral(" While Exiting File!")), vbInformation);
-    }
+    });
 }
 
 void frmMain::mnuEditmnuUserOptions_Click() {
@@ -600,36 +691,26 @@ void frmMain::mnuEditmnuUserOptions_Click() {
 }
 
 void frmMain::mnuViewStatusBar_Click() {
-    try {
+    runHandler({QStringLiteral(" - "), QStringLiteral(" While Toggling Status Bar!"), vbInformation}, [&] {
         // The action has already flipped its own check mark when it was triggered.
         sbStatusBar->setVisible(mnuViewStatusBar->isChecked());
-    } catch (const std::exception& error) {
-        MsgBox(failureMessage(error, QStringLiteral(" - "), QStringLiteral(" While Toggling Status Bar!")),
-               vbInformation);
-    }
+    });
 }
 
 void frmMain::mnuAliasLNCH_Click() {
-    try {
-        Show<frmAliasNFO>();
-    } catch (const std::exception& error) {
-        MsgBox(failureMessage(
-                   error, QStringLiteral(" - "),
-                   QStringLiteral(" While Loading UT2003_Alias.txt File!\rMake Sure File Was Not Deleted, Renamed, "
-                                  "or Relocated!")),
-               vbInformation);
-    }
+    runHandler({QStringLiteral(" - "),
+                QStringLiteral(" While Loading UT2003_Alias.txt File!\rMake Sure File Was Not Deleted, Renamed, "
+                               "or Relocated!"),
+                vbInformation},
+               [&] { Show<frmAliasNFO>(); });
 }
 
 void frmMain::mnuSpeechLNCH_Click() {
-    try {
-        Show<frmSpeechNFO>();
-    } catch (const std::exception& error) {
-        MsgBox(failureMessage(error, QStringLiteral(" - "),
-                              QStringLiteral(" While Loading Taunt.Txt!\rMake Sure File Was Not Deleted, Renamed, or "
-                                             "Relocated!")),
-               vbInformation);
-    }
+    runHandler({QStringLiteral(" - "),
+                QStringLiteral(" While Loading Taunt.Txt!\rMake Sure File Was Not Deleted, Renamed, or "
+                               "Relocated!"),
+                vbInformation},
+               [&] { Show<frmSpeechNFO>(); });
 }
 
 void frmMain::mnuHelpAbout_Click() {

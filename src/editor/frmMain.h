@@ -2,8 +2,12 @@
 // The main window: toolbar, eight tabs holding the settings groups, the status bar with its progress bar,
 // the menus, and the three procedures that carry the keys between the game files and the controls.
 #include <QMainWindow>
+#include <QStringList>
 #include <array>
+#include <exception>
+#include <functional>
 #include <memory>
+#include <vector>
 
 #include "platform/qt/forms.h"
 
@@ -23,6 +27,16 @@ class DisplayGroup;
 class ClientGroup;
 class FileViewer;
 
+// One step of a file procedure: a named action, and the progress value the bar shows before it runs (-1 leaves
+// the bar as it is). The load, the save and the close are tables of such steps, walked in order by one runner,
+// so that the order of the groups, and with it where new keys land in the game files, reads in one place.
+struct ProcedureStep {
+    const char* name;
+    std::function<void()> run;
+    int progress = -1;
+};
+using Procedure = std::vector<ProcedureStep>;
+
 class frmMain : public QMainWindow, public Form {
     Q_OBJECT
   public:
@@ -34,8 +48,17 @@ class frmMain : public QMainWindow, public Form {
 
     // The three file procedures.
     void OpenINIFiles();
+    // The load's failure message; a group's check that can go on after an error reports it in the same words.
+    static void showOpenFailure(const std::exception& error);
     void mnuFileSave_Click();
     void CloseINIFiles();
+    // The names of the steps that the last load, save or close ran, in order (a step that failed included).
+    const QStringList& stepsRun() const { return stepsRun_; }
+
+    // The two game files of the last load. The groups read them on a load and write into them on a save,
+    // whatever the options window resolves meanwhile: its paths take effect at the next load.
+    const QString& playerFile() const { return playerFile_; }
+    const QString& engineFile() const { return engineFile_; }
 
     // File commands.
     void mnuFileOpen_Click();
@@ -125,10 +148,24 @@ class frmMain : public QMainWindow, public Form {
     void buildTabs();
     void buildMenus();
     void buildStatusBar();
+    void buildProcedures();
+    void runSteps(const Procedure& steps);
+    // The menus of the two states: File > Save while a file is open, File > Open while none is.
+    void setFileMenus(bool fileOpen);
+    // The end of a load brings every other editing control to life, group by group.
     void enableEditingControls();
+    // After a load or a close that stopped part-way the controls hold mixed values or placeholders: no save
+    // may write them, so the window takes the no-file state's flag and menus.
+    void leaveNoFileState();
     void AttachProgressBar(QProgressBar* bar, QStatusBar* statusBar, int panel, int inset);
     void copyFile(const QString& source, const QString& target);
 
     bool progressAttached_ = false;
     bool copying_ = false;
+    QString playerFile_;
+    QString engineFile_;
+    Procedure loadSteps_;
+    Procedure saveSteps_;
+    Procedure closeSteps_;
+    QStringList stepsRun_;
 };

@@ -12,8 +12,8 @@
 
 #include "config/Registry.h"
 #include "config/Startup.h"
-#include "editor/Controls.h"
 #include "platform/paths.h"
+#include "platform/qt/controls.h"
 #include "platform/qt/msgbox.h"
 #include "platform/qt/startprogram.h"
 #include "platform/qt/text.h"
@@ -21,14 +21,6 @@
 namespace {
 
 const QString kUnavailable = QStringLiteral("System Information Is Unavailable At This Time");
-
-QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, int left, int top, int width, int height) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(QLatin1String(name));
-    label->setGeometry(tw(left), tw(top), tw(width), tw(height));
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    return label;
-}
 
 QFont boldFont(const QFont& base, qreal points) {
     QFont font = base;
@@ -87,7 +79,7 @@ frmAbout::frmAbout() {
     const QString iconPath = joinPath(programFolder(), QStringLiteral("icons/corvane.png"));
     if (QFileInfo(iconPath).isFile()) setWindowIcon(QIcon(iconPath));
 
-    picIcon = makeLabel(this, "picIcon", QString(), 120, 120, 2040, 2040);
+    picIcon = makeLabel(this, QStringLiteral("picIcon"), QString(), twipsRect(120, 120, 2040, 2040));
     picIcon->setAutoFillBackground(true);
     QPalette grey = picIcon->palette();
     grey.setColor(QPalette::Window, QColor(0xC0, 0xC0, 0xC0));
@@ -99,38 +91,42 @@ frmAbout::frmAbout() {
         picIcon->resize(logo.size());
     }
 
-    lblTitle = makeLabel(this, "lblTitle", QString(), 2400, 240, 3255, 480);
+    lblTitle = makeLabel(this, QStringLiteral("lblTitle"), QString(), twipsRect(2400, 240, 3255, 480));
     lblTitle->setFont(boldFont(font(), 9.75));
-    lblVersion = makeLabel(this, "lblVersion", QString(), 2370, 780, 3375, 225);
+    lblVersion = makeLabel(this, QStringLiteral("lblVersion"), QString(), twipsRect(2370, 780, 3375, 225));
     lblVersion->setFont(boldFont(font(), 8.25));
-    lblNFO = makeLabel(this, "lblNFO",
+    lblNFO = makeLabel(this, QStringLiteral("lblNFO"),
                        QStringLiteral("Questions or problems? Write to the Corvane developers: corvane@example.org"),
-                       2280, 1200, 3495, 855);
+                       twipsRect(2280, 1200, 3495, 855));
     lblNFO->setFrameShape(QFrame::Box);
     lblNFO->setWordWrap(true);
     lblNFO->setMargin(2);
-    lblDescription = makeLabel(this, "lblDescription",
-                               QStringLiteral("Edits the player and engine settings of UT2003."), 690, 2205, 4785, 210);
+    lblDescription =
+        makeLabel(this, QStringLiteral("lblDescription"),
+                  QStringLiteral("Edits the player and engine settings of UT2003."), twipsRect(690, 2205, 4785, 210));
 
     Line1[1] = makeLine(this, 1, QColor(0x80, 0x80, 0x80), 225, 2430, 5657, 1);
     Line1[0] = makeLine(this, 0, QColor(0xFF, 0xFF, 0xFF), 240, 2445, 5657, 2);
 
-    lblDisclaimer = makeLabel(this, "lblDisclaimer",
+    lblDisclaimer = makeLabel(this, QStringLiteral("lblDisclaimer"),
                               QStringLiteral("This product was developed for use with Unreal Technologies UNREAL "
                                              "TOURNEMENT 2003.  UT2003 Must be installed on your system for this to "
                                              "work correctly."),
-                              255, 2625, 3870, 825);
+                              twipsRect(255, 2625, 3870, 825));
     lblDisclaimer->setWordWrap(true);
+    for (QLabel* label : {picIcon, lblTitle, lblVersion, lblNFO, lblDescription, lblDisclaimer})
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     cmdOK = new QPushButton(QStringLiteral("OK"), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
     cmdOK->setGeometry(tw(4245), tw(2625), tw(1467), tw(345));
-    // The default button: Enter presses it; Esc reaches it through reject().
+    // The default button: Enter presses it unless another button has the focus, which Enter then presses; Esc
+    // reaches OK through reject().
     cmdOK->setDefault(true);
     cmdSysInfo = new QPushButton(QStringLiteral("&System Info..."), this);
     cmdSysInfo->setObjectName(QStringLiteral("cmdSysInfo"));
     cmdSysInfo->setGeometry(tw(4260), tw(3075), tw(1452), tw(345));
-    cmdSysInfo->setAutoDefault(false);
+    cmdSysInfo->setAutoDefault(true);
     setTabOrder(cmdOK, cmdSysInfo);
     cmdOK->setFocus();
 

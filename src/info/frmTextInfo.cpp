@@ -3,14 +3,15 @@
 #include <QCloseEvent>
 #include <QFile>
 #include <QFileInfo>
+#include <QFontDatabase>
 #include <QIcon>
 #include <QPlainTextEdit>
 #include <algorithm>
 
 #include "config/Startup.h"
-#include "editor/Controls.h"
 #include "editor/frmMain.h"
 #include "platform/error.h"
+#include "platform/qt/controls.h"
 #include "platform/qt/msgbox.h"
 #include "platform/qt/text.h"
 
@@ -44,6 +45,8 @@ frmTextInfo::frmTextInfo(const TextInfoConfig& config) : config_(config) {
     textBox = new QPlainTextEdit(this);
     textBox->setObjectName(QLatin1String(config.textBoxName));
     textBox->setLineWrapMode(QPlainTextEdit::NoWrap);
+    // The texts are laid out in columns for a fixed-pitch font.
+    textBox->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     textBox->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     textBox->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     textBox->setGeometry(0, 0, tw(11775), tw(8415));
@@ -53,20 +56,18 @@ frmTextInfo::frmTextInfo(const TextInfoConfig& config) : config_(config) {
 frmTextInfo::~frmTextInfo() = default;
 
 void frmTextInfo::Form_Load() {
-    try {
+    runHandler({QStringLiteral(" - "), QLatin1String(config_.loadTail), vbInformation}, [&] {
         ResizeTextBox();
         file_ = openText(joinPath(programFolder(), QLatin1String(config_.fileName)));
         const QByteArray bytes = file_->readAll();
         // A file that opens but cannot be read is reported like a missing one; the box stays empty.
         if (file_->error() != QFileDevice::NoError) throw platform::AppError(file_->errorString().toStdString());
         textBox->setPlainText(fromAnsi(bytes.toStdString()));
-    } catch (const std::exception& error) {
-        MsgBox(failureMessage(error, QStringLiteral(" - "), QLatin1String(config_.loadTail)), vbInformation);
-    }
+    });
 }
 
 void frmTextInfo::Form_Unload() {
-    try {
+    runHandler({QStringLiteral(" - "), QLatin1String(config_.unloadTail), vbInformation}, [&] {
         if (file_) {
             file_->close();
             file_.reset();
@@ -75,9 +76,7 @@ void frmTextInfo::Form_Unload() {
         textBox->clear();
         hide();
         if (frmMain* main = FormSlot<frmMain>::instance()) main->activateWindow();
-    } catch (const std::exception& error) {
-        MsgBox(failureMessage(error, QStringLiteral(" - "), QLatin1String(config_.unloadTail)), vbInformation);
-    }
+    });
 }
 
 void frmTextInfo::ResizeTextBox() {

@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <system_error>
 
 namespace platform::fileio {
 
@@ -15,6 +16,38 @@ int FileDescriptor::close() {
     const int result = ::close(fd_);
     fd_ = -1;
     return result;
+}
+
+void FileDescriptor::reset(int fd) {
+    if (fd_ >= 0) ::close(fd_);
+    fd_ = fd;
+}
+
+int FileDescriptor::release() {
+    const int fd = fd_;
+    fd_ = -1;
+    return fd;
+}
+
+void throwSystemError(int error, const std::string& what) {
+    throw std::system_error(error, std::generic_category(), what);
+}
+
+std::string folderOf(const std::string& path) {
+    const std::size_t slash = path.rfind('/');
+    if (slash == std::string::npos) return ".";
+    if (slash == 0) return "/";
+    return path.substr(0, slash);
+}
+
+std::string nameOf(const std::string& path) {
+    const std::size_t slash = path.rfind('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+void requireWritable(const std::string& path, const struct stat& info) {
+    if ((info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) throwSystemError(EACCES, path);
+    if (::access(path.c_str(), W_OK) != 0) throwSystemError(errno, path);
 }
 
 int readWholeFile(const std::string& path, std::string& text, struct stat& info) {

@@ -29,10 +29,24 @@ class FileDescriptor {
     int get() const { return fd_; }
     // Closes now and returns close()'s result: a failed close can mean the data never reached the disk.
     int close();
+    // Closes the one it holds and takes fd.
+    void reset(int fd);
+    // Gives the descriptor up without closing it.
+    int release();
 
   private:
     int fd_;
 };
+
+[[noreturn]] void throwSystemError(int error, const std::string& what);
+
+// The folder of a path ("." for a bare name) and its last part.
+std::string folderOf(const std::string& path);
+std::string nameOf(const std::string& path);
+
+// Throws EACCES unless the file may be written. A read-only file is one without any write permission bit (judged by
+// its mode, so even for root, as the read-only attribute of Windows would be), or one this process may not write.
+void requireWritable(const std::string& path, const struct stat& info);
 
 // Reads the whole regular file at path into text and its status into info. Returns 0, or the errno of the
 // failure (EISDIR for a folder or anything else that is not a regular file). Never blocks on a FIFO.

@@ -1,28 +1,27 @@
 #include "platform/profile.h"
 
-#include <fcntl.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
-#include <atomic>
 #include <bit>
 #include <cerrno>
 #include <cstdint>
 #include <cstring>
-#include <random>
+#include <optional>
 #include <stdexcept>
 #include <string_view>
 #include <system_error>
 
 #include "platform/fileio.h"
+#include "platform/replacement.h"
 
 namespace platform {
 namespace {
 
 using fileio::equalsNoCase;
-
-using fileio::FileDescriptor;
+using fileio::nameOf;
 using fileio::readWholeFile;
+using fileio::requireWritable;
+using fileio::throwSystemError;
 
 // Blanks around names and values in the file: space, tab and vertical tab.
 bool isBlank(char c) {
@@ -71,10 +70,16 @@ std::size_t findBreak(const char* data, std::size_t pos, std::size_t n) {
     return pos;
 }
 
-// Splits bytes into lines. A line ends at CR LF, a lone LF or a lone CR.
+// A UTF-8 byte-order mark that an editor put at the start of the file is no part of its first line, so a header
+// behind it is found; it stays in the file as it was.
+std::size_t byteOrderMarkLength(std::string_view text) {
+    return text.starts_with("\xEF\xBB\xBF") ? 3 : 0;
+}
+
+// Splits bytes into lines, from after the byte-order mark. A line ends at CR LF, a lone LF or a lone CR.
 class LineWalker {
   public:
-    explicit LineWalker(std::string_view text) : text_(text) {}
+    explicit LineWalker(std::string_view text) : text_(text), pos_(byteOrderMarkLength(text)) {}
 
     bool next(Line& line) {
         const std::size_t n = text_.size();
@@ -92,7 +97,7 @@ class LineWalker {
 
   private:
     std::string_view text_;
-    std::size_t pos_ = 0;
+    std::size_t pos_;
 };
 
 enum class LineKind { Header, Comment, Key, Other };
@@ -195,118 +200,14 @@ std::string_view fileLineEnding(std::string_view text) {
     return (br + 1 < text.size() && text[br + 1] == '\n') ? std::string_view("\r\n") : std::string_view("\r");
 }
 
-[[noreturn]] void throwSystemError(int error, const std::string& what) {
-    throw std::system_error(error, std::generic_category(), what);
-}
-
-std::string folderOf(const std::string& path) {
-    const std::size_t slash = path.rfind('/');
-    if (slash == std::string::npos) return ".";
-    if (slash == 0) return "/";
-    return path.substr(0, slash);
-}
-
-std::string nameOf(const std::string& path) {
-    const std::size_t slash = path.rfind('/');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
-// Follows symbolic links to the file they end at, so that the replacement goes to the target and the link
-// stays a link. A link to a missing file resolves to where that file would be.
-std::string resolveLinks(std::string path) {
-    for (int hops = 0; hops < 40; ++hops) {
-        struct stat info;
-        if (::lstat(path.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) return path;
-        std::string target(static_cast<std::size_t>(info.st_size > 0 ? info.st_size : 255) + 1, '\0');
-        const ssize_t length = ::readlink(path.c_str(), target.data(), target.size());
-        if (length < 0) return path;
-        if (static_cast<std::size_t>(length) >= target.size()) {
-            target.resize(4096);
-            const ssize_t again = ::readlink(path.c_str(), target.data(), target.size());
-            if (again < 0 || static_cast<std::size_t>(again) >= target.size()) return path;
-            target.resize(static_cast<std::size_t>(again));
-        } else {
-            target.resize(static_cast<std::size_t>(length));
-        }
-        path = (!target.empty() && target.front() == '/') ? target : folderOf(path) + "/" + target;
-    }
-    throwSystemError(ELOOP, path);
-}
-
-void writeAll(int fd, std::string_view bytes) {
-    while (!bytes.empty()) {
-        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
-        if (written < 0) {
-            if (errno == EINTR) continue;
-            throw std::system_error(errno, std::generic_category());
-        }
-        bytes.remove_prefix(static_cast<std::size_t>(written));
-    }
-}
-
-// A fresh, unused name beside the file for its replacement. The mode 0666 lets a newly created file get the
-// permissions the umask gives; a replacement then takes the original's mode.
-struct Temporary {
-    int fd;
-    std::string path;
-};
-
-Temporary createTemporary(const std::string& folder, const std::string& name) {
-    static std::atomic<unsigned> counter{0};
-    thread_local std::minstd_rand random(std::random_device{}());
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        std::string candidate = folder + "/." + name + ".corvane-" + std::to_string(::getpid()) + "-" +
-                                std::to_string(counter++) + "-" + std::to_string(random() % 1000000);
-        const int fd = ::open(candidate.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY, 0666);
-        if (fd >= 0) return {fd, std::move(candidate)};
-        if (errno != EEXIST) throwSystemError(errno, "Cannot create a file in " + folder);
-    }
-    throwSystemError(EEXIST, "Cannot create a file in " + folder);
-}
-
-// Replaces the file at target with bytes so that a crash at any moment leaves the old file or the new one:
-// a new file in the same folder is written, flushed, and renamed over the original; then the folder entry is
-// flushed too. The original's permissions (and owner, where allowed) carry over. On failure the temporary file
-// is removed and the original is untouched.
+// Replaces the file at target with bytes so that a crash at any moment leaves the old file or the new one. A new
+// file gets the permissions the umask gives; a replacement takes the original's permissions (and owner, where
+// allowed). On failure the original is untouched.
 void replaceFile(const std::string& target, std::string_view bytes, const struct stat* original) {
-    const std::string folder = folderOf(target);
-    const Temporary created = createTemporary(folder, nameOf(target));
-    const std::string& temporary = created.path;
-    FileDescriptor file(created.fd);
-    try {
-        if (original) {
-            if (::fchmod(file.get(), original->st_mode & 07777) != 0)
-                throw std::system_error(errno, std::generic_category());
-            struct stat mine;
-            if (::fstat(file.get(), &mine) == 0 &&
-                (mine.st_uid != original->st_uid || mine.st_gid != original->st_gid)) {
-                // Only the owner or root may hand a file over; otherwise the new file stays ours.
-                if (::fchown(file.get(), original->st_uid, original->st_gid) == 0) {
-                    (void)::fchmod(file.get(), original->st_mode & 07777);
-                }
-            }
-        }
-        writeAll(file.get(), bytes);
-        if (::fsync(file.get()) != 0) throw std::system_error(errno, std::generic_category());
-        if (file.close() != 0) throw std::system_error(errno, std::generic_category());
-        if (::rename(temporary.c_str(), target.c_str()) != 0) throw std::system_error(errno, std::generic_category());
-    } catch (const std::system_error& error) {
-        ::unlink(temporary.c_str());
-        throwSystemError(error.code().value(), "Cannot write " + target);
-    }
-    // The rename is only durable once the folder is flushed. Some file systems cannot flush a folder (EINVAL);
-    // the new file is in place either way.
-    FileDescriptor dir(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (dir.get() >= 0 && ::fsync(dir.get()) != 0 && errno != EINVAL) {
-        throwSystemError(errno, "Cannot flush " + folder);
-    }
-}
-
-// A read-only file is one without any write permission bit (judged by its mode, so even for root, as the
-// read-only attribute of Windows would be), or one this process may not write.
-void requireWritable(const std::string& target, const struct stat& info) {
-    if ((info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) throwSystemError(EACCES, target);
-    if (::access(target.c_str(), W_OK) != 0) throwSystemError(errno, target);
+    Replacement replacement(target, original ? 0600 : 0666);
+    if (original) replacement.takeAttributesOf(*original);
+    replacement.write(bytes);
+    replacement.commit();
 }
 
 bool hasBreakOrNul(std::string_view s) {
@@ -317,10 +218,10 @@ bool hasOuterTabs(std::string_view s) {
     return !s.empty() && (s.front() == '\t' || s.front() == '\v' || s.back() == '\t' || s.back() == '\v');
 }
 
-// Names and values that would break the file, or be written where no read could find them again, are refused.
-void checkArguments(std::string_view section, std::string_view key, std::string_view value) {
-    if (hasBreakOrNul(section) || hasBreakOrNul(key) || hasBreakOrNul(value)) {
-        throw std::invalid_argument("A profile section, key or value may not contain CR, LF or NUL");
+// Names that would break the file, or be written where no read could find them again, are refused.
+void checkNames(std::string_view section, std::string_view key) {
+    if (hasBreakOrNul(section) || hasBreakOrNul(key)) {
+        throw std::invalid_argument("A profile section or key may not contain CR, LF or NUL");
     }
     if (key.find('=') != key.npos) throw std::invalid_argument("A profile key may not contain \"=\"");
     const std::string_view bareKey = trimBlanks(key);
@@ -334,6 +235,11 @@ void checkArguments(std::string_view section, std::string_view key, std::string_
     }
 }
 
+// A value with a line break or NUL would break its line.
+void checkValue(std::string_view value) {
+    if (hasBreakOrNul(value)) throw std::invalid_argument("A profile value may not contain CR, LF or NUL");
+}
+
 // A change to the file's bytes: replace [position, position + length) by text.
 struct Edit {
     std::size_t position = 0;
@@ -341,9 +247,9 @@ struct Edit {
     std::string text;
 };
 
-Edit planWrite(std::string_view old, std::string_view section, std::string_view key, std::string_view value) {
+Edit planWrite(std::string_view old, const Lookup& found, std::string_view section, std::string_view key,
+               std::string_view value) {
     const std::string_view ending = fileLineEnding(old);
-    const Lookup found = lookUp(old, section, key);
     Edit edit;
     if (found.keyFound) {
         // Everything up to and including the first "=" stays: indentation and the key's spelling.
@@ -366,10 +272,48 @@ Edit planWrite(std::string_view old, std::string_view section, std::string_view 
         return edit;
     }
     edit.position = old.size();
-    if (!old.empty() && old.back() != '\r' && old.back() != '\n') edit.text.append(ending);
+    if (old.size() > byteOrderMarkLength(old) && old.back() != '\r' && old.back() != '\n') edit.text.append(ending);
     edit.text.append("[").append(section).append("]").append(ending);
     edit.text.append(key).append("=").append(value).append(ending);
     return edit;
+}
+
+// Sets key in section to value. With keepWhenReadAs (a buffer size) given, a key that is present and already reads
+// back exactly as value with that buffer is left as it stands.
+void writeKey(const std::string& section, const std::string& key, const std::string& value, const std::string& path,
+              std::optional<std::size_t> keepWhenReadAs) {
+    const std::string_view sectionName = trimSpaces(section);
+    const std::string_view keyName = trimSpaces(key);
+    checkNames(sectionName, keyName);
+
+    const std::string target = resolveLinks(path);
+    if (nameOf(target).empty()) throwSystemError(EISDIR, path);
+    std::string old;
+    struct stat info;
+    const int readError = readWholeFile(target, old, info);
+    if (readError != 0 && readError != ENOENT) throwSystemError(readError, "Cannot read " + path);
+    const Lookup found = lookUp(old, sectionName, keyName);
+    if (keepWhenReadAs && found.keyFound && cutToBuffer(readableValue(old, found), *keepWhenReadAs) == value) return;
+    checkValue(value);
+    if (readError == ENOENT) {
+        std::string created;
+        created.append("[")
+            .append(sectionName)
+            .append("]\r\n")
+            .append(keyName)
+            .append("=")
+            .append(value)
+            .append("\r\n");
+        replaceFile(target, created, nullptr);
+        return;
+    }
+
+    Edit edit = planWrite(old, found, sectionName, keyName, value);
+    // The file already holds the value: nothing to write, even to a read-only file.
+    if (std::string_view(old).substr(edit.position, edit.length) == edit.text) return;
+    requireWritable(target, info);
+    old.replace(edit.position, edit.length, edit.text);
+    replaceFile(target, old, &info);
 }
 
 }  // namespace
@@ -389,35 +333,12 @@ std::string getProfileString(const std::string& section, const std::string& key,
 
 void writeProfileString(const std::string& section, const std::string& key, const std::string& value,
                         const std::string& path) {
-    const std::string_view sectionName = trimSpaces(section);
-    const std::string_view keyName = trimSpaces(key);
-    checkArguments(sectionName, keyName, value);
+    writeKey(section, key, value, path, std::nullopt);
+}
 
-    const std::string target = resolveLinks(path);
-    if (nameOf(target).empty()) throwSystemError(EISDIR, path);
-    std::string old;
-    struct stat info;
-    const int readError = readWholeFile(target, old, info);
-    if (readError == ENOENT) {
-        std::string created;
-        created.append("[")
-            .append(sectionName)
-            .append("]\r\n")
-            .append(keyName)
-            .append("=")
-            .append(value)
-            .append("\r\n");
-        replaceFile(target, created, nullptr);
-        return;
-    }
-    if (readError != 0) throwSystemError(readError, "Cannot read " + path);
-
-    Edit edit = planWrite(old, sectionName, keyName, value);
-    // The file already holds the value: nothing to write, even to a read-only file.
-    if (std::string_view(old).substr(edit.position, edit.length) == edit.text) return;
-    requireWritable(target, info);
-    old.replace(edit.position, edit.length, edit.text);
-    replaceFile(target, old, &info);
+void writeProfileStringIfChanged(const std::string& section, const std::string& key, const std::string& value,
+                                 const std::string& path, std::size_t bufferSize) {
+    writeKey(section, key, value, path, bufferSize);
 }
 
 }  // namespace platform

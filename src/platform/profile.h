@@ -6,6 +6,8 @@
 
 namespace platform {
 
+// A UTF-8 byte-order mark at the start of a file is not part of its first line; a write keeps it as it is.
+
 // Value of key in section of the INI file at path, cut to bufferSize - 1 bytes, or defaultValue (less its
 // trailing spaces) when the file, the section or the key is missing. An unreadable file counts as missing.
 std::string getProfileString(const std::string& section, const std::string& key, const std::string& defaultValue,
@@ -18,5 +20,11 @@ std::string getProfileString(const std::string& section, const std::string& key,
 // a key with "=" or starting with ";" or "[", a section with "]"); the file is then exactly as it was.
 void writeProfileString(const std::string& section, const std::string& key, const std::string& value,
                         const std::string& path);
+
+// As writeProfileString, but a key that is present and already reads back (as getProfileString with bufferSize
+// would return it) exactly as value is left as the file holds it: a value in quotes, with blanks around it, longer
+// than the buffer or holding a NUL byte keeps its form, and nothing is written. A missing key is always written.
+void writeProfileStringIfChanged(const std::string& section, const std::string& key, const std::string& value,
+                                 const std::string& path, std::size_t bufferSize = 2048);
 
 }  // namespace platform

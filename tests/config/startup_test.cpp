@@ -158,6 +158,10 @@ TEST_F(StartupTest, SplashTimeFallsBackToOneSecond) {
                  {"0", 1000, nullptr},
                  {"-5", 1000, "Invalid property value"},
                  {"abc", 1000, "Type mismatch"},
+                 // A window timer takes at most 65,535 ms.
+                 {"65535", 65535, nullptr},
+                 {"65536", 1000, "Invalid property value"},
+                 {"1e9", 1000, "Invalid property value"},
                  {"2147483648", 1000, "Overflow"}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.value);

@@ -111,26 +111,3 @@ TEST_F(FrameTest, CtrlCInATextBoxClosesTheFile) {
     EXPECT_EQ(main->statusPanels[1]->text(), "File Closed !");
     EXPECT_TRUE(messages.empty());
 }
-
-// On every tab the frames lie inside the page and apart, and every control of a frame lies inside it (below its
-// caption) and overlaps no other control of that frame: the groups of different owners share frames. Bordered
-// rows placed at the design's twips may share one pixel of border.
-TEST_F(FrameTest, EveryControlFitsItsFrame) {
-    frmMain* main = openEditorWithFixtures(QStringLiteral("User.ini"), QStringLiteral("UT2003.ini"));
-    ASSERT_NE(main, nullptr);
-    auto expectInsideAndApart = [](QWidget* parent, const QRect& room) {
-        const QList<QWidget*> children = parent->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
-        for (QWidget* child : children) {
-            EXPECT_TRUE(room.contains(child->geometry())) << qPrintable(child->objectName());
-            for (QWidget* other : children)
-                EXPECT_TRUE(other == child || child->geometry().intersected(other->geometry()).height() <= 1 ||
-                            child->geometry().intersected(other->geometry()).width() <= 1)
-                    << qPrintable(parent->objectName() + ": " + child->objectName() + " / " + other->objectName());
-        }
-    };
-    for (QWidget* page : main->tabPages) {
-        expectInsideAndApart(page, QRect(QPoint(0, 0), main->SSTab1->currentWidget()->size()));
-        for (QGroupBox* frame : page->findChildren<QGroupBox*>(Qt::FindDirectChildrenOnly))
-            expectInsideAndApart(frame, frame->rect().adjusted(2, 14, -2, -2));
-    }
-}

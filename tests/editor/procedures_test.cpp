@@ -1,5 +1,5 @@
 // The three file procedures of the main window (load, save, close): the progress and status reports in order,
-// the menus and FileIsOpen, what a failure part-way leaves behind, and what a save adds to files that lack it.
+// the menus and FileIsOpen, and what a failure part-way leaves behind.
 #include <QtWidgets>
 
 #include "GuiTest.h"
@@ -53,26 +53,6 @@ TEST_F(ProceduresTest, ProceduresReportInOrderAndSetTheMenus) {
     }
 }
 
-// A read-only game file: the first write that would change it fails, the save's message names the error,
-// "File Saved !" never shows, and the read-only file keeps every byte.
-TEST_F(ProceduresTest, SaveIntoAReadOnlyFileReportsTheFailure) {
-    for (const char* name : {"User.ini", "UT2003.ini"}) {
-        frmMain* main = openFixtures();
-        find<QLineEdit>("txtPlayerName")->setText("Renamed");
-        find<QSlider>("slideGamma")->triggerAction(QSlider::SliderSingleStepAdd);
-        QFile::setPermissions(path(name), QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
-        main->mnuFileSave_Click();
-        ASSERT_EQ(messages.size(), 1u) << name;
-        EXPECT_EQ(messages[0].prompt,
-                  "Error Permission denied - Corvane While Trying To Save File!\r Make Sure File is a Valid User.ini "
-                  "or User.ini Type File!");
-        EXPECT_EQ(messages[0].style, vbInformation);
-        EXPECT_EQ(main->statusPanels[1]->text(), "Saving File...") << name;
-        EXPECT_TRUE(sameBytes(readFile(path(name)), fixtureBytes(name))) << name;
-        unloadAll();
-    }
-}
-
 // A bad value stops the load in the HUD step: the values read before it are shown, the later controls keep their
 // initial text, and the file-open state is not entered.
 TEST_F(ProceduresTest, LoadStoppedByABadValueKeepsWhatItRead) {
@@ -88,26 +68,4 @@ TEST_F(ProceduresTest, LoadStoppedByABadValueKeepsWhatItRead) {
                                find<QLabel>("lblHudScale")->text(), find<QLineEdit>("txtStatsName")->text(),
                                find<QLabel>("lblWeaponName(12)")->text()};
     EXPECT_EQ(shown, QStringList({"Corvo", "Fire", "abc", "NO File Open", "NO File Open"}));
-}
-
-// What the player file lacks the save adds: a missing "Engine.Input" at the file's end with all 199 keys in the
-// save's order holding the sentinel; a missing "AnnouncerVolume" as the last line of its section.
-TEST_F(ProceduresTest, SaveAddsWhatTheFileLacksInWriteOrder) {
-    const QByteArray noAnnouncer = fixtureBytes("User.ini").replace("\r\nAnnouncerVolume=3\r\n", "\r\n");
-    for (const QByteArray& before : {fixtureBytes("User-noinput.ini"), noAnnouncer}) {
-        frmMain* main = openEditor(before, fixtureBytes("UT2003.ini"));  // the start-up builds the key tables
-        main->mnuFileSave_Click();
-        QByteArray after = before + "[Engine.Input]\r\n";  // (the announcer case sets its own below)
-        auto add = [&after](const QString& key) { after += key.toLatin1() + "=No Data Found!!\r\n"; };
-        auto addAll = [&add](const auto& keys) { std::for_each(keys.begin(), keys.end(), add); };
-        for (int i = 0; i < 40; ++i) add(QStringLiteral("Aliases[%1]").arg(i));
-        for (int i = 0; i < 34; ++i)
-            add(i < 10 ? QString::number(i) : QStringLiteral("F%1").arg(i - 9));  // 0-9, F1-F24
-        addAll(LetterKeys), addAll(OtherKeys), addAll(MouseKeys), addAll(NumPadKeys), addAll(JoystickKeys);
-        if (before == noAnnouncer)
-            after = QByteArray(before).replace("\r\nProgressTimeOut=8.000000\r\n",
-                                               "\r\nProgressTimeOut=8.000000\r\nAnnouncerVolume=0\r\n");
-        EXPECT_TRUE(sameBytes(readFile(userIni()) + readFile(engineIni()), after + fixtureBytes("UT2003.ini")));
-        unloadAll();
-    }
 }

@@ -1,6 +1,7 @@
 // Fuzz target of the profile functions: the input is an INI file. Names found in it are read, one key is written
-// with a value from the input, and the invariants are checked: no crash, a written key reads back as written,
-// writing the same value again changes nothing, a refused write leaves the file as it was.
+// with a value from the input, and the invariants are checked: no crash, a key written with the value it reads back
+// as is left untouched, a written key reads back as written, writing the same value again changes nothing, a refused
+// write leaves the file as it was.
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -105,6 +106,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     const std::string& section = sections.back();
     const std::string& key = keys.back();
+    const std::string current = platform::getProfileString(section, key, "<none>", path);
+    if (current != "<none>") {
+        platform::writeProfileStringIfChanged(section, key, current, path);
+        check(readBytes(path) == input, "a value written as it reads back leaves the file untouched");
+    }
     const std::string value = usable(input.substr(size / 2, 100), "");
     const std::string before = readBytes(path);
     try {

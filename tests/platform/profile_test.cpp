@@ -45,6 +45,10 @@ TEST(Profile, ReadGivesValueOrDefault) {
         {" [ x ]\r\nk=v\r\n", "x", "k", "d", 2048, "v"},
         {"[S]\r\nk=v\r\n", "  S  ", "k", "d", 2048, "v"},
         {"[S]\r\nk=v\r\n", "\tS", "k", "d", 2048, "d"},
+        // A byte-order mark at the start is not part of the first line; anywhere else it is an ordinary byte.
+        {"\xEF\xBB\xBF[S]\r\nk=v\r\n", "S", "k", "d", 2048, "v"},
+        {"\xEF\xBB\xBFk=v\r\n[S]\r\n", "S", "k", "d", 2048, "d"},
+        {"[T]\r\n\xEF\xBB\xBF[S]\r\nk=v\r\n", "S", "k", "d", 2048, "d"},
         {"[S]\r\n;k=v\r\n", "S", ";k", "d", 2048, "d"},
         {"[S]\r\nk=a=b\r\nj=\r\n", "S", "k", "d", 2048, "a=b"},
         {"[S]\r\nk=a=b\r\nj=\r\n", "S", "j", "d", 2048, ""},
@@ -84,6 +88,9 @@ TEST(Profile, WriteGivesExactBytes) {
         {"[A]\nx=1", {"B", "y", "2"}, "[A]\nx=1\n[B]\ny=2\n"},
         {"[A]\r\nx=1\ry=1\r\n", {"A", "y", "\"2\" ;"}, "[A]\r\nx=1\ry=\"2\" ;\r\n"},
         {"[A]\r\nx=1\r\n[A]\r\ny=1\r\n", {"A", "y", "2"}, "[A]\r\nx=1\r\ny=2\r\n[A]\r\ny=1\r\n"},
+        // The byte-order mark stays where it is: before the first line, and alone in a file of nothing else.
+        {"\xEF\xBB\xBF[A]\r\nx=1\r\n", {"a", "x", "2", "B", "y", "3"}, "\xEF\xBB\xBF[A]\r\nx=2\r\n[B]\r\ny=3\r\n"},
+        {"\xEF\xBB\xBF", {"A", "x", "1"}, "\xEF\xBB\xBF[A]\r\nx=1\r\n"},
         {"[A]  \r\nx=\xE9\0\xFF\r\n;\x80\0\r\n[B]\r\nz=\0 \r\n"s,
          {"A", "x", "\xE9\x80"},
          "[A]  \r\nx=\xE9\x80\r\n;\x80\0\r\n[B]\r\nz=\0 \r\n"s},

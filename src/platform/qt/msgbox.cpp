@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QMessageBox>
 
+#include "platform/qt/text.h"
+
 namespace {
 std::function<int(const QString&, int)>& msgBoxHandler() {
     static std::function<int(const QString&, int)> handler;
@@ -42,4 +44,8 @@ int MsgBox(const QString& prompt, int style) {
     box.setStandardButtons(QMessageBox::Ok);
     box.exec();
     return vbOK;
+}
+
+void showFailure(const std::exception& error, const Failure& failure) {
+    MsgBox(failureMessage(error, failure.separator, failure.tail), failure.style);
 }

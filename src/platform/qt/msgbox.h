@@ -1,6 +1,7 @@
 #pragma once
 // Message boxes and the other Qt-side stand-ins that tests answer in advance.
 #include <QString>
+#include <exception>
 #include <functional>
 
 // Styles: 0 none, 16 critical, 48 exclamation, 64 information, plus 4 for Yes/No buttons.
@@ -23,3 +24,23 @@ int MsgBox(const QString& prompt, int style = vbOKOnly);
 
 // Seam: a test sets a handler that answers instead of a real box; an empty function restores the real one.
 void setMsgBoxHandler(std::function<int(const QString& prompt, int style)> handler);
+
+// How a handler reports an error that reaches it: "Error ", the error's description, the separator, the error's
+// source and the tail, with the icon of the style.
+struct Failure {
+    QString separator;
+    QString tail;
+    int style;
+};
+void showFailure(const std::exception& error, const Failure& failure);
+
+// Runs a handler's body. An error that reaches it is shown as the handler's failure message, and the handler
+// ends there: what it did before stays done.
+template <class Body>
+void runHandler(const Failure& failure, Body&& body) {
+    try {
+        body();
+    } catch (const std::exception& error) {
+        showFailure(error, failure);
+    }
+}
