@@ -54,6 +54,17 @@ class InputTest : public GuiTest {
     }
 };
 
+// A file without "Engine.Input" (its boxes show "No Data Found!!"): the save writes that text into every key, the
+// section added at the end of the file with its keys in the save's order.
+TEST_F(InputTest, FileWithoutTheSectionGetsItAtItsEndInSaveOrder) {
+    frmMain* main = openEditor(quietPlayerFile(), quietEngineFile());
+    QByteArray expected = "[Engine.Input]\r\n";
+    for (const QByteArray& key : keysInSaveOrder()) expected += key + "=No Data Found!!\r\n";
+    main->mnuFileSave_Click();
+    EXPECT_TRUE(readFile(userIni()).endsWith("\r\n" + expected));
+    EXPECT_TRUE(messages.empty());
+}
+
 // Keys listed backwards, "home" spelled "HOME", two values empty: every box shows its own key's value, an
 // untouched save keeps every byte, and an edit changes exactly its line. A character outside the game files'
 // code page fails the save with its message, is never written as "?", and the key keeps its value.
