@@ -1,5 +1,5 @@
 // The main window's frame: caption, status bar with the progress bar in its first panel, the optional automatic
-// open, the unload and File > Exit, File > Close's shortcut, and the layout of the frames.
+// open, the unload and File > Exit, and File > Close's shortcut.
 #include <QtTest>
 #include <QtWidgets>
 
