@@ -37,8 +37,8 @@ class ViewerTest : public GuiTest {
 };
 
 // The first open shows the player file. The shown text is a snapshot: the held file never stops a save, and a
-// refresh shows the new bytes; after Save As it shows the copy. The other option shows the engine file; a file that cannot be opened is reported
-// and what was shown stays; an empty file shows length 0.
+// refresh shows the new bytes; after Save As it shows the copy. The other option shows the engine file; a file that
+// cannot be opened is reported and what was shown stays; an empty file shows length 0.
 TEST_F(ViewerTest, OpenRefreshShowsTheChosenFileAndItsLength) {
     EXPECT_EQ(view(), of(user));
     find<QLineEdit>(QStringLiteral("txtAlias(0)"))->setText(QStringLiteral("Crouch"));
