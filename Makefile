@@ -1,39 +1,98 @@
-# The two set-up commands of the README: `make run` and `make test`. Each installs what it needs, configures
-# and builds.
+# The two set-up commands of the README: `make run` and `make test`. Each installs what it needs (as root, from
+# Debian's package registry), configures and builds. `make check` is what CI runs besides the tests.
 BUILD ?= build
 SAN_BUILD ?= build-sanitize
+CLANG_BUILD ?= build-clang
+FUZZ_BUILD ?= build-fuzz
+RELEASE_BUILD ?= build-release
 JOBS ?= $(shell nproc)
-PACKAGES = cmake ninja-build g++ qt6-base-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth
+FUZZ_SECONDS ?= 60
 
-.PHONY: deps build run test test-sanitize bench pictures
+EDITOR_PACKAGES = cmake ninja-build g++ qt6-base-dev libgl-dev
+TEST_PACKAGES = $(EDITOR_PACKAGES) libgtest-dev libgmock-dev libbenchmark-dev
+CHECK_PACKAGES = $(TEST_PACKAGES) git clang-14 libclang-rt-14-dev clang-format-14
 
-deps:
-	@missing=""; for p in $(PACKAGES); do dpkg -s $$p >/dev/null 2>&1 || missing="$$missing $$p"; done; \
+# A shell command that installs the packages of $(1) that are not installed yet.
+install = missing=""; for p in $(1); do \
+	  dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q 'install ok installed' || missing="$$missing $$p"; \
+	done; \
 	if [ -n "$$missing" ]; then \
 	  echo "Installing:$$missing"; \
 	  apt-get update -qq && DEBIAN_FRONTEND=noninteractive apt-get install -y -qq $$missing; \
 	fi
 
-build: deps
-	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
-	cmake --build $(BUILD) -j $(JOBS)
+.PHONY: editor run test test-sanitize check format-check clang-build bench-once fuzz bench
 
-run: build
+# Only the editor and its data: no tests, no benchmarks.
+editor:
+	@$(call install,$(EDITOR_PACKAGES))
+	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCORVANE_TESTS=OFF
+	cmake --build $(BUILD) -j $(JOBS) --target corvane
+
+run: editor
 	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ]; then \
-	  echo "No display: starting the editor under Xvfb on :99"; \
+	  $(call install,xvfb xauth); \
+	  echo "No display: starting the editor under Xvfb"; \
 	  xvfb-run -a -s "-screen 0 1280x1024x24" ./$(BUILD)/bin/corvane; \
 	else ./$(BUILD)/bin/corvane; fi
 
-test: build
+# Every target: the editor, the tests, the benchmarks and the picture tool; then every test.
+test:
+	@$(call install,$(TEST_PACKAGES))
+	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCORVANE_TESTS=ON -DCORVANE_BENCH=ON
+	cmake --build $(BUILD) -j $(JOBS)
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
-test-sanitize: deps
-	cmake -S . -B $(SAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCORVANE_SANITIZE=ON -DCORVANE_BENCH=OFF
+# The tests under the address (leaks included) and undefined-behaviour sanitizers.
+test-sanitize:
+	@$(call install,$(TEST_PACKAGES))
+	cmake -S . -B $(SAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCORVANE_SANITIZE=ON -DCORVANE_TESTS=ON \
+	  -DCORVANE_BENCH=OFF
 	cmake --build $(SAN_BUILD) -j $(JOBS)
-	cd $(SAN_BUILD) && QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0 ctest --output-on-failure -j $(JOBS)
+	cd $(SAN_BUILD) && QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=1 ctest --output-on-failure -j $(JOBS)
 
-bench: deps
-	cmake -S . -B build-release -G Ninja -DCMAKE_BUILD_TYPE=Release
-	cmake --build build-release -j $(JOBS) --target bench_platform bench_editor
-	./build-release/bench/bench_platform
-	QT_QPA_PLATFORM=offscreen ./build-release/bench/bench_editor
+check: format-check clang-build bench-once fuzz
+
+# Every tracked C++ file as clang-format 14 would write it.
+format-check:
+	@$(call install,$(CHECK_PACKAGES))
+	@git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format-14 --dry-run --Werror || \
+	  { echo "FORMAT CHECK FAILED: run clang-format-14 -i on the files named above"; exit 1; }
+
+# Every target built by clang with warnings as errors.
+clang-build:
+	@$(call install,$(CHECK_PACKAGES))
+	cmake -S . -B $(CLANG_BUILD) -G Ninja -DCMAKE_CXX_COMPILER=clang++-14 -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DCORVANE_TESTS=ON -DCORVANE_BENCH=ON -DCMAKE_CXX_FLAGS=-Werror
+	cmake --build $(CLANG_BUILD) -j $(JOBS)
+
+# Each benchmark of the clang build once, to see that it runs (timings belong to `make bench`).
+bench-once: clang-build
+	./$(CLANG_BUILD)/bench/bench_platform --benchmark_min_time=0
+	QT_QPA_PLATFORM=offscreen ./$(CLANG_BUILD)/bench/bench_editor --benchmark_min_time=0
+
+# The fuzz configuration (every target instrumented), then a bounded run of the profile target seeded with the
+# game files of the tests. A crash, a leak or a broken invariant stops the run and fails the check.
+fuzz:
+	@$(call install,$(CHECK_PACKAGES))
+	cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_CXX_COMPILER=clang++-14 -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DCORVANE_TESTS=ON -DCORVANE_BENCH=ON -DCORVANE_FUZZ=ON -DCMAKE_CXX_FLAGS=-Werror
+	cmake --build $(FUZZ_BUILD) -j $(JOBS)
+	rm -rf $(FUZZ_BUILD)/corpus $(FUZZ_BUILD)/crashes && mkdir -p $(FUZZ_BUILD)/corpus $(FUZZ_BUILD)/crashes
+	@echo "Fuzzing the profile functions for $(FUZZ_SECONDS) s (log: $(FUZZ_BUILD)/fuzz.log)"
+	@if $(FUZZ_BUILD)/tests/fuzz_profile -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
+	    -artifact_prefix=$(FUZZ_BUILD)/crashes/ $(FUZZ_BUILD)/corpus tests/fixtures >$(FUZZ_BUILD)/fuzz.log 2>&1; then \
+	  grep '^stat::' $(FUZZ_BUILD)/fuzz.log; \
+	else \
+	  tail -n 80 $(FUZZ_BUILD)/fuzz.log; \
+	  echo "FUZZ FAILED: fuzz_profile found an input that breaks the profile functions:" $(FUZZ_BUILD)/crashes/*; \
+	  echo "Reproduce with: $(FUZZ_BUILD)/tests/fuzz_profile <that file>"; \
+	  exit 1; \
+	fi
+
+bench:
+	@$(call install,$(TEST_PACKAGES))
+	cmake -S . -B $(RELEASE_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release -DCORVANE_TESTS=ON -DCORVANE_BENCH=ON
+	cmake --build $(RELEASE_BUILD) -j $(JOBS) --target bench_platform bench_editor
+	./$(RELEASE_BUILD)/bench/bench_platform
+	QT_QPA_PLATFORM=offscreen ./$(RELEASE_BUILD)/bench/bench_editor

@@ -139,7 +139,7 @@ frmMain::~frmMain() {
 }
 
 void frmMain::buildMenus() {
-    auto addItem = [this](QMenu* menu, const char* name, const QString& caption) {
+    auto addItem = [](QMenu* menu, const char* name, const QString& caption) {
         QAction* action = menu->addAction(caption);
         action->setObjectName(QLatin1String(name));
         return action;

@@ -50,7 +50,13 @@ TEST(Numbers, TextToNumberWholeNumberByteAndBoolean) {
     for (const char* text : {"yes", "truex", "", "NDF", "0x10", "1,5", "1 5", ".", "+-1", "1e", "inf", "nan", "\v1"}) {
         cases.push_back({text, kMismatch, kMismatch, kMismatch, kMismatch});
     }
-    for (const auto& [text, number, whole, byte, boolean] : cases) {
+    for (const auto& row : cases) {
+        // Plain variables, not structured bindings: clang 14 does not let a lambda capture a binding.
+        const char* const text = row[0];
+        const char* const number = row[1];
+        const char* const whole = row[2];
+        const char* const byte = row[3];
+        const char* const boolean = row[4];
         SCOPED_TRACE(testing::PrintToString(text));
         EXPECT_EQ(outcome([&] { return platform::shortestText(platform::toNumber(text)); }), number);
         EXPECT_EQ(outcome([&] { return std::to_string(platform::toInt(text)); }), whole);

@@ -51,7 +51,8 @@ TEST(Replacement, CheckGivesTheErrorOfTheWrite) {
         {[&] { std::filesystem::create_directory(dir.file("ro")), ::chmod(dir.file("ro").c_str(), 0555); },
          dir.file("ro/t.ini"), root ? 0 : EACCES},
     };
-    for (const auto& [make, path, error] : cases) {
+    for (const auto& [make, file, error] : cases) {
+        const std::string path = file;  // a lambda may not capture a structured binding
         SCOPED_TRACE(path);
         std::filesystem::remove_all(dir.path), std::filesystem::create_directory(dir.path);
         make();
