@@ -234,6 +234,7 @@ void ClientGroup::setTextureListsEnabled(bool enabled) {
 
 // ---- Handlers ----
 
+// No input can make this handler fail today; its message stays for an error a later change may bring.
 void ClientGroup::chkClientSU_Click(int Index) {
     runHandler(
         {QStringLiteral(" - "), QStringLiteral(" While Setting Up Lighting in the UT2003.ini File!"), vbInformation},

@@ -332,6 +332,7 @@ void DisplayGroup::setRenderChecksEnabled(bool enabled) {
 
 // ---- Handlers ----
 
+// No input can make this handler fail today; its message stays for an error a later change may bring.
 void DisplayGroup::cboColorDepth_Click() {
     runHandler({QStringLiteral(" - "), QStringLiteral(" While Selecting Color Depth!"), vbInformation}, [&] {
         const int p = cboColorDepth->currentIndex();
@@ -342,6 +343,7 @@ void DisplayGroup::cboColorDepth_Click() {
     });
 }
 
+// No input can make this handler fail today; its message stays for an error a later change may bring.
 void DisplayGroup::chkDefaultVars_Click(int Index) {
     runHandler({QStringLiteral(" - "), QStringLiteral(" While Setting Color Depth!"), vbInformation}, [&] {
         if (Index != kUse16Bit) return;

@@ -118,6 +118,7 @@ void FileViewer::cmdOpenRefresh_Click() {
     });
 }
 
+// No input can make this handler fail today; its message stays for an error a later change may bring.
 void FileViewer::cmdCloseFile_Click() {
     runHandler({QStringLiteral(" - "), QStringLiteral(" while closing open file!"), vbExclamation}, [&] {
         closeViewFile();

@@ -518,6 +518,7 @@ void HudGroup::LoadCrossHair() {
     }
 }
 
+// No input can make this handler fail today; its message stays for an error a later change may bring.
 void HudGroup::SetCrossHairColor(unsigned char red, unsigned char green, unsigned char blue) {
     try {
         setBackground(lblCHcolor, QColor(red, green, blue));
@@ -547,6 +548,7 @@ void HudGroup::slideHudOpacity_Scroll() {
     lblHudOpacity->setText(decimal(slideHudOpacity->sliderPosition()));
 }
 
+// No input can make this handler fail today; its message stays for an error a later change may bring.
 void HudGroup::slideCrossColor_Scroll(int index) {
     runHandler({QStringLiteral(" - "), QStringLiteral(" While Loading Scrolling Cross Hair Colors!"), vbInformation},
                [&] {

@@ -280,6 +280,7 @@ void WeaponGroup::disableMoveButtons() {
 
 // ---- Handlers ----
 
+// No input can make this handler fail today; its message stays for an error a later change may bring.
 void WeaponGroup::lblWeaponName_Click(int Index) {
     runHandler({QStringLiteral(" - "), QStringLiteral(" While Selecting Weapon!"), vbInformation}, [&] {
         if (Index < 1 || Index > 12) throw platform::AppError("Subscript out of range");
@@ -304,6 +305,7 @@ void WeaponGroup::moveSelection(int from, int to) {
     setRowColor(from, unselectedColor());
 }
 
+// No input can make this handler fail today; its message stays for an error a later change may bring.
 void WeaponGroup::cmdMoveUp_Click() {
     runHandler({QStringLiteral(" - "), QStringLiteral(" While Moving Weapon Priority Up!"), vbInformation}, [&] {
         // Downwards, so that the weapon just raised is not met again: one click, one place.
@@ -318,6 +320,7 @@ void WeaponGroup::cmdMoveUp_Click() {
     });
 }
 
+// No input can make this handler fail today; its message stays for an error a later change may bring.
 void WeaponGroup::cmdMoveDown_Click() {
     runHandler({QStringLiteral(" - "), QStringLiteral(" While Moving Weapon Priority Down!"), vbInformation}, [&] {
         // Upwards, the mirror of Move Up.

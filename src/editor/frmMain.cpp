@@ -327,6 +327,7 @@ void frmMain::buildStatusBar() {
     ProgressBar1->setTextVisible(false);
 }
 
+// No input can make this handler fail today; its message stays for an error a later change may bring.
 void frmMain::AttachProgressBar(QProgressBar* bar, QStatusBar* statusBar, int panel, int inset) {
     runHandler({QStringLiteral(" - "), QStringLiteral(" While attaching Progress Bar!"), vbInformation}, [&] {
         if (progressAttached_) return;
@@ -374,6 +375,7 @@ void frmMain::Form_Load() {
     });
 }
 
+// No input can make this handler fail today; its message stays for an error a later change may bring.
 void frmMain::Form_Unload() {
     runHandler({QStringLiteral(" - "), QStringLiteral(" While Unloading Form!"), vbInformation}, [&] {
         // Unload the other windows, the latest first; window 0, the earliest still loaded, is this one.
@@ -674,6 +676,7 @@ void frmMain::CloseINIFiles() {
     }
 }
 
+// No input can make this handler fail today; its message stays for an error a later change may bring.
 void frmMain::mnuFileExit_Click() {
     if (copying_) return;
     runHandler({QStringLiteral(" - "), QStringLiteral(" While Exiting File!"), vbInformation}, [&] {
@@ -690,6 +693,7 @@ void frmMain::mnuEditmnuUserOptions_Click() {
     Show<frmOptions>();
 }
 
+// No input can make this handler fail today; its message stays for an error a later change may bring.
 void frmMain::mnuViewStatusBar_Click() {
     runHandler({QStringLiteral(" - "), QStringLiteral(" While Toggling Status Bar!"), vbInformation}, [&] {
         // The action has already flipped its own check mark when it was triggered.

@@ -66,6 +66,7 @@ void frmTextInfo::Form_Load() {
     });
 }
 
+// No input can make this handler fail today; its message stays for an error a later change may bring.
 void frmTextInfo::Form_Unload() {
     runHandler({QStringLiteral(" - "), QLatin1String(config_.unloadTail), vbInformation}, [&] {
         if (file_) {
