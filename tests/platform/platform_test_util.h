@@ -1,7 +1,6 @@
 #pragma once
-// Helpers of the platform tests: a temporary folder removed afterwards, whole-file reads and writes, an
-// environment variable set for one scope, and the helper child process. It also brings in what the platform tests
-// use.
+// Helpers of the platform tests: a temporary folder removed afterwards, whole-file reads and writes, the number of
+// entries of a folder, the outcome of a call that may throw, and a child process that runs part of a test.
 #include <gtest/gtest.h>
 #include <poll.h>
 #include <signal.h>
@@ -9,14 +8,11 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <chrono>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <optional>
+#include <functional>
 #include <string>
-#include <thread>
-#include <vector>
+#include <system_error>
 
 using namespace std::string_literals;
 
@@ -24,7 +20,6 @@ struct TempDir {
     TempDir() : path(std::filesystem::temp_directory_path() / "corvane-plat-XXXXXX") {
         if (!::mkdtemp(path.data())) throw std::runtime_error("mkdtemp failed");
     }
-    TempDir(const TempDir&) = delete;
     ~TempDir() { std::filesystem::remove_all(path, ignored); }
     std::string file(const std::string& name) const { return path + "/" + name; }
     std::string path;
@@ -40,55 +35,49 @@ inline std::string readFile(const std::string& path) {
     return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
-// Sets an environment variable until the end of the scope.
-struct ScopedEnv {
-    ScopedEnv(const char* name, const std::string& value) : name(name) {
-        if (const char* old = std::getenv(name)) this->old = old;
-        ::setenv(name, value.c_str(), 1);
-    }
-    ScopedEnv(const ScopedEnv&) = delete;
-    ~ScopedEnv() { old ? ::setenv(name.c_str(), old->c_str(), 1) : ::unsetenv(name.c_str()); }
-    std::string name;
-    std::optional<std::string> old;
-};
+inline long entries(const std::string& folder) {
+    return std::distance(std::filesystem::directory_iterator(folder), {});
+}
 
-// The helper child process profile_writer_child, run with args, its stdout on a pipe; killed when it goes.
-class WriterChild {
+// "" when the call succeeds, "refused" when it rejects its arguments, else the text of its system error.
+inline std::string errorOf(const std::function<void()>& call) {
+    try {
+        call();
+        return "";
+    } catch (const std::invalid_argument&) {
+        return "refused";
+    } catch (const std::system_error& error) {
+        return error.code().message();
+    }
+}
+
+// Runs body in a child process with its stdout on a pipe and ends the child with body's result; the child is
+// killed when this goes. The child shares the test's memory as it was at the fork and reports only through stdout.
+class Child {
   public:
-    explicit WriterChild(std::vector<std::string> args) {
-        const std::string program = std::string(CORVANE_TEST_BIN) + "/profile_writer_child";
-        args.insert(args.begin(), program);
+    explicit Child(const std::function<int()>& body) {
         int out[2];
-        if (::pipe(out) != 0) throw std::runtime_error("pipe failed");
-        pid_ = ::fork();
+        if (::pipe(out) != 0 || (pid_ = ::fork()) < 0) throw std::runtime_error("no child process");
         if (pid_ == 0) {
             ::dup2(out[1], STDOUT_FILENO);
-            std::vector<char*> argv;
-            for (std::string& arg : args) argv.push_back(arg.data());
-            argv.push_back(nullptr);
-            ::execv(program.c_str(), argv.data());
-            ::_exit(127);
+            int result = 1;
+            try {
+                result = body();
+            } catch (...) {
+            }
+            ::_exit(result);
         }
         ::close(out[1]);
         out_ = out[0];
     }
-    WriterChild(const WriterChild&) = delete;
-    ~WriterChild() {
-        kill();
-        ::close(out_);
-    }
-    // The child's next byte of output, "" when it ends or says nothing for ten seconds.
+    ~Child() { kill(), ::close(out_); }
+    // What the child says next, "" when it ends or says nothing for ten seconds.
     std::string next() {
         pollfd fd{out_, POLLIN, 0};
-        char byte = 0;
-        return ::poll(&fd, 1, 10000) == 1 && ::read(out_, &byte, 1) == 1 ? std::string(1, byte) : "";
+        char text[256];
+        const ssize_t got = ::poll(&fd, 1, 10000) == 1 ? ::read(out_, text, sizeof text) : 0;
+        return std::string(text, static_cast<std::size_t>(std::max<ssize_t>(got, 0)));
     }
-    std::string rest() {
-        std::string text;
-        for (std::string byte = next(); !byte.empty(); byte = next()) text += byte;
-        return text;
-    }
-    // Waits for the child to end and gives its wait status.
     int wait() {
         int status = 0;
         if (pid_ > 0) ::waitpid(pid_, &status, 0);

@@ -1,7 +1,9 @@
 // The profile writer under stress: random files and writes checked against a plain line-list model of what a
 // write must do, and a writer killed at random moments, which must leave the old file or the new one, and whose
 // leftovers the next save clears.
+#include <chrono>
 #include <random>
+#include <thread>
 
 #include "platform/profile.h"
 #include "platform/replacement.h"
@@ -119,33 +121,35 @@ std::string gameFile(const std::string& value) {
 
 TEST(ProfileCrashSafety, KilledWriterLeavesOldOrNewFile) {
     std::mt19937 random(20240611);
-    const std::string value1 = "short", value2 = "a much longer value " + std::string(300, 'v');
-    const std::string file1 = gameFile(value1), file2 = gameFile(value2);
+    const std::string values[] = {"short", "a much longer value " + std::string(300, 'v')};
     TempDir dir;
     const std::string path = dir.file("game.ini");
-    writeFile(path, file1);
+    writeFile(path, gameFile(values[0]));
     long leftovers = 0;
     for (int round = 0; round < 200; ++round) {
-        // The child writes the key over and over and prints "R" after its first write; it is killed at a random
+        // The child writes the key over and over and says "R" after its first write; it is killed at a random
         // moment after that.
-        WriterChild writer({path, "Game", "Target", value1, value2});
-        const bool started = writer.next() == "R";
-        if (started) std::this_thread::sleep_for(std::chrono::microseconds(random() % 3000));
+        Child writer([&] {
+            for (int i = 0;; ++i) {
+                platform::writeProfileString("Game", "Target", values[i % 2], path);
+                if (i == 0 && ::write(STDOUT_FILENO, "R", 1) != 1) return 1;
+            }
+        });
+        ASSERT_EQ(writer.next(), "R") << "the writer did not start (round " << round << ")";
+        std::this_thread::sleep_for(std::chrono::microseconds(random() % 3000));
         writer.kill();
-        ASSERT_TRUE(started) << "the writer did not start (round " << round << ")";
         const std::string now = readFile(path);
-        ASSERT_TRUE(now == file1 || now == file2) << "torn file after kill in round " << round;
+        ASSERT_TRUE(now == gameFile(values[0]) || now == gameFile(values[1])) << "torn file in round " << round;
         // A kill between creating the replacement and renaming it leaves that one temporary file; the writer
         // leaves no others.
-        const auto files = std::distance(std::filesystem::directory_iterator(dir.path), {});
-        ASSERT_LE(files, leftovers + 2) << "round " << round;
-        leftovers = files - 1;
+        ASSERT_LE(entries(dir.path), leftovers + 2) << "round " << round;
+        leftovers = entries(dir.path) - 1;
     }
     EXPECT_GT(leftovers, 0) << "no kill came in the middle of a write";
     // The next save clears what the killed writers left, and leaves nothing of its own.
     platform::removeLeftovers(path);
     platform::writeProfileString("Game", "Target", "after the kills", path);
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path), {}), 1);
+    EXPECT_EQ(entries(dir.path), 1);
     EXPECT_EQ(platform::getProfileString("Game", "Target", "", path), "after the kills");
 }
 

@@ -1,10 +1,8 @@
-// Reading and writing keys of INI files: byte-exact results, the refusals that leave the file as it was, read-only
-// files, links, permissions and a failed write.
+// Reading and writing keys of INI files: byte-exact results, a value left in the form the file gives it, the
+// refusals that leave the file as it was, links and permissions.
 #include "platform/profile.h"
 
-#include <sys/resource.h>
-
-#include <system_error>
+#include <optional>
 
 #include "platform_test_util.h"
 
@@ -12,17 +10,8 @@ using namespace platform;
 
 namespace {
 
-long entries(const std::string& folder) {
-    return std::distance(std::filesystem::directory_iterator(folder), {});
-}
-
-struct stat statOf(const std::string& path) {
-    struct stat info {};
-    EXPECT_EQ(::stat(path.c_str(), &info), 0) << path;
-    return info;
-}
-
 const std::string kF1 = "[section1]\r\nname1=val1\r\nname2=\"val2\"\r\nname3\r\nname4=a\r\n[section2]\r\n";
+const std::string kBom = "\xEF\xBB\xBF", kLong = std::string(3000, 'x');
 
 TEST(Profile, ReadGivesValueOrDefault) {
     // file (nullopt: none), section, key, default, buffer size, result
@@ -46,14 +35,14 @@ TEST(Profile, ReadGivesValueOrDefault) {
         {"[S]\r\nk=v\r\n", "  S  ", "k", "d", 2048, "v"},
         {"[S]\r\nk=v\r\n", "\tS", "k", "d", 2048, "d"},
         // A byte-order mark at the start is not part of the first line; anywhere else it is an ordinary byte.
-        {"\xEF\xBB\xBF[S]\r\nk=v\r\n", "S", "k", "d", 2048, "v"},
-        {"\xEF\xBB\xBFk=v\r\n[S]\r\n", "S", "k", "d", 2048, "d"},
-        {"[T]\r\n\xEF\xBB\xBF[S]\r\nk=v\r\n", "S", "k", "d", 2048, "d"},
+        {kBom + "[S]\r\nk=v\r\n", "S", "k", "d", 2048, "v"},
+        {kBom + "k=v\r\n[S]\r\n", "S", "k", "d", 2048, "d"},
+        {"[T]\r\n" + kBom + "[S]\r\nk=v\r\n", "S", "k", "d", 2048, "d"},
         {"[S]\r\n;k=v\r\n", "S", ";k", "d", 2048, "d"},
         {"[S]\r\nk=a=b\r\nj=\r\n", "S", "k", "d", 2048, "a=b"},
         {"[S]\r\nk=a=b\r\nj=\r\n", "S", "j", "d", 2048, ""},
         {"[S]\r\nk=a\0b\xE9\xFF\r\n"s, "S", "k", "d", 2048, "a\0b\xE9\xFF"s},
-        {"[S]\r\nk=" + std::string(3000, 'x'), "S", "k", "d", 2048, std::string(2047, 'x')},
+        {"[S]\r\nk=" + kLong, "S", "k", "d", 2048, kLong.substr(0, 2047)},
     };
     TempDir dir;
     for (const auto& [file, section, key, defaultValue, size, expected] : cases) {
@@ -89,8 +78,8 @@ TEST(Profile, WriteGivesExactBytes) {
         {"[A]\r\nx=1\ry=1\r\n", {"A", "y", "\"2\" ;"}, "[A]\r\nx=1\ry=\"2\" ;\r\n"},
         {"[A]\r\nx=1\r\n[A]\r\ny=1\r\n", {"A", "y", "2"}, "[A]\r\nx=1\r\ny=2\r\n[A]\r\ny=1\r\n"},
         // The byte-order mark stays where it is: before the first line, and alone in a file of nothing else.
-        {"\xEF\xBB\xBF[A]\r\nx=1\r\n", {"a", "x", "2", "B", "y", "3"}, "\xEF\xBB\xBF[A]\r\nx=2\r\n[B]\r\ny=3\r\n"},
-        {"\xEF\xBB\xBF", {"A", "x", "1"}, "\xEF\xBB\xBF[A]\r\nx=1\r\n"},
+        {kBom + "[A]\r\nx=1\r\n", {"a", "x", "2", "B", "y", "3"}, kBom + "[A]\r\nx=2\r\n[B]\r\ny=3\r\n"},
+        {kBom, {"A", "x", "1"}, kBom + "[A]\r\nx=1\r\n"},
         {"[A]  \r\nx=\xE9\0\xFF\r\n;\x80\0\r\n[B]\r\nz=\0 \r\n"s,
          {"A", "x", "\xE9\x80"},
          "[A]  \r\nx=\xE9\x80\r\n;\x80\0\r\n[B]\r\nz=\0 \r\n"s},
@@ -107,40 +96,68 @@ TEST(Profile, WriteGivesExactBytes) {
     }
 }
 
-TEST(Profile, WriteRefusesArgumentsThatWouldBreakTheFileAndAMissingFolder) {
-    const std::vector<std::vector<std::string>> cases = {
-        {"A", "x", "a\rb"},  {"A", "x", "a\nb"}, {"A", "x", "a\0b"s}, {"A", "x\r", "1"},
-        {"A\n", "x", "1"},   {"A\0"s, "x", "1"}, {"A", "x=y", "1"},   {"A", ";x", "1"},
-        {"A", " \t;x", "1"}, {"A", "\v[x", "1"}, {"A]B", "x", "1"},
+// A write of the value a key already reads back as (with the buffer size given) leaves the key in the form the file
+// gives it; any other value, and a missing key, is written as given.
+TEST(Profile, ValueThatReadsBackAsWrittenKeepsItsForm) {
+    // file before, value written to S/k, buffer size, file after ("": as before)
+    const std::tuple<std::string, std::string, std::size_t, std::string> cases[] = {
+        {"[S]\r\nk=\"q\"\r\n", "q", 2048, ""},
+        {"[S]\r\nk=' q '\r\n", " q ", 2048, ""},
+        {"[S]\r\nk \t= \tv \v\r\n", "v", 2048, ""},
+        {"[S]\r\nk=" + kLong + "\r\n", kLong.substr(0, 2047), 2048, ""},
+        {"[S]\r\nk=valid\r\n", "val", 4, ""},
+        {"[S]\r\nk=a\0b\r\n"s, "a\0b"s, 2048, ""},
+        {kBom + "[S]\r\nk=v", "v", 2048, ""},
+        {"[S]\r\nk=\r\n", "", 2048, ""},
+        {"[S]\r\nk=\"q\"\r\n", "r", 2048, "[S]\r\nk=r\r\n"},
+        {"[S]\r\nk=true\r\n", "True", 2048, "[S]\r\nk=True\r\n"},
+        {"[S]\r\nk=" + kLong + "\r\n", kLong.substr(0, 2048), 2048, "[S]\r\nk=" + kLong.substr(0, 2048) + "\r\n"},
+        {"[S]\r\nk=v", "\"v\"", 2048, "[S]\r\nk=\"v\"\r\n"},
+        {"[S]\r\nj=1\r\n", "", 2048, "[S]\r\nj=1\r\nk=\r\n"},
+        {kBom, "v", 2048, kBom + "[S]\r\nk=v\r\n"},
     };
     TempDir dir;
-    writeFile(dir.file("t.ini"), "[A]\r\nx=1\r\n");
-    for (const auto& c : cases) {
-        SCOPED_TRACE(testing::PrintToString(c));
-        EXPECT_THROW(writeProfileString(c[0], c[1], c[2], dir.file("t.ini")), std::invalid_argument);
-        EXPECT_THROW(writeProfileString(c[0], c[1], c[2], dir.file("new.ini")), std::invalid_argument);
+    for (const auto& [before, value, bufferSize, after] : cases) {
+        SCOPED_TRACE(testing::PrintToString(before) + " <- " + testing::PrintToString(value));
+        writeFile(dir.file("t.ini"), before);
+        writeProfileStringIfChanged("S", "k", value, dir.file("t.ini"), bufferSize);
+        EXPECT_EQ(readFile(dir.file("t.ini")), after.empty() ? before : after);
     }
-    EXPECT_THROW(writeProfileString("A", "x", "1", dir.file("missing/t.ini")), std::system_error);
-    EXPECT_EQ(readFile(dir.file("t.ini")), "[A]\r\nx=1\r\n");
-    EXPECT_EQ(entries(dir.path), 1);
 }
 
-// A read-only file (judged by its mode, so even for root) refuses a change; the same value leaves it untouched.
-TEST(Profile, ReadOnlyFileRefusesChangeButAcceptsItsOwnValue) {
+// A read-only file (judged by its mode, so even for root) refuses every change but accepts a write that changes no
+// byte; arguments that would break the file are refused before anything else is looked at.
+TEST(Profile, RefusedWritesLeaveTheFileAsItWas) {
+    const std::string denied = "Permission denied", before = "[S]\r\nk = 1\r\nn = \"a\0b\"\r\n"s;
+    // writeProfileStringIfChanged (else writeProfileString), section, key, value, error
+    const std::tuple<bool, std::string, std::string, std::string, std::string> cases[] = {
+        {false, "S", "k", " 1", ""},           {false, "S", "k", "2", denied},
+        {false, "S", "j", "2", denied},        {true, "S", "n", "a\0b"s, ""},
+        {true, "S", "n", "ab", denied},        {true, "S", "n", "a\0c"s, "refused"},
+        {true, "S", "n=", "a\0b"s, "refused"}, {false, "A", "x", "a\rb", "refused"},
+        {false, "A", "x", "a\nb", "refused"},  {false, "A", "x", "a\0b"s, "refused"},
+        {false, "A", "x\r", "1", "refused"},   {false, "A\n", "x", "1", "refused"},
+        {false, "A\0"s, "x", "1", "refused"},  {false, "A", "x=y", "1", "refused"},
+        {false, "A", ";x", "1", "refused"},    {false, "A", " \t;x", "1", "refused"},
+        {false, "A", "\v[x", "1", "refused"},  {false, "A]B", "x", "1", "refused"},
+    };
     TempDir dir;
-    const std::string path = dir.file("t.ini");
-    writeFile(path, "[A]\r\nx = 1\r\n");
-    ASSERT_EQ(::chmod(path.c_str(), 0444), 0);
-    const struct stat before = statOf(path);
-    EXPECT_NO_THROW(writeProfileString("A", "x", " 1", path));
-    EXPECT_THROW(writeProfileString("A", "x", "2", path), std::system_error);
-    EXPECT_THROW(writeProfileString("A", "y", "2", path), std::system_error);
-    const struct stat after = statOf(path);
-    EXPECT_EQ(std::tie(after.st_ino, after.st_mtim.tv_nsec), std::tie(before.st_ino, before.st_mtim.tv_nsec));
-    EXPECT_EQ(readFile(path), "[A]\r\nx = 1\r\n");
+    writeFile(dir.file("t.ini"), before);
+    ASSERT_EQ(::chmod(dir.file("t.ini").c_str(), 0444), 0);
+    for (const auto& [ifChanged, section, key, value, error] : cases) {
+        SCOPED_TRACE(testing::PrintToString(std::vector{section, key, value}));
+        for (const std::string& path : {dir.file("t.ini"), dir.file(error == "refused" ? "new.ini" : "t.ini")}) {
+            EXPECT_EQ(errorOf([&, ifChanged = ifChanged, s = section, k = key, v = value] {
+                          ifChanged ? writeProfileStringIfChanged(s, k, v, path) : writeProfileString(s, k, v, path);
+                      }),
+                      error);
+        }
+    }
+    EXPECT_EQ(readFile(dir.file("t.ini")), before);
     EXPECT_EQ(entries(dir.path), 1);
 }
 
+// A write through a link replaces the link's target and keeps its permissions; a new file gets 0666 less the umask.
 TEST(Profile, WriteThroughLinkReplacesTheTargetKeepingItsPermissions) {
     TempDir dir;
     const std::string target = dir.file("real/t.ini");
@@ -148,29 +165,20 @@ TEST(Profile, WriteThroughLinkReplacesTheTargetKeepingItsPermissions) {
     writeFile(target, "[A]\r\nx=1\r\n");
     ASSERT_EQ(::chmod(target.c_str(), 0604), 0);
     ASSERT_EQ(::symlink("real/t.ini", dir.file("link.ini").c_str()), 0);
-    const ino_t oldInode = statOf(target).st_ino;
+    struct stat before {
+    }, after{}, created{};
+    ::stat(target.c_str(), &before);
     writeProfileString("A", "x", "2", dir.file("link.ini"));
+    writeProfileString("A", "x", "1", dir.file("new.ini"));
+    ::stat(target.c_str(), &after), ::stat(dir.file("new.ini").c_str(), &created);
     EXPECT_TRUE(std::filesystem::is_symlink(dir.file("link.ini")));
     EXPECT_EQ(readFile(target), "[A]\r\nx=2\r\n");
-    EXPECT_NE(statOf(target).st_ino, oldInode) << "replaced, not rewritten in place";
-    EXPECT_EQ(statOf(target).st_mode & 07777, 0604u);
+    EXPECT_NE(after.st_ino, before.st_ino) << "replaced, not rewritten in place";
+    EXPECT_EQ(after.st_mode & 07777, 0604u);
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    EXPECT_EQ(created.st_mode & 07777, 0666u & ~mask);
     EXPECT_EQ(entries(dir.file("real")), 1);
-}
-
-// A full disk: the file-size limit makes the write of the replacement fail part way, as ENOSPC would.
-TEST(Profile, FailedWriteIsReportedAndLeavesFileAsItWas) {
-    TempDir dir;
-    const std::string before = "[A]\r\nx=1\r\n" + std::string(20000, ';') + "\r\n";
-    writeFile(dir.file("t.ini"), before);
-    rlimit oldLimit{};
-    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &oldLimit), 0);
-    const rlimit small{4096, oldLimit.rlim_max};
-    ::signal(SIGXFSZ, SIG_IGN);
-    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
-    EXPECT_THROW(writeProfileString("A", "x", "2", dir.file("t.ini")), std::system_error);
-    ::setrlimit(RLIMIT_FSIZE, &oldLimit);
-    EXPECT_EQ(readFile(dir.file("t.ini")), before);
-    EXPECT_EQ(entries(dir.path), 1);
 }
 
 }  // namespace

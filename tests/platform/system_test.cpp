@@ -1,6 +1,8 @@
 // The machine around the editor: the registry over Wine's text hive (value types and bytes, the buffer limit,
 // missing keys, write rights, case-blind paths), Windows paths through the prefix's drive links, and starting
 // programs (missing files refused before anything starts, ".exe" through wine).
+#include <chrono>
+#include <thread>
 
 #include "platform/error.h"
 #include "platform/paths.h"
@@ -42,21 +44,26 @@ TEST(Registry, GameKeyValuesMissingKeysAndWriteRights) {
     EXPECT_EQ(query("Big"), std::make_tuple(kErrorSuccess, kRegBinary, "\x01\x02\x03"s));
     EXPECT_EQ(query("Text"), std::make_tuple(kErrorSuccess, kRegSz, "caf\xE9 \x80 \"q\"\0"s));
     EXPECT_EQ(query("Exact"), std::make_tuple(kErrorSuccess, kRegSz, std::string(1023, 'E') + '\0'));
-    EXPECT_EQ(query("Long"), std::make_tuple(kErrorMoreData, kRegSz, ""s)) << "no data when the value does not fit";
+    EXPECT_EQ(query("Long", 1100), std::make_tuple(kErrorMoreData, kRegSz, ""s))
+        << "no data when the value does not fit";
     EXPECT_EQ(std::get<2>(query("Long", 1101)), std::string(1100, 'L') + '\0');
     EXPECT_EQ(std::get<0>(query("NoSuchValue")), kErrorFileNotFound);
     EXPECT_EQ(std::get<0>(query("#time")), kErrorFileNotFound);
-    RegKey key = 123;
-    EXPECT_EQ(regOpenKeyEx(kHKeyLocalMachine, kGameKey + "4", kKeyQueryValue, key), kErrorFileNotFound);
-    EXPECT_EQ(key, 0u);
-    EXPECT_EQ(regOpenKeyEx(kHKeyLocalMachine, kGameKey, kKeyAllReadWrite, key), kErrorSuccess);
-    regCloseKey(key);
+    // The result of opening a key with the rights asked for; a key that is not opened is 0.
+    auto open = [](const std::string& name, std::uint32_t rights) {
+        RegKey key = 123;
+        const long result = regOpenKeyEx(kHKeyLocalMachine, name, rights, key);
+        EXPECT_EQ(result == kErrorSuccess ? regCloseKey(key) : static_cast<long>(key), 0);
+        return result;
+    };
+    EXPECT_EQ(open(kGameKey + "4", kKeyQueryValue), kErrorFileNotFound);
+    EXPECT_EQ(open(kGameKey, kKeyAllReadWrite), kErrorSuccess);
     ASSERT_EQ(::chmod(hive.c_str(), 0444), 0);  // judged by the mode, so even for root
-    EXPECT_EQ(regOpenKeyEx(kHKeyLocalMachine, kGameKey, kKeyAllReadWrite, key), kErrorAccessDenied);
-    EXPECT_EQ(regOpenKeyEx(kHKeyLocalMachine, kGameKey, kKeySetValue, key), kErrorAccessDenied);
-    EXPECT_EQ(std::get<0>(query("Folder")), kErrorSuccess);
+    EXPECT_EQ(open(kGameKey, kKeyAllReadWrite), kErrorAccessDenied);
+    EXPECT_EQ(open(kGameKey, kKeySetValue), kErrorAccessDenied);
+    EXPECT_EQ(open(kGameKey, kKeyQueryValue), kErrorSuccess);
     setLocalMachineHive(dir.file("missing.reg"));
-    EXPECT_EQ(regOpenKeyEx(kHKeyLocalMachine, kGameKey, kKeyQueryValue, key), kErrorFileNotFound);
+    EXPECT_EQ(open(kGameKey, kKeyQueryValue), kErrorFileNotFound);
     setLocalMachineHive("");
 }
 
@@ -65,7 +72,7 @@ TEST(Paths, WindowsPathsGoThroughTheWinePrefixDrives) {
     std::filesystem::create_directories(dir.file("prefix/dosdevices"));
     std::filesystem::create_directories(dir.file("drive_c/Games/UT2003"));
     ASSERT_EQ(::symlink("../../drive_c", dir.file("prefix/dosdevices/c:").c_str()), 0);
-    ScopedEnv env("WINEPREFIX", dir.file("prefix"));
+    ::setenv("WINEPREFIX", dir.file("prefix").c_str(), 1);
     const std::string c = std::filesystem::canonical(dir.file("drive_c")).string();
     const std::pair<std::string, std::string> cases[] = {
         {"C:\\Games\\UT2003", c + "/Games/UT2003"},
@@ -97,12 +104,14 @@ TEST(Process, MissingFilesAreRefusedAFailedStartReportedAndExeRunsThroughWine) {
     EXPECT_EQ(startError(dir.file("plain.txt")), "Permission denied");
     std::filesystem::create_directory(dir.file("bin"));
     writeFile(dir.file("Game.EXE"), "MZ");
-    ScopedEnv path("PATH", "/nonexistent:" + dir.file("bin"));
+    const std::string path = std::getenv("PATH");
+    ::setenv("PATH", ("/nonexistent:" + dir.file("bin")).c_str(), 1);
     EXPECT_EQ(startError(dir.file("Game.EXE")), "File not found: wine");
     const std::string args = dir.file("wine-args");
     writeFile(dir.file("bin/wine"), "#!/bin/sh\necho \"$1\" > " + args + ".tmp && /bin/mv " + args + ".tmp " + args);
     ASSERT_EQ(::chmod(dir.file("bin/wine").c_str(), 0755), 0);
     EXPECT_EQ(startError(dir.file("Game.EXE")), "none");
+    ::setenv("PATH", path.c_str(), 1);
     // The started program is not ours to wait for: its effect is polled for (up to 20 s on a busy machine).
     for (int i = 0; i < 2000 && !std::filesystem::exists(args); ++i) {
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
