@@ -67,13 +67,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
         start = end + 1;
     }
-    const std::size_t bufferSize = size > 0 ? data[0] % 8 : 2048;
+    // A buffer of the usual 2048 bytes, or of a few.
+    const std::size_t bufferSize = size > 0 && data[0] % 2 == 1 ? data[0] % 8 : 2048;
     for (const auto& section : sections) {
         for (const auto& key : keys) {
-            check(platform::getProfileString(section, key, "d", path).size() <= 2047, "value cut to 2047");
-            check(platform::getProfileString(section, key, "default", path, bufferSize).size() + 1 <=
-                      std::max<std::size_t>(bufferSize, 1),
-                  "value cut to the buffer");
+            const std::string read = platform::getProfileString(section, key, "default", path, bufferSize);
+            check(read.size() + 1 <= std::max<std::size_t>(bufferSize, 1), "value cut to the buffer");
         }
     }
 

@@ -5,22 +5,10 @@
 #include <limits>
 
 #include "platform/codepage.h"
-#include "platform/error.h"
 #include "platform/numbers.h"
 #include "platform_test_util.h"
 
 namespace {
-
-// What a conversion gives (as text), or the description of the error it raises.
-template <typename F>
-std::string outcome(F call) {
-    try {
-        return call();
-    } catch (const platform::AppError& error) {
-        EXPECT_EQ(error.source(), "Corvane");
-        return error.description();
-    }
-}
 
 const char* const kMismatch = "Type mismatch";
 const char* const kOverflow = "Overflow";

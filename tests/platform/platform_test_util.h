@@ -1,6 +1,6 @@
 #pragma once
-// Helpers of the platform tests: a temporary folder removed afterwards, whole-file reads and writes, the number of
-// entries of a folder, the outcome of a call that may throw, and a child process that runs part of a test.
+// Helpers of the platform tests: a temporary folder removed afterwards, whole-file reads and writes, the names in a
+// folder, the outcome of a call that may throw, and a child process that runs part of a test.
 #include <gtest/gtest.h>
 #include <poll.h>
 #include <signal.h>
@@ -11,8 +11,12 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <set>
 #include <string>
 #include <system_error>
+#include <type_traits>
+
+#include "platform/error.h"
 
 using namespace std::string_literals;
 
@@ -35,60 +39,52 @@ inline std::string readFile(const std::string& path) {
     return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
-inline long entries(const std::string& folder) {
-    return std::distance(std::filesystem::directory_iterator(folder), {});
+inline std::set<std::string> names(const std::string& folder) {
+    std::set<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) names.insert(entry.path().filename());
+    return names;
 }
 
-// "" when the call succeeds, "refused" when it rejects its arguments, else the text of its system error.
-inline std::string errorOf(const std::function<void()>& call) {
+// What a call gives: its result as text ("" for none), else "refused" when it rejects its arguments, the text of
+// its system error, or the description of the program's error.
+template <typename F>
+std::string outcome(F call) {
     try {
-        call();
-        return "";
+        if constexpr (std::is_void_v<std::invoke_result_t<F>>) {
+            call();
+            return "";
+        } else {
+            return call();
+        }
     } catch (const std::invalid_argument&) {
         return "refused";
     } catch (const std::system_error& error) {
         return error.code().message();
+    } catch (const platform::AppError& error) {
+        EXPECT_EQ(error.source(), "Corvane");
+        return error.description();
     }
 }
 
 // Runs body in a child process with its stdout on a pipe and ends the child with body's result; the child is
-// killed when this goes. The child shares the test's memory as it was at the fork and reports only through stdout.
-class Child {
-  public:
+// killed (if still running) and reaped when this goes. The child has the test's memory as it was at the fork and
+// reports only through stdout.
+struct Child {
     explicit Child(const std::function<int()>& body) {
         int out[2];
-        if (::pipe(out) != 0 || (pid_ = ::fork()) < 0) throw std::runtime_error("no child process");
-        if (pid_ == 0) {
-            ::dup2(out[1], STDOUT_FILENO);
-            int result = 1;
-            try {
-                result = body();
-            } catch (...) {
-            }
-            ::_exit(result);
-        }
+        if (::pipe(out) != 0 || (pid = ::fork()) < 0) throw std::runtime_error("no child process");
+        if (pid == 0) ::dup2(out[1], STDOUT_FILENO), ::_exit([&]() noexcept { return body(); }());
         ::close(out[1]);
-        out_ = out[0];
+        fd = out[0];
     }
-    ~Child() { kill(), ::close(out_); }
+    ~Child() { ::kill(pid, SIGKILL), ::waitpid(pid, nullptr, 0), ::close(fd); }
     // What the child says next, "" when it ends or says nothing for ten seconds.
     std::string next() {
-        pollfd fd{out_, POLLIN, 0};
+        pollfd ready{fd, POLLIN, 0};
         char text[256];
-        const ssize_t got = ::poll(&fd, 1, 10000) == 1 ? ::read(out_, text, sizeof text) : 0;
+        const ssize_t got = ::poll(&ready, 1, 10000) == 1 ? ::read(fd, text, sizeof text) : 0;
         return std::string(text, static_cast<std::size_t>(std::max<ssize_t>(got, 0)));
     }
-    int wait() {
-        int status = 0;
-        if (pid_ > 0) ::waitpid(pid_, &status, 0);
-        pid_ = 0;
-        return status;
-    }
-    void kill() {
-        if (pid_ > 0) ::kill(pid_, SIGKILL), wait();
-    }
-
-  private:
-    pid_t pid_ = 0;
-    int out_ = -1;
+    pid_t pid = 0;
+    int fd = -1;
 };

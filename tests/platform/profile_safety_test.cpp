@@ -1,6 +1,8 @@
 // The profile writer under stress: random files and writes checked against a plain line-list model of what a
 // write must do, and a writer killed at random moments, which must leave the old file or the new one, and whose
 // leftovers the next save clears.
+#include <strings.h>
+
 #include <chrono>
 #include <random>
 #include <thread>
@@ -32,18 +34,13 @@ std::string trim(const std::string& s, const char* blanks = " \t\v") {
     return first == std::string::npos ? "" : s.substr(first, s.find_last_not_of(blanks) - first + 1);
 }
 
-std::string lower(std::string s) {
-    for (char& c : s) c = (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-    return s;
-}
-
-// 'h' header, 'c' comment, 'k' key line, 'o' other; name gets the lower-case name of a header or key.
+// 'h' header, 'c' comment, 'k' key line, 'o' other; name gets the name of a header or key.
 char kindOf(const std::string& text, std::string& name) {
     const std::string bare = trim(text);
-    if (bare[0] == '[') name = lower(trim(bare.substr(1, bare.find(']') - 1)));
+    if (bare[0] == '[') name = trim(bare.substr(1, bare.find(']') - 1));
     if (bare[0] == '[' || bare[0] == ';') return bare[0] == '[' ? 'h' : 'c';
     if (text.find('=') == std::string::npos) return 'o';
-    name = lower(trim(text.substr(0, text.find('='))));
+    name = trim(text.substr(0, text.find('=')));
     return 'k';
 }
 
@@ -56,14 +53,16 @@ std::string modelWrite(const std::string& before, const std::string& sectionArg,
     const std::string eol = !lines.empty() && !lines[0].ending.empty() ? lines[0].ending : "\r\n";
     std::string name;
     std::size_t at = 0;  // the section's header, then the key line to rewrite or to insert after
-    while (at < lines.size() && !(kindOf(lines[at].text, name) == 'h' && name == lower(section))) ++at;
+    while (at < lines.size() &&
+           !(kindOf(lines[at].text, name) == 'h' && ::strcasecmp(name.c_str(), section.c_str()) == 0))
+        ++at;
     if (at == lines.size() && at > 0 && lines.back().ending.empty()) lines.back().ending = eol;
     if (at == lines.size()) lines.push_back({"[" + section + "]", eol});
     bool found = false;
     for (std::size_t i = at + 1; i < lines.size() && !found; ++i) {
         const char kind = kindOf(lines[i].text, name);
         if (kind == 'h') break;
-        found = kind == 'k' && name == lower(key);
+        found = kind == 'k' && ::strcasecmp(name.c_str(), key.c_str()) == 0;
         if (kind == 'k') at = i;
     }
     if (found) lines[at].text.replace(lines[at].text.find('=') + 1, std::string::npos, value);
@@ -112,44 +111,42 @@ TEST(ProfileProperty, RandomWritesChangeOnlyTheirLine) {
     }
 }
 
-// A file of about 40 KB with the key in the middle; everything but the key's value is fixed.
-std::string gameFile(const std::string& value) {
-    std::string filler;
-    for (int key = 0; key < 1200; ++key) filler += "Key" + std::to_string(key) + "=Some value\r\n";
-    return "[Head]\r\n" + filler + "[Game]\r\nTarget=" + value + "\r\n[Tail]\r\n" + filler;
-}
-
 TEST(ProfileCrashSafety, KilledWriterLeavesOldOrNewFile) {
     std::mt19937 random(20240611);
     const std::string values[] = {"short", "a much longer value " + std::string(300, 'v')};
+    // A file of about 40 KB with the key in the middle; everything but the key's value is fixed.
+    auto gameFile = [filler = std::string(20000, ';')](const std::string& value) {
+        return "[Head]\r\n" + filler + "\r\n[Game]\r\nTarget=" + value + "\r\n[Tail]\r\n" + filler + "\r\n";
+    };
     TempDir dir;
     const std::string path = dir.file("game.ini");
     writeFile(path, gameFile(values[0]));
-    long leftovers = 0;
+    std::size_t leftovers = 0;
     for (int round = 0; round < 200; ++round) {
         // The child writes the key over and over and says "R" after its first write; it is killed at a random
         // moment after that.
-        Child writer([&] {
-            for (int i = 0;; ++i) {
-                platform::writeProfileString("Game", "Target", values[i % 2], path);
-                if (i == 0 && ::write(STDOUT_FILENO, "R", 1) != 1) return 1;
-            }
-        });
-        ASSERT_EQ(writer.next(), "R") << "the writer did not start (round " << round << ")";
-        std::this_thread::sleep_for(std::chrono::microseconds(random() % 3000));
-        writer.kill();
+        {
+            Child writer([&] {
+                for (int i = 0;; ++i) {
+                    platform::writeProfileString("Game", "Target", values[i % 2], path);
+                    if (i == 0 && ::write(STDOUT_FILENO, "R", 1) != 1) return 1;
+                }
+            });
+            ASSERT_EQ(writer.next(), "R") << "the writer did not start (round " << round << ")";
+            std::this_thread::sleep_for(std::chrono::microseconds(random() % 3000));
+        }
         const std::string now = readFile(path);
         ASSERT_TRUE(now == gameFile(values[0]) || now == gameFile(values[1])) << "torn file in round " << round;
         // A kill between creating the replacement and renaming it leaves that one temporary file; the writer
         // leaves no others.
-        ASSERT_LE(entries(dir.path), leftovers + 2) << "round " << round;
-        leftovers = entries(dir.path) - 1;
+        ASSERT_LE(names(dir.path).size(), leftovers + 2) << "round " << round;
+        leftovers = names(dir.path).size() - 1;
     }
-    EXPECT_GT(leftovers, 0) << "no kill came in the middle of a write";
+    EXPECT_GT(leftovers, 0u) << "no kill came in the middle of a write";
     // The next save clears what the killed writers left, and leaves nothing of its own.
     platform::removeLeftovers(path);
     platform::writeProfileString("Game", "Target", "after the kills", path);
-    EXPECT_EQ(entries(dir.path), 1);
+    EXPECT_EQ(names(dir.path).size(), 1u);
     EXPECT_EQ(platform::getProfileString("Game", "Target", "", path), "after the kills");
 }
 
