@@ -8,10 +8,9 @@
 #include "platform/numbers.h"
 #include "platform_test_util.h"
 
-namespace {
+using namespace platform;
 
-const char* const kMismatch = "Type mismatch";
-const char* const kOverflow = "Overflow";
+namespace {
 
 TEST(Numbers, TextToNumberWholeNumberByteAndBoolean) {
     // text, toNumber (shown as its shortest text), toInt, toByte, toBoolean
@@ -32,30 +31,30 @@ TEST(Numbers, TextToNumberWholeNumberByteAndBoolean) {
         {"2147483647.5", "2147483647.5", kOverflow, kOverflow, "True"},
         {"-2147483648", "-2147483648", "-2147483648", kOverflow, "True"},
         {"-2147483649", "-2147483649", kOverflow, kOverflow, "True"},
-        {"True", kMismatch, kMismatch, kMismatch, "True"},
-        {" fAlSe ", kMismatch, kMismatch, kMismatch, "False"},
+        {"True", kTypeMismatch, kTypeMismatch, kTypeMismatch, "True"},
+        {" fAlSe ", kTypeMismatch, kTypeMismatch, kTypeMismatch, "False"},
     };
     for (const char* text : {"yes", "truex", "", "NDF", "0x10", "1,5", "1 5", ".", "+-1", "1e", "inf", "nan", "\v1"}) {
-        cases.push_back({text, kMismatch, kMismatch, kMismatch, kMismatch});
+        cases.push_back({text, kTypeMismatch, kTypeMismatch, kTypeMismatch, kTypeMismatch});
     }
     for (const auto& row : cases) {
         SCOPED_TRACE(testing::PrintToString(row[0]));
-        EXPECT_EQ(outcome([&] { return platform::shortestText(platform::toNumber(row[0])); }), row[1]);
-        EXPECT_EQ(outcome([&] { return std::to_string(platform::toInt(row[0])); }), row[2]);
-        EXPECT_EQ(outcome([&] { return std::to_string(platform::toByte(row[0])); }), row[3]);
-        EXPECT_EQ(outcome([&] { return platform::toBoolean(row[0]) ? "True" : "False"; }), row[4]);
-        EXPECT_EQ(platform::isNumeric(row[0]), row[1][0] != kMismatch[0] && row[1][0] != kOverflow[0]);
+        EXPECT_EQ(outcome([&] { return shortestText(toNumber(row[0])); }), row[1]);
+        EXPECT_EQ(outcome([&] { return std::to_string(toInt(row[0])); }), row[2]);
+        EXPECT_EQ(outcome([&] { return std::to_string(toByte(row[0])); }), row[3]);
+        EXPECT_EQ(outcome([&] { return toBoolean(row[0]) ? "True" : "False"; }), row[4]);
+        EXPECT_EQ(isNumeric(row[0]), row[1][0] != kTypeMismatch[0] && row[1][0] != kOverflow[0]);
     }
 }
 
 TEST(Numbers, SpecialValuesNeitherOverflowSilentlyNorLoseDigits) {
     for (double value : {std::nan(""), HUGE_VAL, -HUGE_VAL, 2147483647.5, -2147483648.5001}) {
-        EXPECT_EQ(outcome([&] { return std::to_string(platform::roundToInt(value)); }), kOverflow) << value;
+        EXPECT_EQ(outcome([&] { return std::to_string(roundToInt(value)); }), kOverflow) << value;
     }
-    EXPECT_EQ(platform::shortestText(-0.0), "0");
+    EXPECT_EQ(shortestText(-0.0), "0");
     const double tiny = std::numeric_limits<double>::denorm_min();
-    EXPECT_EQ(platform::toNumber(platform::shortestText(tiny)), tiny);
-    EXPECT_EQ(platform::decimalText(std::numeric_limits<long long>::min()), "-9223372036854775808");
+    EXPECT_EQ(toNumber(shortestText(tiny)), tiny);
+    EXPECT_EQ(decimalText(std::numeric_limits<long long>::min()), "-9223372036854775808");
 }
 
 // Windows-1252: bytes 0x80 to 0x9F differ from Latin-1; the five it leaves unassigned keep their own number.
@@ -69,13 +68,13 @@ TEST(CodePage, EveryByteRoundTripsAndForeignCharactersAreRefused) {
         all += static_cast<char>(byte);
         text += byte >= 0x80 && byte < 0xA0 ? high[byte - 0x80] : static_cast<char16_t>(byte);
     }
-    EXPECT_EQ(platform::fromCp1252(all), text);
-    EXPECT_EQ(platform::toCp1252(text), all);
+    EXPECT_EQ(fromCp1252(all), text);
+    EXPECT_EQ(toCp1252(text), all);
     for (const std::u16string bad : {u"\u4E2D", u"\u0080"}) {
-        EXPECT_FALSE(platform::fitsCp1252(u"ok" + bad));
-        EXPECT_EQ(outcome([&] { return platform::toCp1252(u"ok" + bad); }), "Invalid procedure call or argument");
+        EXPECT_FALSE(fitsCp1252(u"ok" + bad));
+        EXPECT_EQ(outcome([&] { return toCp1252(u"ok" + bad); }), "Invalid procedure call or argument");
     }
-    EXPECT_EQ(platform::toCp1252Replacing(u"a\u4E2D\U0001F600\u20AC"), "a??\x80");
+    EXPECT_EQ(toCp1252Replacing(u"a\u4E2D\U0001F600\u20AC"), "a??\x80");
 }
 
 }  // namespace

@@ -139,14 +139,14 @@ TEST(ProfileCrashSafety, KilledWriterLeavesOldOrNewFile) {
         ASSERT_TRUE(now == gameFile(values[0]) || now == gameFile(values[1])) << "torn file in round " << round;
         // A kill between creating the replacement and renaming it leaves that one temporary file; the writer
         // leaves no others.
-        ASSERT_LE(names(dir.path).size(), leftovers + 2) << "round " << round;
-        leftovers = names(dir.path).size() - 1;
+        ASSERT_LE(namesIn(dir.path).size(), leftovers + 2) << "round " << round;
+        leftovers = namesIn(dir.path).size() - 1;
     }
     EXPECT_GT(leftovers, 0u) << "no kill came in the middle of a write";
     // The next save clears what the killed writers left, and leaves nothing of its own.
     platform::removeLeftovers(path);
     platform::writeProfileString("Game", "Target", "after the kills", path);
-    EXPECT_EQ(names(dir.path).size(), 1u);
+    EXPECT_EQ(namesIn(dir.path).size(), 1u);
     EXPECT_EQ(platform::getProfileString("Game", "Target", "", path), "after the kills");
 }
 

@@ -92,7 +92,7 @@ TEST(Profile, WriteGivesExactBytes) {
             writeProfileString(writes[i], writes[i + 1], writes[i + 2], dir.file("t.ini"));
         }
         EXPECT_EQ(readFile(dir.file("t.ini")), after);
-        EXPECT_EQ(names(dir.path).size(), 1u) << "no temporary file left behind";
+        EXPECT_EQ(namesIn(dir.path).size(), 1u) << "no temporary file left behind";
     }
 }
 
@@ -154,7 +154,7 @@ TEST(Profile, RefusedWritesLeaveTheFileAsItWas) {
         }
     }
     EXPECT_EQ(readFile(dir.file("t.ini")), before);
-    EXPECT_EQ(names(dir.path).size(), 1u);
+    EXPECT_EQ(namesIn(dir.path).size(), 1u);
 }
 
 // A write through a link replaces the link's target and keeps its permissions; a new file gets 0666 less the umask.
@@ -175,7 +175,7 @@ TEST(Profile, WriteThroughLinkReplacesTheTargetKeepingItsPermissions) {
     EXPECT_EQ(readFile(dir.file("old.ini")), "[A]\r\nx=1\r\n") << "replaced, not rewritten in place";
     EXPECT_EQ(std::filesystem::status(target).permissions(), std::filesystem::perms(0604));
     EXPECT_EQ(std::filesystem::status(dir.file("new.ini")).permissions(), std::filesystem::perms(0640));
-    EXPECT_EQ(names(dir.file("real")).size(), 1u);
+    EXPECT_EQ(namesIn(dir.file("real")).size(), 1u);
 }
 
 }  // namespace

@@ -41,9 +41,9 @@ TEST(Replacement, CheckGivesTheErrorOfTheWrite) {
         SCOPED_TRACE(path);
         std::filesystem::remove_all(dir.path), std::filesystem::create_directory(dir.path);
         make();
-        const std::set<std::string> before = names(dir.path);
+        const std::set<std::string> before = namesIn(dir.path);
         EXPECT_EQ(outcome([&] { checkReplaceable(path); }), error);
-        EXPECT_EQ(names(dir.path), before);
+        EXPECT_EQ(namesIn(dir.path), before);
         EXPECT_EQ(outcome([&] { writeProfileString("A", "x", "2", path); }), error) << "the write agrees";
         ::chmod(dir.file("ro").c_str(), 0755);
     }
@@ -67,11 +67,11 @@ TEST(Replacement, LeftoversAreClearedButNotWhatAWriterHolds) {
     ASSERT_EQ(::flock(lock, LOCK_EX), 0);
     Replacement running(game);
     running.write("[A]\r\nx=2\r\n");
-    const std::set<std::string> kept = names(dir.path);
+    const std::set<std::string> kept = namesIn(dir.path);
     // The leftovers of killed writers.
     for (const char* name : {".User.ini.corvane-12-0-345", ".UT2003.ini.corvane-7-3-9"}) writeFile(dir.file(name), "");
     removeLeftovers(game);
-    EXPECT_EQ(names(dir.path), kept);
+    EXPECT_EQ(namesIn(dir.path), kept);
     running.commit();
     EXPECT_EQ(readFile(game), "[A]\r\nx=2\r\n");
     EXPECT_EQ(readFile(dir.file(".User.ini.corvane-2-2-2")), "[A]\r\nx=2\r\n") << "the link still leads to the file";
@@ -92,7 +92,7 @@ TEST(Replacement, FullDiskFailsTheWriteAndEndsNothing) {
     });
     EXPECT_EQ(writer.next(), "File too large") << "a child ended by the signal says nothing";
     EXPECT_EQ(readFile(path), before);
-    EXPECT_EQ(names(dir.path), std::set<std::string>{"t.ini"});
+    EXPECT_EQ(namesIn(dir.path), std::set<std::string>{"t.ini"});
 }
 
 }  // namespace
