@@ -3,9 +3,7 @@
 // splash time.
 #include "config/Startup.h"
 
-#include <QDir>
-#include <QFile>
-#include <QTimer>
+#include <QtWidgets>
 
 #include "GuiTest.h"
 #include "IniText.h"
@@ -25,10 +23,18 @@ const QString kMismatch =
 
 class StartupTest : public GuiTest {
   protected:
-    // The messages shown, each as "style prompt".
+    // Writes the settings file from "key=value ..."; none when keys is empty.
+    void settings(const QString& keys) const {
+        QFile::remove(path("Quarl.ini"));
+        QList<QPair<QString, QString>> list;
+        for (const QString& key : keys.split(' ', Qt::SkipEmptyParts))
+            list.append({key.section('=', 0, 0), key.section('=', 1)});
+        if (!list.isEmpty()) writeSettings(list);
+    }
+    // The messages shown, each as "style prompt" and a line break.
     QStringList shown() const {
         QStringList list;
-        for (const ShownMessage& m : messages) list << QString::number(m.style) + " " + m.prompt;
+        for (const ShownMessage& m : messages) list << QString::number(m.style) + " " + m.prompt + "\n";
         return list;
     }
     static QString visibleWindows() {
@@ -39,6 +45,7 @@ class StartupTest : public GuiTest {
     }
 };
 
+// Game files are read and written through the code page.
 TEST_F(StartupTest, IniAccessGoesThroughTheCodePage) {
     const QString file = path("test.ini");
     WriteINI("Sec", "Key", QStringLiteral("Caf\u00e9 \u20ac"), file);
@@ -50,93 +57,91 @@ TEST_F(StartupTest, IniAccessGoesThroughTheCodePage) {
     QFile::setPermissions(file, QFile::ReadOwner);
     EXPECT_THROW(WriteINI("Sec", "Key", "new", file), platform::AppError);
     EXPECT_EQ(readFile(file), written);
+    // The settings file is read as UTF-8, a value cut to 2047 characters but never inside one; a key present with
+    // an empty value gives "".
+    SettingsIniPath = path("settings.ini");
+    writeFile(SettingsIniPath, ("[Quarl_UT2003.Settings]\nK=" + QString(2046, 'x') + "\U0001F3AE\nE=").toUtf8());
+    EXPECT_EQ(ReadSetting("K", "d"), QString(2046, 'x'));
+    EXPECT_EQ(ReadSetting("E", "d") + ReadSetting("M", "d"), "d");
 }
 
-TEST_F(StartupTest, QueryRegValueByType) {
-    writeHive(kGameKey + "\"Folder\"=\"C:\\\\Games\"\n\"Count\"=dword:0000002a\n\"Blob\"=hex:01,02\n\"Long\"=\"" +
-              QByteArray(1023, 'x') + "\"\n\"TooLong\"=\"" + QByteArray(1024, 'x') + "\"\n");
-    const struct {
-        const char* value;
-        bool found;
-        QString text;  // the text after the call, which starts as "unchanged"
-    } cases[] = {
-        {"folder", true, "C:\\Games"},       // value names match without regard to case
-        {"Count", true, "42"},               // a REG_DWORD as its decimal text
-        {"Blob", true, "unchanged"},         // other types leave the text alone
-        {"Long", true, QString(1023, 'x')},  // the longest value the buffer takes, whole
-        {"TooLong", false, ""},              // a longer one is not read (nothing cut) and the text emptied
-    };
-    const QString key = "SOFTWARE\\Unreal Technology\\Installed Apps\\UT2003";
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.value);
-        QString text = "unchanged";
-        EXPECT_EQ(QueryRegValue(HKEY_LOCAL_MACHINE, key, c.value, text), c.found);
-        EXPECT_EQ(text, c.text);
-    }
-}
-
-// The folder's drive letter maps through the Wine prefix's drives, names matched without regard to case.
-TEST_F(StartupTest, GetGameFolderMapsTheDriveThroughTheWinePrefix) {
+// Registry values by type, names matched without regard to case; the game's folder maps its drive letter
+// through the Wine prefix's drives.
+TEST_F(StartupTest, RegistryValuesAndTheGameFolder) {
     const QString prefix = path("prefix");
     QDir().mkpath(prefix + "/drive_c/Games/UT2003");
     QDir().mkpath(prefix + "/dosdevices");
     QFile::link("../drive_c", prefix + "/dosdevices/c:");
+    writeHive(kGameKey +
+              "\"Folder\"=\"C:\\\\games\\\\UT2003\"\n\"Count\"=dword:0000002a\n\"Blob\"=hex:01,02\n\"Long\"=\"" +
+              QByteArray(1023, 'x') + "\"\n\"TooLong\"=\"" + QByteArray(1024, 'x') + "\"\n");
     qputenv("WINEPREFIX", prefix.toLocal8Bit());
-    writeHive(kGameKey + "\"Folder\"=\"C:\\\\games\\\\UT2003\"\n");
     EXPECT_EQ(QFileInfo(GetGameFolder()).canonicalFilePath(),
               QFileInfo(prefix + "/drive_c/Games/UT2003").canonicalFilePath());
     qunsetenv("WINEPREFIX");
+    const auto query = [](const char* value) {
+        QString text = "unchanged";
+        const bool found =
+            QueryRegValue(HKEY_LOCAL_MACHINE, "SOFTWARE\\Unreal Technology\\Installed Apps\\UT2003", value, text);
+        return QString(found ? "found " : "missing ") + text;
+    };
+    EXPECT_EQ(query("folder"), "found C:\\games\\UT2003");
+    EXPECT_EQ(query("Count"), "found 42");                    // a REG_DWORD as its decimal text
+    EXPECT_EQ(query("Blob"), "found unchanged");              // other types leave the text alone
+    EXPECT_EQ(query("Long"), "found " + QString(1023, 'x'));  // the longest value the buffer takes, whole
+    EXPECT_EQ(query("TooLong"), "missing ");  // a longer one is not read (nothing cut) and the text emptied
     EXPECT_TRUE(messages.empty());
 }
 
-// Which window comes first and where the game's paths come from. The options window's load runs first in
-// every branch: registry (stored at once), saved path (its folder is the path less its last 8 characters), or
-// the browse, which refuses a name not ending in "User.ini" (case respected) and asks again.
+// Which window comes first and where the game's paths come from. A switch is on when it reads as the number 1.
+// The options window's load runs first in every branch: registry (stored at once), saved path (its folder is the
+// path less its last 8 characters), or the browse, which refuses a name not ending in "User.ini" (case
+// respected) and asks again.
 TEST_F(StartupTest, StartUpBranches) {
-    const QString sys = "/g/UT2003/System/User.ini";
-    using Keys = QList<QPair<QString, QString>>;
-    const Keys options = {{"ShowOptionOnStartup", "1"}}, saved = {{"UT2003UserINIPath", "/d/User.ini"}};
-    const Keys registry = saved + Keys{{"ReadPathFromRegistry", "1"}}, splash = saved + Keys{{"SplashStartup", "1"}};
-    struct Case {
+    const QString sys = "/g/UT2003/System/User.ini", saved = "UT2003UserINIPath=/d/User.ini ";
+    const QString options = "ShowOptionOnStartup=1", browse = kBrowse + "\n", improper = kImproper + "\n";
+    const struct {
         const char* name;
-        Keys keys;  // the settings file (none when empty)
-        bool game;  // the registry names the game's folder: the paths are stored at once
-        QStringList answers, prompts;
+        QString keys;         // the settings file, "key=value ..." (none when empty)
+        bool game;            // the registry names the game's folder
+        const char* answers;  // the browse's answers in turn
+        QString prompts;      // the messages shown, one a line
         QString user;         // the player file resolved; the engine file is "UT2003.ini" beside it
         const char* windows;  // the window shown by the start-up, and the one after the splash's timer
+    } cases[] = {
+        {"no settings file", "", false, "", browse, "", "Main"},
+        {"registry", saved + "ReadPathFromRegistry=1", true, "", "", sys, "Main"},
+        {"registry without the game", saved + "ReadPathFromRegistry=1", false, "", "", "/d/User.ini", "Main"},
+        {"saved path, switches 0", "UT2003UserINIPath=/d/MyUser.ini SplashStartup=0 ShowOptionOnStartup=0", false, "",
+         "", "/d/MyUser.ini", "Main"},
+        {"switches 2", saved + "ReadPathFromRegistry=2 SplashStartup=2 ShowOptionOnStartup=2", true, "", "",
+         "/d/User.ini", "Main"},
+        {"browse accepted", options, false, "/b/User.ini", browse, "/b/User.ini", "Options"},
+        {"asked again", options, false, "/b/user.ini /b/User.ini", browse + improper, "/b/User.ini", "Options"},
+        {"browse cancelled", options, false, "", browse, "", "Options"},
+        {"splash, then options", saved + "SplashStartup=1 " + options, false, "", "", "/d/User.ini", "Splash Options"},
+        {"splash, then main", saved + "SplashStartup=1", false, "", "", "/d/User.ini", "Splash Main"},
+        {"no number is off", saved + "SplashStartup=abc", false, "", kMismatch + "\n", "", "Main"},
     };
-    const std::vector<Case> cases = {
-        {"no settings file", {}, false, {}, {kBrowse}, "", "Main"},
-        {"registry", registry, true, {}, {}, sys, "Main"},
-        {"registry without the game", registry, false, {}, {}, "/d/User.ini", "Main"},
-        {"saved path", {{"UT2003UserINIPath", "/d/MyUser.ini"}}, false, {}, {}, "/d/MyUser.ini", "Main"},
-        {"browse accepted", options, false, {"/b/User.ini"}, {kBrowse}, "/b/User.ini", "Options"},
-        {"asked again", options, false, {"/b/user.ini", "/b/User.ini"}, {kBrowse, kImproper}, "/b/User.ini", "Options"},
-        {"browse cancelled", options, false, {}, {kBrowse}, "", "Options"},
-        {"splash, then options", splash + options, false, {}, {}, "/d/User.ini", "Splash Options"},
-        {"splash, then main", splash, false, {}, {}, "/d/User.ini", "Splash Main"},
-        {"no number is off", saved + Keys{{"SplashStartup", "abc"}}, false, {}, {kMismatch}, "", "Main"},
-    };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        QFile::remove(path("Quarl.ini"));
-        if (!c.keys.isEmpty()) writeSettings(c.keys);
+        settings(c.keys);
         writeHive(kGameKey + "\"Folder\"=\"" + (c.game ? "/g/UT2003" : "") + "\"\n");
         const QByteArray before = readFile(path("Quarl.ini"));
         messages.clear();
         dialogRequests.clear();
-        dialogAnswers.assign(c.answers.begin(), c.answers.end());
+        for (const QString& answer : QString(c.answers).split(' ', Qt::SkipEmptyParts)) dialogAnswers.push_back(answer);
         UseriniPath.clear();
         UT2003iniPath.clear();
         runMain();
-        EXPECT_EQ(shown(), c.prompts);
+        EXPECT_EQ(shown().join(""), c.prompts);
         EXPECT_EQ(dialogRequests.empty(), !c.prompts.contains(kBrowse));
-        EXPECT_TRUE(dialogAnswers.empty());
         EXPECT_EQ(UseriniPath, c.user);
         EXPECT_EQ(UT2003iniPath, c.user.isEmpty() ? "" : QString(c.user).replace("User.ini", "UT2003.ini"));
         const QByteArray after = readFile(path("Quarl.ini"));
-        EXPECT_EQ(c.game ? iniValue(after, "Quarl_UT2003.Settings", "UT2003UserINIPath").value_or("") : after,
-                  c.game ? sys.toLocal8Bit() : before);
+        const bool stored = c.user == sys;
+        EXPECT_EQ(stored ? iniValue(after, "Quarl_UT2003.Settings", "UT2003UserINIPath").value_or("") : after,
+                  stored ? sys.toLocal8Bit() : before);
         const QStringList windows = QString(c.windows).split(' ');
         EXPECT_EQ(visibleWindows(), windows[0]);
         if (windows.size() > 1) {
@@ -148,7 +153,7 @@ TEST_F(StartupTest, StartUpBranches) {
 }
 
 // Whatever "SplashTimeMsec" holds, the splash leads on after one run of its timer: a time the timer cannot
-// take is reported, and every time that is no use becomes one second.
+// take (a window timer takes at most 65,535 ms) is reported, and every time that is no use becomes one second.
 TEST_F(StartupTest, SplashTimeFallsBackToOneSecond) {
     const struct {
         const char* value;
@@ -158,7 +163,6 @@ TEST_F(StartupTest, SplashTimeFallsBackToOneSecond) {
                  {"0", 1000, nullptr},
                  {"-5", 1000, "Invalid property value"},
                  {"abc", 1000, "Type mismatch"},
-                 // A window timer takes at most 65,535 ms.
                  {"65535", 65535, nullptr},
                  {"65536", 1000, "Invalid property value"},
                  {"1e9", 1000, "Invalid property value"},
@@ -166,13 +170,12 @@ TEST_F(StartupTest, SplashTimeFallsBackToOneSecond) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.value);
         messages.clear();
-        writeSettings({{"SplashStartup", "1"}, {"UT2003UserINIPath", "/d/User.ini"}, {"SplashTimeMsec", c.value}});
+        settings(QStringLiteral("SplashStartup=1 UT2003UserINIPath=/d/User.ini SplashTimeMsec=") + c.value);
         runMain();
         const QTimer* timer = FormSlot<frmSplash>::instance()->Timer1;
-        EXPECT_TRUE(timer->isActive());
-        EXPECT_TRUE(timer->isSingleShot());
+        EXPECT_TRUE(timer->isActive() && timer->isSingleShot());
         EXPECT_EQ(timer->interval(), c.interval);
-        const QString error = c.error ? "64 Error " + QString(c.error) + " - Corvane While Loading Splash Form!" : "";
+        const QString error = c.error ? "64 Error " + QString(c.error) + " - Corvane While Loading Splash Form!\n" : "";
         EXPECT_EQ(shown().join(""), error);
         unloadAll();
     }
