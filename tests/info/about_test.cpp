@@ -1,8 +1,7 @@
 // The About window: Enter presses the button that has the focus, so that "System Info..." starts the system
 // information tool and the window stays; elsewhere Enter presses OK, and Esc closes the window.
-#include <QDir>
-#include <QPushButton>
-#include <QTest>
+#include <QtTest>
+#include <QtWidgets>
 
 #include "GuiTest.h"
 #include "info/frmAbout.h"
@@ -56,10 +55,10 @@ TEST_F(AboutTest, KeysAndSystemInfoRoads) {
         for (const QString& name : QString(c.focus).split(' '))
             (button = about->findChild<QPushButton*>(name))->setFocus();
         QTest::keyClick(button, c.key);
-        QStringList result;
-        for (const auto& [program, state] : startedPrograms) result << QString::number(state) + " " + program;
-        for (const ShownMessage& m : messages) result << QString::number(m.style) + " " + m.prompt;
-        EXPECT_EQ(result.join(""), c.result);
+        QString result;
+        for (const auto& [program, state] : startedPrograms) result += QString::number(state) + " " + program;
+        for (const ShownMessage& m : messages) result += QString::number(m.style) + " " + m.prompt;
+        EXPECT_EQ(result, c.result);
         EXPECT_EQ(isLoaded<frmAbout>(), c.stays);
         unloadAll();
     }
