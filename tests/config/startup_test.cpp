@@ -13,6 +13,7 @@
 #include "config/frmOptions.h"
 #include "config/frmSplash.h"
 #include "editor/frmMain.h"
+#include "platform/error.h"
 #include "platform/qt/text.h"
 
 // Paths print as text in a failure, not as arrays of code units.
@@ -94,8 +95,14 @@ class StartupTest : public GuiTest {
 TEST_F(StartupTest, IniAccessGoesThroughTheCodePage) {
     const QString file = path("test.ini");
     WriteINI("Sec", "Key", QStringLiteral("Caf\u00e9 \u20ac"), file);
-    EXPECT_EQ(readFile(file), QByteArray("[Sec]\r\nKey=Caf\xe9 \x80\r\n"));
+    const QByteArray written("[Sec]\r\nKey=Caf\xe9 \x80\r\n");
+    EXPECT_EQ(readFile(file), written);
     EXPECT_EQ(ReadINI("Sec", "Key", "x", file), QStringLiteral("Caf\u00e9 \u20ac"));
+    // A character the code page cannot hold, or a read-only file, raises and leaves the file as it was.
+    EXPECT_THROW(WriteINI("Sec", "Key", QStringLiteral("\u03a9mega"), file), platform::AppError);
+    QFile::setPermissions(file, QFile::ReadOwner);
+    EXPECT_THROW(WriteINI("Sec", "Key", "new", file), platform::AppError);
+    EXPECT_EQ(readFile(file), written);
     // A setting is cut to 2047 characters but never inside one; a key present with an empty value gives "".
     SettingsIniPath = path("settings.ini");
     writeFile(SettingsIniPath, ("[Quarl_UT2003.Settings]\nK=" + QString(2046, 'x') + "\U0001F3AE\nE=").toUtf8());
