@@ -314,10 +314,9 @@ TEST_F(StartupTest, ApplyAndOkWriteEveryKeyTheyCan) {
         {"read-only file of an earlier version",
          QByteArray::fromStdString(toAnsi(settingsText("", path("été/"), "0001", "2500"))), nullptr, nullptr,
          twice("Permission denied"), nullptr},
-        {"a new settings file", start, "System/User.ini", "new/Quarl.ini", "", "System/"},
+        {"a new settings file", start, "System/User.ini", "Other.ini", "", "System/"},
     };
     QDir().mkpath(path("folder"));
-    QDir().mkpath(path("new"));
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         QFile::remove(path("Quarl.ini"));
