@@ -1,5 +1,5 @@
-// The two reference text windows: the message for a missing file, the file they hold while loaded, closing
-// with the main window, and the text box's size.
+// The two reference text windows: a missing file, the file they hold while loaded, closing with the main
+// window, and the text box's size and font.
 #include <QPlainTextEdit>
 #include <filesystem>
 
@@ -22,16 +22,16 @@ int descriptorsOn(const QString& path) {
 
 using TextInfoTest = GuiTest;
 
+// A missing file is reported (the message is in the failure-message table) and the window opens empty.
 TEST_F(TextInfoTest, MissingTauntTxtIsReportedAndTheWindowOpensEmpty) {
     QFile::remove(path("Taunt.txt"));
     frmSpeechNFO* window = Show<frmSpeechNFO>();
     EXPECT_EQ(messages.size(), 1u);
-    EXPECT_TRUE(window->isVisible());
-    EXPECT_TRUE(window->textBox->toPlainText().isEmpty());
-    EXPECT_FALSE(window->holdsFile());
+    EXPECT_TRUE(window->isVisible() && window->textBox->toPlainText().isEmpty() && !window->holdsFile());
 }
 
-// Each window holds its file while loaded and lets it go when closed, however often.
+// Each window holds its file while loaded and lets it go when closed, however often; closing the main window
+// closes both.
 TEST_F(TextInfoTest, OpenCloseCyclesLeaveNoFileHeld) {
     const QString files[] = {path("UT2003_Aliases.txt"), path("Taunt.txt")};
     for (int round = 0; round < 40; ++round) {
@@ -43,23 +43,18 @@ TEST_F(TextInfoTest, OpenCloseCyclesLeaveNoFileHeld) {
         ASSERT_EQ(descriptorsOn(files[speech]), 0) << round;
     }
     EXPECT_TRUE(messages.empty());
-}
-
-TEST_F(TextInfoTest, ClosingTheMainWindowClosesBoth) {
     frmMain* main = openEditor("[DefaultPlayer]\r\nName=Tester\r\n", "[Engine.Engine]\r\n");
     ASSERT_NE(main, nullptr);
     main->mnuAliasLNCH_Click();
     main->mnuSpeechLNCH_Click();
-    ASSERT_TRUE(isLoaded<frmAliasNFO>());
-    ASSERT_TRUE(isLoaded<frmSpeechNFO>());
+    ASSERT_TRUE(isLoaded<frmAliasNFO>() && isLoaded<frmSpeechNFO>());
     main->close();
-    EXPECT_FALSE(isLoaded<frmMain>());
-    EXPECT_FALSE(isLoaded<frmAliasNFO>());
-    EXPECT_FALSE(isLoaded<frmSpeechNFO>());
-    EXPECT_EQ(descriptorsOn(path("UT2003_Aliases.txt")) + descriptorsOn(path("Taunt.txt")), 0);
+    EXPECT_FALSE(isLoaded<frmMain>() || isLoaded<frmAliasNFO>() || isLoaded<frmSpeechNFO>());
+    EXPECT_EQ(descriptorsOn(files[0]) + descriptorsOn(files[1]), 0);
 }
 
-// The text box fills the window less 125 twips across and 500 down, and never goes negative.
+// The text box fills the window less 125 twips across and 500 down, and never goes negative; its font is of
+// fixed pitch, every character as wide as any other.
 TEST_F(TextInfoTest, TextBoxFollowsTheWindowAndNeverGoesNegative) {
     frmTextInfo* window = Show<frmSpeechNFO>();
     for (const QSize size : {QSize(792, 566), QSize(40, 34), QSize(20, 20), QSize(1, 1)}) {
@@ -67,6 +62,8 @@ TEST_F(TextInfoTest, TextBoxFollowsTheWindowAndNeverGoesNegative) {
         const QSize outer = window->frameGeometry().size();
         EXPECT_EQ(window->textBox->size(), QSize(std::max(0, outer.width() - 8), std::max(0, outer.height() - 33)));
     }
+    const QFontMetrics metrics = window->textBox->fontMetrics();
+    EXPECT_EQ(metrics.horizontalAdvance("iiii"), metrics.horizontalAdvance("WWWW"));
 }
 
 }  // namespace
