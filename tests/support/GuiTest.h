@@ -1,7 +1,7 @@
 #pragma once
 // Support for tests that drive the real windows on the offscreen platform: a temporary program folder, the
 // seams answered in advance (message boxes, file dialogs, program start, registry hive), and helpers to find
-// controls by name and compare files byte for byte.
+// controls by name, act on them as a user would and compare files byte for byte.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -36,8 +36,8 @@ class GuiTest : public ::testing::Test {
     // Writes a "Quarl.ini" in the program folder with the given key=value lines of section Quarl_UT2003.Settings.
     void writeSettings(const QList<QPair<QString, QString>>& keys) const;
 
-    // Message boxes: every prompt shown is recorded; answers are taken from the queue (default vbOK / vbNo
-    // for questions... see answerFor).
+    // Message boxes: every prompt shown is recorded; answers are taken from the queue (when it is empty: vbNo for
+    // a question, vbOK otherwise).
     std::vector<ShownMessage> messages;
     std::deque<int> msgBoxAnswers;
     // File dialogs: requests recorded; answers taken from the queue ("" = Cancel when the queue is empty).
@@ -47,7 +47,7 @@ class GuiTest : public ::testing::Test {
     std::vector<QPair<QString, int>> startedPrograms;
     // A registry hive for the test (empty hive by default: no game installed).
     QString hivePath() const { return path(QStringLiteral("system.reg")); }
-    void writeHive(const QByteArray& body) const;
+    void writeHive(const QByteArray& body) const { writeFile(hivePath(), body); }
 
     // Runs the start-up in-process (after setProgramFolder).
     void runMain();
@@ -56,12 +56,25 @@ class GuiTest : public ::testing::Test {
     // window through OpenINIFiles and returns the main window.
     class frmMain* openEditor(const QByteArray& userIni, const QByteArray& engineIni);
     // The same with fixture files of tests/fixtures.
-    class frmMain* openEditorWithFixtures(const QString& userFixture, const QString& engineFixture);
+    class frmMain* openEditorWithFixtures(const QString& userFixture = QStringLiteral("User.ini"),
+                                          const QString& engineFixture = QStringLiteral("UT2003.ini"));
     QString userIni() const { return path(QStringLiteral("User.ini")); }
     QString engineIni() const { return path(QStringLiteral("UT2003.ini")); }
     // Unloads every loaded window and deletes them (as closing the program would).
     static void unloadAll();
     static void flushDeletes();
+
+    // Steps as a user, or the world around the program, takes them, separated by "; ". A step is a verb and its
+    // words; a quoted last word keeps its blanks, and {dir} stands for the program folder.
+    //   type box "text" (after the box's text) | text box "text" (replacing it) | clear label
+    //   click button | trigger action | press label | pick list position | slide slider +1, -1 or max
+    //   answer Yes, No or a path (the next question's answer, else the next file dialog's)
+    //   start key=value ... (the start-up with those settings; the player file, unless they name one, is
+    //   User.ini in the program folder) | open (the fixture pair) | open|set file [section] key=value (the editor on
+    //   the fixture pair with that value in the player file | that value set in a file of the program folder)
+    //   remove file | readonly file | failbox (the next message box fails) | faildialog (file dialogs fail)
+    //   nolauncher (the real program start) | show frmAbout, frmAliasNFO or frmSpeechNFO | splashtimer
+    void act(const QString& steps);
 
     template <class T>
     static T* find(const QString& name) {
@@ -74,8 +87,7 @@ class GuiTest : public ::testing::Test {
         return nullptr;
     }
     static QWidget* window(const QString& name);
-    // How many times prompt was shown.
-    int shownCount(const QString& prompt) const;
+    static class frmMain* mainWindow();
 
   private:
     QTemporaryDir dir_;
