@@ -1,7 +1,10 @@
-// The file commands of the main window: Open (with its question and dialog), the guarded Save button and Save As
-// with its atomic copy and its guards, driven through the seams on the offscreen platform.
+// The file commands of the main window: Open (with its question and dialog), the guarded Save button, and Save As
+// with its copy (atomic, as private as the file it copies, refused for a source that is no regular file) and its
+// guards, driven through the seams on the offscreen platform.
 #include <signal.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <QtWidgets>
 
@@ -10,6 +13,8 @@
 #include "config/Startup.h"
 #include "editor/frmMain.h"
 #include "platform/qt/msgbox.h"
+
+namespace {
 
 // Everything the main window reports while a command runs: the status texts, the progress values in order.
 struct Reports : QObject {
@@ -22,21 +27,22 @@ struct Reports : QObject {
 };
 
 // How many files of the folder this process holds open.
-static auto openFilesUnder(const QString& folder) {
+auto openFilesUnder(const QString& folder) {
     const QFileInfoList fds = QDir("/proc/self/fd").entryInfoList(QDir::System | QDir::Files | QDir::NoDotAndDotDot);
     return std::count_if(fds.begin(), fds.end(), [&](auto& fd) { return fd.symLinkTarget().startsWith(folder); });
 }
 
-static const QStringList kSaveAsStatus = {"Copying Original File!", "Closing Files!", "Files Closed", "Saving File...",
-                                          "File Saved !"};
-static std::pair<QString, int> only(const std::vector<ShownMessage>& shown) {
+const QStringList kSaveAsStatus = {"Copying Original File!", "Closing Files!", "Files Closed", "Saving File...",
+                                   "File Saved !"};
+std::pair<QString, int> only(const std::vector<ShownMessage>& shown) {
     return shown.size() == 1 ? std::pair(shown[0].prompt, shown[0].style)
                              : std::pair(QString("%1 messages").arg(shown.size()), 0);
 }
 
+}  // namespace
+
 class FileCommandsTest : public GuiTest {
   protected:
-    frmMain* openFixtures() { return messages.clear(), openEditorWithFixtures("User.ini", "UT2003.ini"); }
     static QStringList paths(frmMain* main) { return {UseriniPath, OpenedUseriniPath, main->lblOFile->text()}; }
 };
 
@@ -44,19 +50,19 @@ class FileCommandsTest : public GuiTest {
 TEST_F(FileCommandsTest, OpenAsksWhetherToCloseFirstThenLoadsThePickedFile) {
     const QString other = copyFixture("User-noinput.ini", "Other.ini"), none = "NO File Open";
     const QStringList closing = {"Closing File...", "File Closed !"}, opening = {"Opening File...", "File Opened !"};
-    const std::tuple<int, QString, QStringList, QStringList> cases[] = {
-        // The answer to the question, the file picked ("": Cancel), the status texts, then UseriniPath,
-        // OpenedUseriniPath and the file label.
-        {vbNo, other, opening, {other, other, other}},  // loaded over the open file, without a reset
-        {vbNo, "", {}, {userIni(), userIni(), userIni()}},
-        {vbYes, other, closing + opening, {other, other, other}},
-        {vbYes, "", closing, {userIni(), userIni(), none}}};
+    // The answer to the question, the file picked ("": Cancel), the status texts, then UseriniPath,
+    // OpenedUseriniPath and the file label.
+    const std::tuple<QString, QString, QStringList, QStringList> cases[] = {
+        {"No", other, opening, {other, other, other}},  // loaded over the open file, without a reset
+        {"No", "", {}, {userIni(), userIni(), userIni()}},
+        {"Yes", other, closing + opening, {other, other, other}},
+        {"Yes", "", closing, {userIni(), userIni(), none}}};
     for (const auto& [answer, pick, status, after] : cases) {
-        frmMain* main = openFixtures();
-        msgBoxAnswers = {answer};
+        frmMain* main = openEditorWithFixtures();
+        messages.clear();
         dialogAnswers = {pick};
         Reports reports(main);
-        main->cmdOpen->click();
+        act("answer " + answer + "; click cmdOpen");
         EXPECT_EQ(only(messages),
                   std::pair(QString("A File Is Currently Open, Would you like to close that file before\ropening a new "
                                     "one? (Note, no data will be saved in current file!)"),
@@ -65,7 +71,7 @@ TEST_F(FileCommandsTest, OpenAsksWhetherToCloseFirstThenLoadsThePickedFile) {
         EXPECT_EQ(
             QStringList({r.title, r.filter, r.initialFolder}),
             QStringList({"Open", "User.ini (User.ini)|User.ini|All INI Files (*.ini)|*.ini", programDir() + "/"}));
-        EXPECT_EQ(reports.status + paths(main), status + after) << answer;
+        EXPECT_EQ(reports.status + paths(main), status + after) << qPrintable(answer);
         EXPECT_EQ(FileIsOpen, after[2] != none);
         unloadAll();
     }
@@ -74,25 +80,21 @@ TEST_F(FileCommandsTest, OpenAsksWhetherToCloseFirstThenLoadsThePickedFile) {
 // The Save button saves an open file; Save As asks for the new name. With no file open both refuse with their
 // message and write nothing (a save then would write the reset controls' "NO File Open").
 TEST_F(FileCommandsTest, SaveButtonAndSaveAsNeedAnOpenFile) {
-    frmMain* main = openFixtures();
+    frmMain* main = openEditorWithFixtures();
     Reports reports(main);
-    main->cmdSave->click();
-    main->mnuSaveAs_Click();  // cancelled
+    act("click cmdSave; trigger mnuSaveAs");  // Save As cancelled
     EXPECT_EQ(reports.status, QStringList({"Saving File...", "File Saved !"}));
     const FileDialogRequest& r = dialogRequests.at(0);
     EXPECT_EQ(std::pair(r.kind, r.flags), std::pair(FileDialogRequest::Kind::Save, 2));
     EXPECT_EQ(QStringList({r.title, r.defaultExtension, r.filter, r.initialFolder}),
               QStringList({"Save As...", ".ini", "All INI Files (*.ini)|*.ini", programDir() + "/"}));
-    main->CloseINIFiles();
-    reports.status.clear();
-    dialogAnswers = {path("Never.ini")};
-    main->cmdSave->click();
-    EXPECT_EQ(only(messages),
+    act("trigger mnuFileClose; answer {dir}/Never.ini; click cmdSave; trigger mnuSaveAs");
+    ASSERT_EQ(messages.size(), 2u);
+    EXPECT_EQ(std::pair(messages[0].prompt, messages[0].style),
               std::pair(QString("A file has to open before you can save. Please Open a File."), vbInformation));
-    messages.clear();
-    main->mnuSaveAs_Click();
-    EXPECT_EQ(only(messages), std::pair(QString("Cannot Save A file until one is open!!"), vbInformation));
-    EXPECT_TRUE(reports.status.isEmpty());
+    EXPECT_EQ(std::pair(messages[1].prompt, messages[1].style),
+              std::pair(QString("Cannot Save A file until one is open!!"), vbInformation));
+    EXPECT_EQ(reports.status.size(), 4);  // those of the save and the close only
     EXPECT_EQ(dialogRequests.size(), 1u);
     EXPECT_EQ(UseriniPath, userIni());
     EXPECT_TRUE(
@@ -100,7 +102,8 @@ TEST_F(FileCommandsTest, SaveButtonAndSaveAsNeedAnOpenFile) {
 }
 
 // Save As copies the opened player file to the new name (the bar counting its bytes), then saves the edits into
-// the copy; the file it was copied from keeps what it held, a replaced file its permissions.
+// the copy; the file it was copied from keeps what it held. A new copy gets the permission bits of the file it
+// copies (it holds the statistics password), whatever the umask would give; a file it replaces keeps its own.
 TEST_F(FileCommandsTest, SaveAsCopiesTheOpenedFileThenSavesTheEditsIntoTheCopy) {
     // The target and what it held before.
     const std::pair<QString, QByteArray> cases[] = {{path("Saved.ini"), {}},
@@ -112,15 +115,14 @@ TEST_F(FileCommandsTest, SaveAsCopiesTheOpenedFileThenSavesTheEditsIntoTheCopy) 
     ASSERT_TRUE(replaceIniValue(edited, "DefaultPlayer", "Name", "Copied Player"));
     for (const auto& [target, existing] : cases) {
         SCOPED_TRACE(target.toStdString());
-        frmMain* main = openFixtures();
+        frmMain* main = openEditorWithFixtures();
+        QFile::setPermissions(userIni(), QFile::ReadOwner | QFile::WriteOwner);
         if (!existing.isNull()) writeFile(target, existing);
-        QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup);
-        const auto permissions = QFileInfo(target).permissions();
+        if (!existing.isNull()) QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup);
+        const auto permissions = QFileInfo(QFileInfo::exists(target) ? target : userIni()).permissions();
         const bool ontoSource = QFileInfo(target).canonicalFilePath() == QFileInfo(userIni()).canonicalFilePath();
-        find<QLineEdit>("txtPlayerName")->setText("Copied Player");
-        dialogAnswers = {target};
         Reports reports(main);
-        main->mnuSaveAs_Click();
+        act("text txtPlayerName \"Copied Player\"; answer " + target + "; trigger mnuSaveAs");
         EXPECT_TRUE(messages.empty());
         EXPECT_TRUE(sameBytes(readFile(target), edited));
         EXPECT_TRUE(sameBytes(readFile(userIni()), ontoSource ? edited : source));
@@ -129,9 +131,7 @@ TEST_F(FileCommandsTest, SaveAsCopiesTheOpenedFileThenSavesTheEditsIntoTheCopy) 
         const auto copyEnd = std::find(reports.progress.begin() + 1, reports.progress.end(), 0);
         EXPECT_TRUE(std::is_sorted(reports.progress.begin(), copyEnd));
         EXPECT_EQ(*(copyEnd - 1), ontoSource ? 0 : source.size());
-        if (!existing.isNull()) {
-            EXPECT_EQ(QFileInfo(target).permissions(), permissions);
-        }
+        EXPECT_EQ(QFileInfo(target).permissions(), permissions);
         EXPECT_EQ(openFilesUnder(programDir()), 0);
         unloadAll();
     }
@@ -139,67 +139,83 @@ TEST_F(FileCommandsTest, SaveAsCopiesTheOpenedFileThenSavesTheEditsIntoTheCopy) 
 
 // A second Save As copies the opened player file again, not the copy that the first one made.
 TEST_F(FileCommandsTest, SecondSaveAsCopiesTheOpenedFileAgain) {
-    frmMain* main = openFixtures();
+    frmMain* main = openEditorWithFixtures();
     const QString first = path("PlayerCopyOne.ini"), second = path("PlayerCopyTwo.ini");
-    dialogAnswers = {first, second};
-    main->mnuSaveAs_Click();
+    act("answer " + first + "; trigger mnuSaveAs");
     writeFile(first, readFile(first) + "; changed after the first copy\r\n");
-    main->mnuSaveAs_Click();
+    act("answer " + second + "; trigger mnuSaveAs");
     EXPECT_EQ(dialogRequests.back().initialFolder, first.chopped(8));  // the path less 8, inside the copy's name
     EXPECT_TRUE(sameBytes(readFile(second), fixtureBytes("User.ini")));
     EXPECT_EQ(paths(main), QStringList({second, userIni(), second}));
 }
 
-// Copies that cannot be made, before or part-way (the write stopped by a file-size limit, as a full disk would
-// stop it): the message names the error and the new name, the save does not run, an existing target keeps its
-// bytes and permissions, no temporary file is left beside it, and no file stays open.
+// Copies that cannot be made, before or part-way (the write stopped by a file-size limit, as a full disk would stop
+// it), and sources that are no regular file (a FIFO with no writer would hang the copy, a device would fill the
+// disk): the message names the error and the new name, the save does not run and the open file stays its target,
+// an existing target keeps its bytes and permissions, no temporary file is left beside it (and what killed copies
+// left there is gone), and no file stays open.
 TEST_F(FileCommandsTest, SaveAsThatCannotCopyReportsAndLeavesTheTargetUntouched) {
+    const QString pipe = path("Pipe.ini");
+    ASSERT_EQ(::mkfifo(qPrintable(pipe), 0644), 0);
+    ::alarm(120);  // a safety net only: a copy that hung would end the test here instead of never
     const QByteArray old = "[Old]\r\nKey=Value\r\n";
-    const QFile::Permissions readOnly = QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther;
-    // The target, the error's description, what the target holds before (null: nothing) and its permissions (none:
-    // left as written), the file-size limit while the copy runs.
-    const std::tuple<QString, QString, QByteArray, QFile::Permissions, rlim_t> cases[] = {
-        {path("NoSuchFolder/User2.ini"), "Path not found", {}, {}, RLIM_INFINITY},
-        {path("ReadOnly.ini"), "Permission denied", old, readOnly, RLIM_INFINITY},
-        {path("Target.ini"), "File too large", old, {}, 20000}};  // a size limit less than the source's
-    for (const auto& [target, description, existing, mode, sizeLimit] : cases) {
-        frmMain* main = openFixtures();
+    // The source (empty: the opened file), the target, the error's description, what the target holds before (null:
+    // nothing) and whether it is read-only, the file-size limit while the copy runs.
+    const std::tuple<QString, QString, QString, QByteArray, bool, rlim_t> cases[] = {
+        {"", path("NoSuchFolder/User2.ini"), "Path not found", {}, false, RLIM_INFINITY},
+        {"", path("ReadOnly.ini"), "Permission denied", old, true, RLIM_INFINITY},
+        {"", path("Target.ini"), "File too large", old, false, 20000},  // a limit less than the source's length
+        {pipe, path("Copy.ini"), "Path/File access error", {}, false, 1 << 20},
+        {"/dev/zero", path("Copy.ini"), "Path/File access error", old, false, 1 << 20}};
+    for (const auto& [source, target, description, existing, readOnly, sizeLimit] : cases) {
+        SCOPED_TRACE(description.toStdString() + " " + source.toStdString());
+        frmMain* main = openEditorWithFixtures();
+        messages.clear();
         if (!existing.isNull()) writeFile(target, existing);
-        if (mode) QFile::setPermissions(target, mode);
+        if (readOnly) QFile::setPermissions(target, QFile::ReadOwner | QFile::ReadGroup);
+        const QString leftover = "." + QFileInfo(target).fileName() + ".corvane-77-0-1";
+        if (QFileInfo(target).dir().exists()) writeFile(QFileInfo(target).dir().filePath(leftover), "[Default");
         const QByteArray before = readFile(target);
         const auto permissions = QFileInfo(target).permissions();
-        const QStringList files = QDir(programDir()).entryList(QDir::Files | QDir::Hidden);
+        const auto entries = [&] {
+            return QDir(programDir()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System);
+        };
+        QStringList files = entries();
+        files.removeOne(leftover);
+        if (!source.isEmpty()) OpenedUseriniPath = source;
         dialogAnswers = {target};
         struct rlimit saved {};
         ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
         const struct rlimit limited = {std::min(sizeLimit, saved.rlim_cur), saved.rlim_max};
         auto* previous = signal(SIGXFSZ, SIG_IGN);
         ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limited), 0);
-        main->mnuSaveAs_Click();
+        act("trigger mnuSaveAs");
         setrlimit(RLIMIT_FSIZE, &saved);
         signal(SIGXFSZ, previous);
         EXPECT_EQ(only(messages),
                   std::pair("Error " + description + "-Corvane while trying to Save File as \r" + target + " !",
                             vbExclamation));
         // The open file stays the save's target: no save ran, and a later one writes no stub under the new name.
-        EXPECT_EQ(UseriniPath, userIni());
-        EXPECT_EQ(main->lblOFile->text(), userIni());
+        EXPECT_EQ(QStringList({UseriniPath, main->lblOFile->text()}), QStringList({userIni(), userIni()}));
         EXPECT_TRUE(sameBytes(readFile(target), before));
-        main->mnuFileSave_Click();
+        act("trigger mnuFileSave");
         EXPECT_TRUE(sameBytes(readFile(target), before));
+        EXPECT_TRUE(sameBytes(readFile(userIni()) + readFile(engineIni()),
+                              fixtureBytes("User.ini") + fixtureBytes("UT2003.ini")));
         EXPECT_EQ(QFileInfo(target).permissions(), permissions);
-        EXPECT_EQ(QDir(programDir()).entryList(QDir::Files | QDir::Hidden), files);
+        EXPECT_EQ(entries(), files);
         EXPECT_TRUE(FileIsOpen);
         EXPECT_FALSE(main->copyInProgress());
         EXPECT_EQ(openFilesUnder(programDir()), 0);
         unloadAll();
     }
+    ::alarm(0);
 }
 
 // While the copy runs the window handles its events, but every other file command waits for it: nothing they
 // would do (a question, a dialog, a close, a save, a start of the game, an exit) happens.
 TEST_F(FileCommandsTest, CommandsStartedDuringTheCopyDoNothing) {
-    frmMain* main = openFixtures();
+    frmMain* main = openEditorWithFixtures();
     dialogAnswers = {path("Copy.ini"), path("Other.ini")};
     Reports reports(main);
     bool ranDuringCopy = false, closeAccepted = true;
