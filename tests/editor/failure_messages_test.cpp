@@ -8,7 +8,7 @@ namespace {
 struct Failure {
     std::string name;
     QString steps;
-    QStringList shown;  // "style | prompt", in order
+    QStringList expected;  // "style | prompt", in order
 };
 void PrintTo(const Failure& failure, std::ostream* out) {
     *out << failure.name;
@@ -19,7 +19,7 @@ std::vector<Failure> readFailures() {
     for (const QByteArray& raw : fixtureBytes("failure_messages.txt").split('\n')) {
         const QString line = QString::fromUtf8(raw);
         if (line.startsWith(QLatin1String("  ")))
-            failures.back().shown << line.trimmed();
+            failures.back().expected << line.trimmed();
         else if (!line.startsWith('#') && line.contains(QLatin1String(": ")))
             failures.push_back({line.section(": ", 0, 0).toStdString(), line.section(": ", 1), {}});
     }
@@ -30,11 +30,7 @@ class FailureMessagesTest : public GuiTest, public ::testing::WithParamInterface
 
 TEST_P(FailureMessagesTest, ShowsItsOwnTextAndIcon) {
     act(GetParam().steps);
-    QStringList shown;
-    for (const ShownMessage& m : messages)
-        shown << QString::number(m.style) + " | " +
-                     QString(m.prompt).replace(programDir(), "{dir}").replace("\r", "\\r");
-    EXPECT_EQ(shown.join('\n').toStdString(), GetParam().shown.join('\n').toStdString());
+    EXPECT_EQ(shownMessages(), GetParam().expected.join('\n').toStdString());
 }
 
 INSTANTIATE_TEST_SUITE_P(Handlers, FailureMessagesTest, ::testing::ValuesIn(readFailures()),

@@ -12,7 +12,6 @@
 #include "IniText.h"
 #include "config/Startup.h"
 #include "editor/frmMain.h"
-#include "platform/qt/msgbox.h"
 
 namespace {
 
@@ -34,10 +33,6 @@ auto openFilesUnder(const QString& folder) {
 
 const QStringList kSaveAsStatus = {"Copying Original File!", "Closing Files!", "Files Closed", "Saving File...",
                                    "File Saved !"};
-std::pair<QString, int> only(const std::vector<ShownMessage>& shown) {
-    return shown.size() == 1 ? std::pair(shown[0].prompt, shown[0].style)
-                             : std::pair(QString("%1 messages").arg(shown.size()), 0);
-}
 
 }  // namespace
 
@@ -63,10 +58,9 @@ TEST_F(FileCommandsTest, OpenAsksWhetherToCloseFirstThenLoadsThePickedFile) {
         dialogAnswers = {pick};
         Reports reports(main);
         act("answer " + answer + "; click cmdOpen");
-        EXPECT_EQ(only(messages),
-                  std::pair(QString("A File Is Currently Open, Would you like to close that file before\ropening a new "
-                                    "one? (Note, no data will be saved in current file!)"),
-                            vbYesNo + vbInformation));
+        EXPECT_EQ(shownMessages(),
+                  "68 | A File Is Currently Open, Would you like to close that file before\\ropening a new one? "
+                  "(Note, no data will be saved in current file!)");
         const FileDialogRequest& r = dialogRequests.back();
         EXPECT_EQ(
             QStringList({r.title, r.filter, r.initialFolder}),
@@ -89,11 +83,9 @@ TEST_F(FileCommandsTest, SaveButtonAndSaveAsNeedAnOpenFile) {
     EXPECT_EQ(QStringList({r.title, r.defaultExtension, r.filter, r.initialFolder}),
               QStringList({"Save As...", ".ini", "All INI Files (*.ini)|*.ini", programDir() + "/"}));
     act("trigger mnuFileClose; answer {dir}/Never.ini; click cmdSave; trigger mnuSaveAs");
-    ASSERT_EQ(messages.size(), 2u);
-    EXPECT_EQ(std::pair(messages[0].prompt, messages[0].style),
-              std::pair(QString("A file has to open before you can save. Please Open a File."), vbInformation));
-    EXPECT_EQ(std::pair(messages[1].prompt, messages[1].style),
-              std::pair(QString("Cannot Save A file until one is open!!"), vbInformation));
+    EXPECT_EQ(shownMessages(),
+              "64 | A file has to open before you can save. Please Open a File.\n"
+              "64 | Cannot Save A file until one is open!!");
     EXPECT_EQ(reports.status.size(), 4);  // those of the save and the close only
     EXPECT_EQ(dialogRequests.size(), 1u);
     EXPECT_EQ(UseriniPath, userIni());
@@ -192,9 +184,9 @@ TEST_F(FileCommandsTest, SaveAsThatCannotCopyReportsAndLeavesTheTargetUntouched)
         act("trigger mnuSaveAs");
         setrlimit(RLIMIT_FSIZE, &saved);
         signal(SIGXFSZ, previous);
-        EXPECT_EQ(only(messages),
-                  std::pair("Error " + description + "-Corvane while trying to Save File as \r" + target + " !",
-                            vbExclamation));
+        EXPECT_EQ(QString::fromStdString(shownMessages()), "48 | Error " + description +
+                                                               "-Corvane while trying to Save File as \\r" +
+                                                               QString(target).replace(programDir(), "{dir}") + " !");
         // The open file stays the save's target: no save ran, and a later one writes no stub under the new name.
         EXPECT_EQ(QStringList({UseriniPath, main->lblOFile->text()}), QStringList({userIni(), userIni()}));
         EXPECT_TRUE(sameBytes(readFile(target), before));
@@ -223,11 +215,9 @@ TEST_F(FileCommandsTest, CommandsStartedDuringTheCopyDoNothing) {
         qApp,
         [&] {
             ranDuringCopy = main->copyInProgress() && main->ProgressBar1->maximum() == fixtureBytes("User.ini").size();
-            for (QAction* a :
-                 {main->mnuSaveAs, main->mnuFileOpen, main->mnuFileClose, main->mnuFileSave, main->mnuFileExit})
-                a->trigger();
-            for (QToolButton* b : {main->cmdOpen, main->cmdCloseUser, main->cmdSave, main->cmdLaunch}) b->click();
-            main->mnuSaveAs_Click(), main->mnuFileOpen_Click();
+            act("trigger mnuSaveAs; trigger mnuFileOpen; trigger mnuFileClose; trigger mnuFileSave; trigger "
+                "mnuFileExit; "
+                "click cmdOpen; click cmdCloseUser; click cmdSave; click cmdLaunch");
             closeAccepted = main->close();
         },
         Qt::QueuedConnection);

@@ -22,20 +22,18 @@ void GuiTest::SetUp() {
     setProgramFolder(dir_.path());
     writeHive("WINE REGISTRY Version 2\n");
     platform::setLocalMachineHive(hivePath().toStdString());
+    // Answers from the queues; when a queue is empty: vbNo to a question, vbOK to any other message, Cancel to a
+    // dialog.
     setMsgBoxHandler([this](const QString& prompt, int style) {
         messages.push_back({prompt, style});
-        if (!msgBoxAnswers.empty()) {
-            const int answer = msgBoxAnswers.front();
-            msgBoxAnswers.pop_front();
-            return answer;
-        }
-        return (style & 7) == 4 ? 7 : 1;
+        const int answer = msgBoxAnswers.empty() ? ((style & 7) == 4 ? 7 : 1) : msgBoxAnswers.front();
+        if (!msgBoxAnswers.empty()) msgBoxAnswers.pop_front();
+        return answer;
     });
     setFileDialogHandler([this](const FileDialogRequest& request) {
         dialogRequests.push_back(request);
-        if (dialogAnswers.empty()) return QString();
-        const QString answer = dialogAnswers.front();
-        dialogAnswers.pop_front();
+        const QString answer = dialogAnswers.empty() ? QString() : dialogAnswers.front();
+        if (!dialogAnswers.empty()) dialogAnswers.pop_front();
         return answer;
     });
     setStartProgramHandler([this](const QString& program, int showState) {
@@ -98,6 +96,13 @@ QWidget* GuiTest::window(const QString& name) {
     return nullptr;
 }
 
+std::string GuiTest::shownMessages() const {
+    QStringList lines;
+    for (const auto& [prompt, style] : messages)
+        lines << QString::number(style) + " | " + QString(prompt).replace(programDir(), "{dir}").replace("\r", "\\r");
+    return lines.join('\n').toStdString();
+}
+
 frmMain* GuiTest::mainWindow() {
     return qobject_cast<frmMain*>(window(QStringLiteral("frmMain")));
 }
@@ -142,11 +147,10 @@ void GuiTest::act(const QString& steps) {
         const std::map<QString, std::function<void()>> verbs = {
             {"type",
              [&] {
-                 QTest::keyClick(find<QLineEdit>(name), Qt::Key_End);
+                 find<QLineEdit>(name)->end(false);
                  QTest::keyClicks(find<QLineEdit>(name), last);
              }},
-            {"text", [&] { find<QLineEdit>(name)->setText(last); }},
-            {"clear", [&] { find<QLabel>(name)->clear(); }},
+            {"text", [&] { find<QWidget>(name)->setProperty("text", last); }},
             {"click", [&] { find<QAbstractButton>(name)->click(); }},
             {"trigger", [&] { find<QAction>(name)->trigger(); }},
             {"press", [&] { QTest::mouseClick(find<QWidget>(name), Qt::LeftButton); }},
@@ -164,20 +168,19 @@ void GuiTest::act(const QString& steps) {
              }},
             {"start",
              [&] {
-                 QList<QPair<QString, QString>> settings = {{"UT2003UserINIPath", userIni()}};
-                 for (const QString& setting : rest.split(' ', Qt::SkipEmptyParts)) {
-                     settings.removeIf([&](const auto& s) { return s.first == setting.section('=', 0, 0); });
-                     settings.append({setting.section('=', 0, 0), setting.section('=', 1)});
-                 }
-                 writeSettings(settings);
+                 QList<QPair<QString, QString>> settings;
+                 for (const QString& s : rest.split(' ', Qt::SkipEmptyParts))
+                     settings.append({s.section('=', 0, 0), s.section('=', 1)});
+                 // Of two lines of a key the first counts: a player file given above wins over User.ini.
+                 writeSettings(settings << qMakePair(QString("UT2003UserINIPath"), userIni()));
                  OpenedUseriniPath.clear();  // as in a new process
                  runMain();
              }},
             {"main", [&] { runMain(); }},
             {"open",
              [&] {
-                 if (rest.isEmpty()) return (void)openEditorWithFixtures();
-                 openEditor(withSetting(fixtureBytes("User.ini"), rest), fixtureBytes("UT2003.ini"));
+                 openEditor(rest.isEmpty() ? fixtureBytes("User.ini") : withSetting(fixtureBytes("User.ini"), rest),
+                            fixtureBytes("UT2003.ini"));
              }},
             {"set", [&] { writeFile(path(name), withSetting(readFile(path(name)), words.section(' ', 2))); }},
             {"remove", [&] { EXPECT_TRUE(QFile::remove(path(name))) << qPrintable(name); }},
@@ -199,9 +202,9 @@ void GuiTest::act(const QString& steps) {
             {"nolauncher", [] { setStartProgramHandler(nullptr); }},
             {"show",
              [&] {
-                 if (name == "frmAbout") Show<frmAbout>();
-                 if (name == "frmAliasNFO") Show<frmAliasNFO>();
-                 if (name == "frmSpeechNFO") Show<frmSpeechNFO>();
+                 name == "frmAbout"      ? (void)Show<frmAbout>()
+                 : name == "frmAliasNFO" ? (void)Show<frmAliasNFO>()
+                                         : (void)Show<frmSpeechNFO>();
              }},
             {"splashtimer", [] { FormSlot<frmSplash>::instance()->Timer1_Timer(); }},
         };

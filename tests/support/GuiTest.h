@@ -66,7 +66,7 @@ class GuiTest : public ::testing::Test {
 
     // Steps as a user, or the world around the program, takes them, separated by "; ". A step is a verb and its
     // words; a quoted last word keeps its blanks, and {dir} stands for the program folder.
-    //   type box "text" (after the box's text) | text box "text" (replacing it) | clear label
+    //   type box "text" (after the box's text) | text box "text" (replacing the text of a box or label)
     //   click button | trigger action | press label | pick list position | slide slider +1, -1 or max
     //   answer Yes, No or a path (the next question's answer, else the next file dialog's)
     //   start key=value ... (the start-up with those settings; the player file, unless they name one, is
@@ -86,6 +86,8 @@ class GuiTest : public ::testing::Test {
         }
         return nullptr;
     }
+    // The messages shown, a line "style | prompt" each, with {dir} for the program folder and \r for a carriage return.
+    std::string shownMessages() const;
     static QWidget* window(const QString& name);
     static class frmMain* mainWindow();
 
