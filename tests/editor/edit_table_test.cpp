@@ -22,7 +22,7 @@ std::vector<Edit> readEdits(const QByteArray& table) {
         const qsizetype arrow = line.indexOf("=> ");
         if (line.startsWith('#') || arrow < 0) continue;
         const QByteArray keyValue = line.mid(line.indexOf("] ", arrow) + 2);
-        if (arrow > 0) edits.push_back({QString::fromUtf8(line.left(arrow).trimmed()), {}});
+        if (arrow > 0 || edits.empty()) edits.push_back({QString::fromUtf8(line.left(arrow).trimmed()), {}});
         edits.back().lines.push_back({line.mid(arrow + 4, line.indexOf(']', arrow) - arrow - 4),
                                       keyValue.left(keyValue.indexOf('=')), keyValue.mid(keyValue.indexOf('=') + 1)});
     }
@@ -33,17 +33,35 @@ bool inUserFile(const QByteArray& section) {
     return !sectionText(kUser, section).isEmpty();
 }
 
-// The pair of files with the lines of the edit, each in the file that holds its section; a byte-order mark in front
-// stays in front.
-QByteArray edited(QByteArray user, QByteArray engine, const Edit& edit) {
+using Files = std::pair<QByteArray, QByteArray>;  // the player file and the engine file
+
+// The files with the lines of the edit, each in the file that holds its section; a byte-order mark in front stays
+// in front.
+Files edited(Files files, const Edit& edit) {
     for (const auto& [section, key, value] : edit.lines) {
-        QByteArray& file = inUserFile(section) ? user : engine;
+        QByteArray& file = inUserFile(section) ? files.first : files.second;
         const bool marked = file.startsWith(kBom);
         if (marked) file.remove(0, kBom.size());
         EXPECT_TRUE(replaceIniValue(file, section, key, value)) << key.toStdString();
         if (marked) file.prepend(kBom);
     }
-    return user + engine;
+    return files;
+}
+
+// The fixture pair with "[section] key=value".
+Files unusual(const QByteArray& line) {
+    return edited({kUser, kEngine}, readEdits("=> " + line).at(0));
+}
+
+// The fixture pair with a byte-order mark before the section, which then comes first in its file (the fixtures open
+// with comments).
+Files markedWithFirst(const QByteArray& section) {
+    Files files = {kUser, kEngine};
+    QByteArray& file = inUserFile(section) ? files.first : files.second;
+    const QByteArray text = sectionText(file, section);
+    file.remove(file.indexOf(text), text.size());
+    file = kBom + text + file.mid(file.indexOf('['));
+    return files;
 }
 
 }  // namespace
@@ -71,10 +89,10 @@ TEST_F(SavedBytesTest, EachEditChangesExactlyItsLinesInItsFile) {
     for (const Edit& edit : readEdits(fixtureBytes("edit_table.txt"))) {
         SCOPED_TRACE(edit.steps.toStdString());
         for (const auto& [section, key, value] : edit.lines) keys << (section + "/" + key).toLower();
-        const QByteArray expected = edited(kUser, kEngine, edit);
-        ASSERT_FALSE(expected == kUser + kEngine) << "no change";
+        const Files expected = edited({kUser, kEngine}, edit);
+        ASSERT_FALSE(expected == Files(kUser, kEngine)) << "no change";
         act(edit.steps + "; trigger mnuFileSave");
-        EXPECT_TRUE(sameBytes(readFile(userIni()) + readFile(engineIni()), expected));
+        EXPECT_TRUE(sameBytes(readFile(userIni()) + readFile(engineIni()), expected.first + expected.second));
         writeFile(userIni(), kUser);
         writeFile(engineIni(), kEngine);
         act("trigger mnuFileClose; answer {dir}/User.ini; trigger mnuFileOpen");
@@ -92,47 +110,29 @@ TEST_F(SavedBytesTest, EachEditChangesExactlyItsLinesInItsFile) {
 
 // Loaded and saved with no edit, each file stays as it was; an edit of a neighbouring key changes its line alone.
 TEST_F(SavedBytesTest, UnusualValuesSurviveASaveAndANeighbouringEdit) {
-    auto set = [](QByteArray section, QByteArray key, QByteArray value) {
-        return [=](QByteArray file) {
-            EXPECT_TRUE(replaceIniValue(file, section, key, value));
-            return file;
-        };
-    };
-    // A byte-order mark before the section, which then comes first (the fixtures open with comments).
-    auto markedWithFirst = [](QByteArray section) {
-        return [=](QByteArray file) {
-            const QByteArray text = sectionText(file, section);
-            file.remove(file.indexOf(text), text.size());
-            return kBom + text + file.mid(file.indexOf('['));
-        };
-    };
-    const QByteArray player = "DefaultPlayer", client = "WinDrv.WindowsClient";
     const char* red = "click optRed => [DefaultPlayer] team=0";
     const char* windowed = "click chkFullScreen => [WinDrv.WindowsClient] StartupFullscreen=False";
     // The unusual form, then an edit of a neighbouring key in the same file.
-    const std::pair<std::function<QByteArray(QByteArray)>, const char*> cases[] = {
-        {set(player, "Name", "Corvo" + QByteArray(3000, 'o')), red},
-        {set(player, "Name", "\"Corvo\""), red},
-        {set(player, "Name", " \tCorvo  "), red},
-        {set(player, "Name", QByteArray("Cor\0vo", 6)), red},
-        {set("Engine.Input", "F", "\" FeignDeath \""), "text txtKeyLetters(6) \"Say hi\" => [Engine.Input] G=Say hi"},
-        {markedWithFirst(player), red},
-        {set(client, "Gamma", "0.8" + QByteArray(3000, '0')), windowed},
-        {set(client, "StartupFullscreen", "\"True\""),
+    const std::pair<Files, const char*> cases[] = {
+        {unusual("[DefaultPlayer] Name=Corvo" + QByteArray(3000, 'o')), red},
+        {unusual("[DefaultPlayer] Name=\"Corvo\""), red},
+        {unusual("[DefaultPlayer] Name= \tCorvo  "), red},
+        {unusual("[DefaultPlayer] Name=" + QByteArray("Cor\0vo", 6)), red},
+        {unusual("[Engine.Input] F=\" FeignDeath \""), "text txtKeyLetters(6) \"Say hi\" => [Engine.Input] G=Say hi"},
+        {markedWithFirst("DefaultPlayer"), red},
+        {unusual("[WinDrv.WindowsClient] Gamma=0.8" + QByteArray(3000, '0')), windowed},
+        {unusual("[WinDrv.WindowsClient] StartupFullscreen=\"True\""),
          "text txtMinRefRate \"40\" => [WinDrv.WindowsClient] MinDesiredFrameRate=40"},
-        {set(client, "MinDesiredFrameRate", "  35.000000 "), windowed},
-        {markedWithFirst(client), windowed}};
-    for (const auto& [form, neighbour] : cases) {
+        {unusual("[WinDrv.WindowsClient] MinDesiredFrameRate=  35.000000 "), windowed},
+        {markedWithFirst("WinDrv.WindowsClient"), windowed}};
+    for (const auto& [files, neighbour] : cases) {
         SCOPED_TRACE(neighbour);
         const Edit edit = readEdits(neighbour).at(0);
-        QByteArray user = kUser, engine = kEngine;
-        QByteArray& unusual = inUserFile(edit.lines[0][0]) ? user : engine;
-        unusual = form(unusual);
         for (const bool editing : {false, true}) {
-            openEditor(user, engine);
+            openEditor(files.first, files.second);
             act(editing ? edit.steps + "; trigger mnuFileSave" : "trigger mnuFileSave");
-            EXPECT_TRUE(sameBytes(readFile(userIni()) + readFile(engineIni()),
-                                  editing ? edited(user, engine, edit) : user + engine));
+            const Files expected = editing ? edited(files, edit) : files;
+            EXPECT_TRUE(sameBytes(readFile(userIni()) + readFile(engineIni()), expected.first + expected.second));
             unloadAll();
         }
     }

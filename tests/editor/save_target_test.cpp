@@ -12,62 +12,50 @@
 #include "config/Startup.h"
 #include "editor/frmMain.h"
 
-class SaveTargetTest : public GuiTest {
-  protected:
-    // A (User.ini, the configured player file), B and C are player files that name their player after themselves
-    // and hold a line of their own that no save writes, so a copy tells which file it came from; D is the name Save
-    // As copies to.
-    QString file(const QString& name) const {
-        return name == "A"        ? userIni()
-               : name == "engine" ? engineIni()
-               : name == "D"      ? path("D.ini")
-                                  : path(name + "/User.ini");
-    }
-    void writeGameFiles() const {
-        for (const char* name : {"A", "B", "C"}) {
-            QByteArray bytes = fixtureBytes("User.ini");
-            EXPECT_TRUE(replaceIniValue(bytes, "DefaultPlayer", "Name", "Player" + QByteArray(name)));
-            writeFile(file(name), bytes + "[Origin]\r\nFile=" + name + "\r\n");
-        }
-        writeFile(engineIni(), fixtureBytes("UT2003.ini"));
-    }
-    std::map<QString, QByteArray> snapshot() const {
-        std::map<QString, QByteArray> bytes;
-        for (const char* name : {"A", "B", "C", "D", "engine"}) bytes[name] = readFile(file(name));
-        return bytes;
-    }
-};
+// The configured player file (A), two other player files (B and C), the name Save As copies to, the engine file.
+const QStringList kFiles = {"User.ini", "B/User.ini", "C/User.ini", "D.ini", "UT2003.ini"};
+
+using SaveTargetTest = GuiTest;
 
 TEST_F(SaveTargetTest, SaveWritesIntoTheFilesThatWereLoaded) {
     const QString startA = "start AutoOpenINI=1; ", openB = "answer {dir}/B/User.ini; click cmdOpen; ";
     const QString options = "trigger mnuEditmnuUserOptions; ", save = "click cmdSave",
-                  saveAs = "answer {dir}/D.ini; trigger mnuSaveAs";
+                  saveAs = "answer {dir}/D.ini; trigger mnuSaveAs", toB = "B/User.ini UT2003.ini",
+                  toD = "D.ini UT2003.ini", saved = "File Saved !";
     // What the user does, then an edit in each file and how it is saved (the toolbar's Save, or Save As to D); the
     // files that change then, the file the first of them was loaded or copied from, and the status text.
     const std::tuple<QString, QString, QString, QByteArray, QString> cases[] = {
-        {startA + "answer No; " + openB + options + "click cmdCancel", save, "B engine", "B", "File Saved !"},
-        {startA + "answer Yes; " + openB + options + "click cmdOK", save, "B engine", "B", "File Saved !"},
+        {startA + "answer No; " + openB + options + "click cmdCancel", save, toB, "B", saved},
+        {startA + "answer Yes; " + openB + options + "click cmdOK", save, toB, "B", saved},
         {startA + "answer No; " + openB + options + "answer {dir}/C/User.ini; click cmdSetPaths(1); click cmdOK", save,
-         "B engine", "B", "File Saved !"},
+         toB, "B", saved},
         // Save As copies the file that is open, not the one the options window found.
-        {startA + "answer No; " + openB + options + "click cmdCancel", saveAs, "D engine", "B", "File Saved !"},
+        {startA + "answer No; " + openB + options + "click cmdCancel", saveAs, toD, "B", saved},
         // Started through the options window's browse: it asks for User.ini; the main window then opens it.
-        {"answer {dir}/User.ini; start AutoOpenINI=1 UT2003UserINIPath=", saveAs, "D engine", "A", "File Saved !"},
+        {"answer {dir}/User.ini; start AutoOpenINI=1 UT2003UserINIPath=", saveAs, toD, "A", saved},
         // After a Save As that could not copy, the file that is open stays the target: no stub under the new name.
-        {startA + "answer {dir}/Missing/User.ini; trigger mnuSaveAs", save, "A engine", "A", "File Saved !"},
+        {startA + "answer {dir}/Missing/User.ini; trigger mnuSaveAs", save, "User.ini UT2003.ini", "A", saved},
         // A load or a close that stopped part-way leaves mixed values or placeholders: nothing may be saved.
         {startA + "set B/User.ini [Engine.Hud] HudScale=abc; answer No; " + openB, save, "", "", "Opening File..."},
         {startA + "remove players/jpgs/no_image.jpg; trigger mnuFileClose", save, "", "", "Closing File..."}};
     for (const auto& [steps, saving, changed, origin, status] : cases) {
         SCOPED_TRACE(steps.toStdString());
-        writeGameFiles();
+        // Each player file names its player after itself and holds a line of its own that no save writes, so a copy
+        // tells which file it came from.
+        for (const char* name : {"A", "B", "C"}) {
+            QByteArray bytes = fixtureBytes("User.ini");
+            EXPECT_TRUE(replaceIniValue(bytes, "DefaultPlayer", "Name", "Player" + QByteArray(name)));
+            writeFile(path(kFiles[name[0] - 'A']), bytes + "[Origin]\r\nFile=" + name + "\r\n");
+        }
+        writeFile(engineIni(), fixtureBytes("UT2003.ini"));
         act(steps);
-        const auto before = snapshot();
+        QList<QByteArray> before;
+        for (const QString& name : kFiles) before << readFile(path(name));
         messages.clear();
         act("text txtStatsName Edited; slide slideGamma +1; " + saving);
         QStringList differ;
-        for (const auto& [name, bytes] : before)
-            if (readFile(file(name)) != bytes) differ << name;
+        for (int i = 0; i < kFiles.size(); ++i)
+            if (readFile(path(kFiles[i])) != before[i]) differ << kFiles[i];
         EXPECT_EQ(differ.join(' '), changed);
         EXPECT_EQ(find<QLabel>("sbStatusPanel2")->text(), status);
         if (changed.isEmpty()) {
@@ -76,15 +64,17 @@ TEST_F(SaveTargetTest, SaveWritesIntoTheFilesThatWereLoaded) {
             EXPECT_FALSE(FileIsOpen || find<QAction>("mnuFileSave")->isEnabled());
             EXPECT_TRUE(find<QAction>("mnuFileOpen")->isEnabled());
         } else {
-            const QByteArray written = readFile(file(changed.section(' ', 0, 0)));
+            const QByteArray written = readFile(path(changed.section(' ', 0, 0)));
+            auto value = [&](const char* section, const char* key) {
+                return iniValue(written, section, key).value_or("?");
+            };
             EXPECT_TRUE(messages.empty());
-            EXPECT_EQ(QList<QByteArray>({iniValue(written, "DefaultPlayer", "Name").value_or(""),
-                                         iniValue(written, "Origin", "File").value_or(""),
-                                         iniValue(written, "Engine.PlayerController", "StatsUsername").value_or("")}),
-                      QList<QByteArray>({"Player" + origin, origin, "Edited"}));
+            EXPECT_EQ(value("DefaultPlayer", "Name") + " " + value("Origin", "File") + " " +
+                          value("Engine.PlayerController", "StatsUsername"),
+                      "Player" + origin + " " + origin + " Edited");
         }
         unloadAll();
-        QFile::remove(file("D"));
+        QFile::remove(path("D.ini"));
         QFile::copy(CORVANE_DATA "/players/jpgs/no_image.jpg", path("players/jpgs/no_image.jpg"));
     }
 }

@@ -26,12 +26,15 @@ void GuiTest::SetUp() {
     // dialog.
     setMsgBoxHandler([this](const QString& prompt, int style) {
         messages.push_back({prompt, style});
+        // A box that fails is recorded, then fails as a box that cannot be shown would.
+        if (std::exchange(failNextMessageBox, false)) throw platform::AppError("Out of memory");
         const int answer = msgBoxAnswers.empty() ? ((style & 7) == 4 ? 7 : 1) : msgBoxAnswers.front();
         if (!msgBoxAnswers.empty()) msgBoxAnswers.pop_front();
         return answer;
     });
     setFileDialogHandler([this](const FileDialogRequest& request) {
         dialogRequests.push_back(request);
+        if (failFileDialogs) throw platform::AppError("Out of memory");
         const QString answer = dialogAnswers.empty() ? QString() : dialogAnswers.front();
         if (!dialogAnswers.empty()) dialogAnswers.pop_front();
         return answer;
@@ -185,20 +188,8 @@ void GuiTest::act(const QString& steps) {
             {"set", [&] { writeFile(path(name), withSetting(readFile(path(name)), words.section(' ', 2))); }},
             {"remove", [&] { EXPECT_TRUE(QFile::remove(path(name))) << qPrintable(name); }},
             {"readonly", [&] { QFile::setPermissions(path(name), QFile::ReadOwner | QFile::ReadGroup); }},
-            {"failbox",
-             [&] {
-                 // The box is recorded, then fails as a box that cannot be shown would.
-                 setMsgBoxHandler([this, failed = false](const QString& prompt, int style) mutable {
-                     messages.push_back({prompt, style});
-                     if (!std::exchange(failed, true)) throw platform::AppError("Out of memory");
-                     return 1;
-                 });
-             }},
-            {"faildialog",
-             [] {
-                 setFileDialogHandler(
-                     [](const FileDialogRequest&) -> QString { throw platform::AppError("Out of memory"); });
-             }},
+            {"failbox", [&] { failNextMessageBox = true; }},
+            {"faildialog", [&] { failFileDialogs = true; }},
             {"nolauncher", [] { setStartProgramHandler(nullptr); }},
             {"show",
              [&] {

@@ -43,6 +43,8 @@ class GuiTest : public ::testing::Test {
     // File dialogs: requests recorded; answers taken from the queue ("" = Cancel when the queue is empty).
     std::vector<FileDialogRequest> dialogRequests;
     std::deque<QString> dialogAnswers;
+    // The next message box fails, after it is recorded; every file dialog fails.
+    bool failNextMessageBox = false, failFileDialogs = false;
     // Program starts recorded.
     std::vector<QPair<QString, int>> startedPrograms;
     // A registry hive for the test (empty hive by default: no game installed).
