@@ -10,9 +10,6 @@ struct Failure {
     QString steps;
     QStringList expected;  // "style | prompt", in order
 };
-void PrintTo(const Failure& failure, std::ostream* out) {
-    *out << failure.name;
-}
 
 std::vector<Failure> readFailures() {
     std::vector<Failure> failures;

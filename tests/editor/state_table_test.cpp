@@ -90,13 +90,11 @@ using StateTableTest = GuiTest;
 TEST_F(StateTableTest, EveryControlAtStartAfterALoadAndAfterAClose) {
     copyFixture("User-noinput.ini", "User.ini");
     copyFixture("UT2003.ini");
-    act("start");
+    // At start, after File > Open, and after File > Close with a row selected (which turns both Move buttons on).
+    const char* steps[] = {"start", "answer {dir}/User.ini; trigger mnuFileOpen",
+                           "press lblWeaponName(6); trigger mnuFileClose"};
     std::array<QMap<QString, QString>, 3> shown;
-    shown[0] = describeAll(window("frmMain"));
-    act("answer {dir}/User.ini; trigger mnuFileOpen");
-    shown[1] = describeAll(window("frmMain"));
-    act("press lblWeaponName(6); trigger mnuFileClose");  // a row selected turns both Move buttons on
-    shown[2] = describeAll(window("frmMain"));
+    for (std::size_t s = 0; s < shown.size(); ++s) act(steps[s]), shown[s] = describeAll(window("frmMain"));
     EXPECT_TRUE(messages.empty());
 
     const QMap<QString, Row> table = readTable(userIni());

@@ -80,17 +80,9 @@ void GuiTest::writeSettings(const QList<QPair<QString, QString>>& keys) const {
     writeFile(path(QStringLiteral("Quarl.ini")), bytes);
 }
 
-void GuiTest::runMain() {
-    Main();
-}
-
 void GuiTest::unloadAll() {
     while (!forms::loadedForms().isEmpty()) forms::unload(forms::loadedForms().last());
     flushDeletes();
-}
-
-void GuiTest::flushDeletes() {
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 QWidget* GuiTest::window(const QString& name) {
@@ -107,7 +99,7 @@ std::string GuiTest::shownMessages() const {
 }
 
 frmMain* GuiTest::mainWindow() {
-    return qobject_cast<frmMain*>(window(QStringLiteral("frmMain")));
+    return find<frmMain>(QStringLiteral("frmMain"));
 }
 
 frmMain* GuiTest::openEditor(const QByteArray& userIniBytes, const QByteArray& engineIniBytes) {

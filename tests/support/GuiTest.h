@@ -4,17 +4,13 @@
 // controls by name, act on them as a user would and compare files byte for byte.
 #include <gtest/gtest.h>
 
-#include <QApplication>
-#include <QByteArray>
-#include <QList>
-#include <QPair>
-#include <QString>
-#include <QTemporaryDir>
-#include <QWidget>
+#include <QtWidgets>
 #include <deque>
 #include <functional>
 
 #include "platform/qt/filedialog.h"
+
+void Main();  // the start-up (config/Startup.h)
 
 struct ShownMessage {
     QString prompt;
@@ -52,7 +48,7 @@ class GuiTest : public ::testing::Test {
     void writeHive(const QByteArray& body) const { writeFile(hivePath(), body); }
 
     // Runs the start-up in-process (after setProgramFolder).
-    void runMain();
+    void runMain() { Main(); }
     // Puts the two game files (bytes) into the program folder as "User.ini" and "UT2003.ini", writes a
     // "Quarl.ini" that points at them, runs the start-up, sets the game paths, loads both files into the main
     // window through OpenINIFiles and returns the main window.
@@ -64,7 +60,7 @@ class GuiTest : public ::testing::Test {
     QString engineIni() const { return path(QStringLiteral("UT2003.ini")); }
     // Unloads every loaded window and deletes them (as closing the program would).
     static void unloadAll();
-    static void flushDeletes();
+    static void flushDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
     // Steps as a user, or the world around the program, takes them, separated by "; ". A step is a verb and its
     // words; a quoted last word keeps its blanks, and {dir} stands for the program folder.
@@ -81,9 +77,7 @@ class GuiTest : public ::testing::Test {
     template <class T>
     static T* find(const QString& name) {
         for (QWidget* top : QApplication::topLevelWidgets()) {
-            if (top->objectName() == name) {
-                if (auto* t = qobject_cast<T*>(top)) return t;
-            }
+            if (auto* t = qobject_cast<T*>(top); t && top->objectName() == name) return t;
             if (auto* child = top->findChild<T*>(name)) return child;
         }
         return nullptr;
