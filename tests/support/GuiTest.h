@@ -64,14 +64,18 @@ class GuiTest : public ::testing::Test {
 
     // Steps as a user, or the world around the program, takes them, separated by "; ". A step is a verb and its
     // words; a quoted last word keeps its blanks, and {dir} stands for the program folder.
-    //   type box "text" (after the box's text) | text box "text" (replacing the text of a box or label)
-    //   click button | trigger action | press label | pick list position | slide slider +1, -1 or max
-    //   answer Yes, No or a path (the next question's answer, else the next file dialog's)
-    //   start key=value ... (the start-up with those settings; the player file, unless they name one, is
-    //   User.ini in the program folder) | open (the fixture pair) | open|set file [section] key=value (the editor on
-    //   the fixture pair with that value in the player file | that value set in a file of the program folder)
-    //   remove file | readonly file | failbox (the next message box fails) | faildialog (file dialogs fail)
-    //   nolauncher (the real program start) | show frmAbout, frmAliasNFO or frmSpeechNFO | splashtimer
+    //   type box "text"           types after the box's text     text box "text"   sets a box's or a label's text
+    //   click button              trigger action                 press label (a mouse click)
+    //   pick list position        slide slider +1, -1 or max
+    //   answer Yes|No|path        the next question's answer, or else the next file dialog's
+    //   start key=value ...       the start-up with those settings (the player file, unless they name one, is
+    //                             User.ini in the program folder); main: the start-up as the folder stands
+    //   open                      the editor on the fixture pair; open [section] key=value: with that value in
+    //                             the player file
+    //   set file [section] key=value, remove file, readonly file   in the program folder
+    //   failbox                   the next message box fails     faildialog   every file dialog fails
+    //   nolauncher                the real program start         splashtimer  the splash window's timer fires
+    //   show frmAbout|frmAliasNFO|frmSpeechNFO
     void act(const QString& steps);
 
     template <class T>
