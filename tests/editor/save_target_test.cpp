@@ -1,205 +1,121 @@
 // Which files a save writes: always the two files of the last load that succeeded, whatever the options window
-// resolves meanwhile, and nothing at all after a load or a close that stopped part-way.
+// resolves meanwhile, and nothing at all after a load or a close that stopped part-way. A save that cannot write one
+// of the two files changes neither; a save clears what killed saves left beside the files.
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
 #include <QtWidgets>
-#include <functional>
-#include <map>
 
 #include "GuiTest.h"
 #include "IniText.h"
 #include "config/Startup.h"
 #include "editor/frmMain.h"
-#include "platform/qt/msgbox.h"
 
-class SaveTargetTest : public GuiTest {
-  protected:
-    // The configured pair: A (User.ini) and the engine file in the program folder. B and C are other player files;
-    // D is the name Save As copies to. Each player file names its player after itself, and holds a line of its
-    // own that no save writes, so a copy tells which file it came from.
-    std::vector<std::pair<QString, QString>> files() const {
-        return {{"A", userIni()},
-                {"B", path("B/User.ini")},
-                {"C", path("C/User.ini")},
-                {"D", path("D.ini")},
-                {"engine", engineIni()}};
-    }
-    QString file(const QString& name) const {
-        for (const auto& [n, f] : files())
-            if (n == name) return f;
-        return {};
-    }
-    static QByteArray playerFile(const QByteArray& name) {
-        QByteArray bytes = fixtureBytes("User.ini");
-        EXPECT_TRUE(replaceIniValue(bytes, "DefaultPlayer", "Name", "Player" + name));
-        return bytes + "[Origin]\r\nFile=" + name + "\r\n";
-    }
-    void writeGameFiles() {
-        for (const char* name : {"A", "B", "C"}) writeFile(file(name), playerFile(name));
-        writeFile(engineIni(), fixtureBytes("UT2003.ini"));
-    }
-    frmMain* startWithA() {
-        writeGameFiles();
-        return openEditor(readFile(userIni()), readFile(engineIni()));
-    }
-    frmMain* main() { return qobject_cast<frmMain*>(window("frmMain")); }
-    void openAnswering(const QString& path, int closeFirst) {
-        msgBoxAnswers = {closeFirst};
-        dialogAnswers = {path};
-        main()->cmdOpen->click();  // File > Open is off while a file is open
-    }
-    void showOptions() { main()->mnuEditmnuUserOptions->trigger(); }
-    void saveAsD() {
-        dialogAnswers = {file("D")};
-        main()->mnuSaveAs->trigger();
-    }
+// The configured player file (A), two other player files (B and C), the name Save As copies to, the engine file.
+const QStringList kFiles = {"User.ini", "B/User.ini", "C/User.ini", "D.ini", "UT2003.ini"};
 
-    std::map<QString, QByteArray> snapshot() const {
-        std::map<QString, QByteArray> bytes;
-        for (const auto& [name, f] : files()) bytes[name] = readFile(f);
-        return bytes;
-    }
-    QStringList changedSince(const std::map<QString, QByteArray>& before) const {
-        QStringList changed;
-        for (const auto& [name, f] : files())
-            if (readFile(f) != before.at(name)) changed << name;
-        return changed;
-    }
-};
+using SaveTargetTest = GuiTest;
 
-// Each case acts through the window as a user would, edits a value of each file and saves (the toolbar's Save,
-// or Save As to D); the files changed, the player named in the written file and the status tell where it went.
 TEST_F(SaveTargetTest, SaveWritesIntoTheFilesThatWereLoaded) {
-    struct Case {
-        const char* name;
-        std::function<void()> act;
-        bool saveAs;
-        QStringList changed;
-        QByteArray origin;  // the file that the first changed file was loaded or copied from
-        QString status;
-    };
-    const Case cases[] = {
-        {"open B, options cancelled",
-         [&] {
-             startWithA();
-             openAnswering(file("B"), vbNo);
-             showOptions();
-             find<QPushButton>("cmdCancel")->click();
-         },
-         false,
-         {"B", "engine"},
-         "B",
-         "File Saved !"},
-        {"open B, options confirmed",
-         [&] {
-             startWithA();
-             openAnswering(file("B"), vbYes);
-             showOptions();
-             find<QPushButton>("cmdOK")->click();
-         },
-         false,
-         {"B", "engine"},
-         "B",
-         "File Saved !"},
-        {"open B, options browse to C, confirmed",
-         [&] {
-             startWithA();
-             openAnswering(file("B"), vbNo);
-             showOptions();
-             dialogAnswers = {file("C")};
-             find<QPushButton>("cmdSetPaths(1)")->click();
-             find<QPushButton>("cmdOK")->click();
-         },
-         false,
-         {"B", "engine"},
-         "B",
-         "File Saved !"},
+    const QString startA = "start AutoOpenINI=1; ", openB = "answer {dir}/B/User.ini; click cmdOpen; ";
+    const QString options = "trigger mnuEditmnuUserOptions; ", save = "click cmdSave",
+                  saveAs = "answer {dir}/D.ini; trigger mnuSaveAs", toB = "B/User.ini UT2003.ini",
+                  toD = "D.ini UT2003.ini", saved = "File Saved !";
+    // What the user does, then an edit in each file and how it is saved (the toolbar's Save, or Save As to D); the
+    // files that change then, the file the first of them was loaded or copied from, and the status text.
+    const std::tuple<QString, QString, QString, QByteArray, QString> cases[] = {
+        {startA + "answer No; " + openB + options + "click cmdCancel", save, toB, "B", saved},
+        {startA + "answer Yes; " + openB + options + "click cmdOK", save, toB, "B", saved},
+        {startA + "answer No; " + openB + options + "answer {dir}/C/User.ini; click cmdSetPaths(1); click cmdOK", save,
+         toB, "B", saved},
         // Save As copies the file that is open, not the one the options window found.
-        {"open B, options cancelled, Save As",
-         [&] {
-             startWithA();
-             openAnswering(file("B"), vbNo);
-             showOptions();
-             find<QPushButton>("cmdCancel")->click();
-         },
-         true,
-         {"D", "engine"},
-         "B",
-         "File Saved !"},
-        {"started through the options window's browse, then Save As",
-         [&] {
-             writeGameFiles();
-             writeSettings({{"AutoOpenINI", "1"}});
-             OpenedUseriniPath.clear();  // as in a new process
-             dialogAnswers = {userIni()};
-             runMain();  // the options window asks for User.ini; the main window then opens it
-         },
-         true,
-         {"D", "engine"},
-         "A",
-         "File Saved !"},
+        {startA + "answer No; " + openB + options + "click cmdCancel", saveAs, toD, "B", saved},
+        // Started through the options window's browse: it asks for User.ini; the main window then opens it.
+        {"answer {dir}/User.ini; start AutoOpenINI=1 UT2003UserINIPath=", saveAs, toD, "A", saved},
         // After a Save As that could not copy, the file that is open stays the target: no stub under the new name.
-        {"Save As into a missing folder, then Save",
-         [&] {
-             startWithA();
-             dialogAnswers = {path("Missing/User.ini")};
-             main()->mnuSaveAs->trigger();
-         },
-         false,
-         {"A", "engine"},
-         "A",
-         "File Saved !"},
+        {startA + "answer {dir}/Missing/User.ini; trigger mnuSaveAs", save, "User.ini UT2003.ini", "A", saved},
         // A load or a close that stopped part-way leaves mixed values or placeholders: nothing may be saved.
-        {"a second load, answered No, stopped part-way",
-         [&] {
-             startWithA();
-             QByteArray damaged = readFile(file("B"));
-             ASSERT_TRUE(replaceIniValue(damaged, "Engine.Hud", "HudScale", "abc"));
-             writeFile(file("B"), damaged);
-             openAnswering(file("B"), vbNo);
-         },
-         false,
-         {},
-         {},
-         "Opening File..."},
-        {"a close stopped part-way",
-         [&] {
-             startWithA();
-             QFile::remove(path("players/jpgs/no_image.jpg"));
-             main()->mnuFileClose->trigger();
-         },
-         false,
-         {},
-         {},
-         "Closing File..."},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        c.act();
-        const auto before = snapshot();
+        {startA + "set B/User.ini [Engine.Hud] HudScale=abc; answer No; " + openB, save, "", "", "Opening File..."},
+        {startA + "remove players/jpgs/no_image.jpg; trigger mnuFileClose", save, "", "", "Closing File..."}};
+    for (const auto& [steps, saving, changed, origin, status] : cases) {
+        SCOPED_TRACE(steps.toStdString());
+        // Each player file names its player after itself and holds a line of its own that no save writes, so a copy
+        // tells which file it came from.
+        for (const char* name : {"A", "B", "C"}) {
+            QByteArray bytes = fixtureBytes("User.ini");
+            EXPECT_TRUE(replaceIniValue(bytes, "DefaultPlayer", "Name", "Player" + QByteArray(name)));
+            writeFile(path(kFiles[name[0] - 'A']), bytes + "[Origin]\r\nFile=" + name + "\r\n");
+        }
+        writeFile(engineIni(), fixtureBytes("UT2003.ini"));
+        act(steps);
+        QList<QByteArray> before;
+        for (const QString& name : kFiles) before << readFile(path(name));
         messages.clear();
-        find<QLineEdit>("txtStatsName")->setText("Edited");
-        find<QSlider>("slideGamma")->triggerAction(QSlider::SliderSingleStepAdd);
-        if (c.saveAs)
-            saveAsD();
-        else
-            main()->cmdSave->click();
-        EXPECT_EQ(changedSince(before), c.changed);
-        EXPECT_EQ(main()->statusPanels[1]->text(), c.status);
-        if (!c.changed.isEmpty()) {
-            EXPECT_TRUE(messages.empty());
-            const QByteArray written = readFile(file(c.changed[0]));
-            EXPECT_EQ(iniValue(written, "DefaultPlayer", "Name"), "Player" + c.origin);
-            EXPECT_EQ(iniValue(written, "Origin", "File"), c.origin);
-            EXPECT_EQ(iniValue(written, "Engine.PlayerController", "StatsUsername"), QByteArray("Edited"));
-        } else {
+        act("text txtStatsName Edited; slide slideGamma +1; " + saving);
+        QStringList differ;
+        for (int i = 0; i < kFiles.size(); ++i)
+            if (readFile(path(kFiles[i])) != before[i]) differ << kFiles[i];
+        EXPECT_EQ(differ.join(' '), changed);
+        EXPECT_EQ(find<QLabel>("sbStatusPanel2")->text(), status);
+        if (changed.isEmpty()) {
             // The toolbar's Save answers with its message, and the menus are those of the no-file state.
-            ASSERT_EQ(messages.size(), 1u);
-            EXPECT_EQ(messages[0].prompt, "A file has to open before you can save. Please Open a File.");
-            EXPECT_FALSE(FileIsOpen);
-            EXPECT_FALSE(main()->mnuFileSave->isEnabled());
-            EXPECT_TRUE(main()->mnuFileOpen->isEnabled());
+            EXPECT_EQ(messages.size(), 1u);
+            EXPECT_FALSE(FileIsOpen || find<QAction>("mnuFileSave")->isEnabled());
+            EXPECT_TRUE(find<QAction>("mnuFileOpen")->isEnabled());
+        } else {
+            const QByteArray written = readFile(path(changed.section(' ', 0, 0)));
+            auto value = [&](const char* section, const char* key) {
+                return iniValue(written, section, key).value_or("?");
+            };
+            EXPECT_TRUE(messages.empty());
+            EXPECT_EQ(value("DefaultPlayer", "Name") + " " + value("Origin", "File") + " " +
+                          value("Engine.PlayerController", "StatsUsername"),
+                      "Player" + origin + " " + origin + " Edited");
         }
         unloadAll();
-        QFile::remove(file("D"));
+        QFile::remove(path("D.ini"));
         QFile::copy(CORVANE_DATA "/players/jpgs/no_image.jpg", path("players/jpgs/no_image.jpg"));
     }
+}
+
+// A save that cannot write one of the two game files stops before it changes either, its message naming the reason.
+TEST_F(SaveTargetTest, SaveThatCannotWriteAFileChangesNeither) {
+    // A file loaded from a folder that goes away before the save.
+    auto loadFromGoneFolder = [&](QString& shared, const char* name) {
+        shared = copyFixture(name, QString("Gone/") + name);
+        mainWindow()->OpenINIFiles();
+        QDir(path("Gone")).removeRecursively();
+    };
+    const std::pair<std::function<void()>, QString> cases[] = {
+        {[&] { act("readonly UT2003.ini"); }, "Permission denied"},
+        {[&] { act("readonly User.ini"); }, "Permission denied"},
+        {[&] { loadFromGoneFolder(UT2003iniPath, "UT2003.ini"); }, "Path not found"},
+        {[&] { loadFromGoneFolder(UseriniPath, "User.ini"); }, "Path not found"}};
+    for (const auto& [unwritable, description] : cases) {
+        act("open");
+        unwritable();
+        act("text txtPlayerName Changed; click chkFullScreen; trigger mnuFileSave");  // edits in both files
+        ASSERT_EQ(messages.size(), 1u);
+        EXPECT_EQ(messages[0].prompt.section(" - ", 0, 0), "Error " + description);
+        EXPECT_TRUE(sameBytes(readFile(userIni()) + readFile(engineIni()),
+                              fixtureBytes("User.ini") + fixtureBytes("UT2003.ini")));
+        EXPECT_EQ(QDir(programDir()).entryList({".*.corvane-*"}, QDir::Files | QDir::Hidden), QStringList());
+        unloadAll();
+        messages.clear();
+        QFile::remove(userIni()), QFile::remove(engineIni());
+    }
+}
+
+// The leftovers of both files go at the save's start; one that a running save holds locked stays.
+TEST_F(SaveTargetTest, SaveClearsLeftoversButNotOneStillHeld) {
+    const QString held = ".User.ini.corvane-42-0-3";
+    for (const QString& name : {QString(".User.ini.corvane-41-0-7"), QString(".UT2003.ini.corvane-41-1-9"), held})
+        writeFile(path(name), "[DefaultPlayer]\r\nName=");
+    const int lock = ::open(qPrintable(path(held)), O_RDONLY);
+    ASSERT_EQ(::flock(lock, LOCK_EX | LOCK_NB), 0);
+    act("open; trigger mnuFileSave");
+    EXPECT_TRUE(messages.empty());
+    EXPECT_EQ(QDir(programDir()).entryList({".*.corvane-*"}, QDir::Files | QDir::Hidden), QStringList{held});
+    ::close(lock);
 }

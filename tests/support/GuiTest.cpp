@@ -1,53 +1,42 @@
 #include "GuiTest.h"
 
-#include <QCoreApplication>
-#include <QDir>
-#include <QDirIterator>
-#include <QEvent>
-#include <QFile>
-#include <algorithm>
+#include <QtTest>
+#include <QtWidgets>
+#include <filesystem>
 
+#include "IniText.h"
 #include "config/Startup.h"
+#include "config/frmSplash.h"
 #include "editor/frmMain.h"
+#include "info/frmAbout.h"
+#include "info/frmTextInfo.h"
+#include "platform/error.h"
 #include "platform/qt/forms.h"
 #include "platform/qt/msgbox.h"
 #include "platform/qt/startprogram.h"
 #include "platform/registry.h"
 
-namespace {
-void copyTree(const QString& from, const QString& to) {
-    QDir source(from);
-    if (!source.exists()) return;
-    QDirIterator it(from, QDir::Files | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString file = it.next();
-        const QString target = to + QStringLiteral("/") + source.relativeFilePath(file);
-        QDir().mkpath(QFileInfo(target).path());
-        QFile::copy(file, target);
-    }
-}
-}  // namespace
-
 void GuiTest::SetUp() {
     ASSERT_TRUE(dir_.isValid());
-    copyTree(QStringLiteral(CORVANE_DATA), dir_.path());
+    std::filesystem::copy(CORVANE_DATA, dir_.path().toStdString(), std::filesystem::copy_options::recursive);
     setProgramFolder(dir_.path());
     writeHive("WINE REGISTRY Version 2\n");
     platform::setLocalMachineHive(hivePath().toStdString());
+    // Answers from the queues; when a queue is empty: vbNo to a question, vbOK to any other message, Cancel to a
+    // dialog.
     setMsgBoxHandler([this](const QString& prompt, int style) {
         messages.push_back({prompt, style});
-        if (!msgBoxAnswers.empty()) {
-            const int answer = msgBoxAnswers.front();
-            msgBoxAnswers.pop_front();
-            return answer;
-        }
-        return (style & 7) == 4 ? 7 : 1;
+        // A box that fails is recorded, then fails as a box that cannot be shown would.
+        if (std::exchange(failNextMessageBox, false)) throw platform::AppError("Out of memory");
+        const int answer = msgBoxAnswers.empty() ? ((style & 7) == 4 ? 7 : 1) : msgBoxAnswers.front();
+        if (!msgBoxAnswers.empty()) msgBoxAnswers.pop_front();
+        return answer;
     });
     setFileDialogHandler([this](const FileDialogRequest& request) {
         dialogRequests.push_back(request);
-        if (dialogAnswers.empty()) return QString();
-        const QString answer = dialogAnswers.front();
-        dialogAnswers.pop_front();
+        if (failFileDialogs) throw platform::AppError("Out of memory");
+        const QString answer = dialogAnswers.empty() ? QString() : dialogAnswers.front();
+        if (!dialogAnswers.empty()) dialogAnswers.pop_front();
         return answer;
     });
     setStartProgramHandler([this](const QString& program, int showState) {
@@ -82,8 +71,7 @@ void GuiTest::writeFile(const QString& filePath, const QByteArray& bytes) const 
 
 QByteArray GuiTest::readFile(const QString& filePath) {
     QFile file(filePath);
-    if (!file.open(QIODevice::ReadOnly)) return QByteArray();
-    return file.readAll();
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 void GuiTest::writeSettings(const QList<QPair<QString, QString>>& keys) const {
@@ -92,31 +80,26 @@ void GuiTest::writeSettings(const QList<QPair<QString, QString>>& keys) const {
     writeFile(path(QStringLiteral("Quarl.ini")), bytes);
 }
 
-void GuiTest::writeHive(const QByteArray& body) const {
-    writeFile(hivePath(), body);
-}
-
-void GuiTest::runMain() {
-    Main();
-}
-
 void GuiTest::unloadAll() {
-    for (;;) {
-        const QList<Form*> loaded = forms::loadedForms();
-        if (loaded.isEmpty()) break;
-        forms::unload(loaded.last());
-    }
+    while (!forms::loadedForms().isEmpty()) forms::unload(forms::loadedForms().last());
     flushDeletes();
-}
-
-void GuiTest::flushDeletes() {
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 QWidget* GuiTest::window(const QString& name) {
     for (QWidget* top : QApplication::topLevelWidgets())
         if (top->objectName() == name) return top;
     return nullptr;
+}
+
+std::string GuiTest::shownMessages() const {
+    QStringList lines;
+    for (const auto& [prompt, style] : messages)
+        lines << QString::number(style) + " | " + QString(prompt).replace(programDir(), "{dir}").replace("\r", "\\r");
+    return lines.join('\n').toStdString();
+}
+
+frmMain* GuiTest::mainWindow() {
+    return find<frmMain>(QStringLiteral("frmMain"));
 }
 
 frmMain* GuiTest::openEditor(const QByteArray& userIniBytes, const QByteArray& engineIniBytes) {
@@ -128,7 +111,7 @@ frmMain* GuiTest::openEditor(const QByteArray& userIniBytes, const QByteArray& e
     OpenedUseriniPath = userIni();
     UT2003iniPath = engineIni();
     UT2003exePath = path(QStringLiteral("UT2003.exe"));
-    auto* main = qobject_cast<frmMain*>(window(QStringLiteral("frmMain")));
+    frmMain* main = mainWindow();
     EXPECT_NE(main, nullptr);
     if (main) main->OpenINIFiles();
     return main;
@@ -139,7 +122,76 @@ frmMain* GuiTest::openEditorWithFixtures(const QString& userFixture, const QStri
                       readFile(QStringLiteral(CORVANE_FIXTURES "/") + engineFixture));
 }
 
-int GuiTest::shownCount(const QString& prompt) const {
-    return static_cast<int>(
-        std::count_if(messages.begin(), messages.end(), [&](const ShownMessage& m) { return m.prompt == prompt; }));
+namespace {
+// The file with the value of "[section] key=value".
+QByteArray withSetting(QByteArray bytes, const QString& setting) {
+    const QString keyValue = setting.section(QStringLiteral("] "), 1);
+    EXPECT_TRUE(replaceIniValue(bytes, setting.section(QStringLiteral("] "), 0, 0).mid(1).toLatin1(),
+                                keyValue.section('=', 0, 0).toLatin1(), keyValue.section('=', 1).toLatin1()))
+        << qPrintable(setting);
+    return bytes;
+}
+}  // namespace
+
+void GuiTest::act(const QString& steps) {
+    for (const QString& step : steps.split(QStringLiteral("; "), Qt::SkipEmptyParts)) {
+        const QString verb = step.section(' ', 0, 0), words = QString(step).replace("{dir}", programDir());
+        const QString name = words.section(' ', 1, 1), rest = words.section(' ', 1);
+        QString last = words.section(' ', 2);
+        if (last.startsWith('"')) last = last.mid(1).chopped(1);
+        const std::map<QString, std::function<void()>> verbs = {
+            {"type",
+             [&] {
+                 find<QLineEdit>(name)->end(false);
+                 QTest::keyClicks(find<QLineEdit>(name), last);
+             }},
+            {"text", [&] { find<QWidget>(name)->setProperty("text", last); }},
+            {"click", [&] { find<QAbstractButton>(name)->click(); }},
+            {"trigger", [&] { find<QAction>(name)->trigger(); }},
+            {"press", [&] { QTest::mouseClick(find<QWidget>(name), Qt::LeftButton); }},
+            {"pick", [&] { find<QComboBox>(name)->setCurrentIndex(last.toInt()); }},
+            {"slide",
+             [&] {
+                 find<QSlider>(name)->triggerAction(last == "max"  ? QSlider::SliderToMaximum
+                                                    : last == "+1" ? QSlider::SliderSingleStepAdd
+                                                                   : QSlider::SliderSingleStepSub);
+             }},
+            {"answer",
+             [&] {
+                 if (name == "Yes" || name == "No") return msgBoxAnswers.push_back(name == "Yes" ? vbYes : vbNo);
+                 dialogAnswers.push_back(rest);
+             }},
+            {"start",
+             [&] {
+                 QList<QPair<QString, QString>> settings;
+                 for (const QString& s : rest.split(' ', Qt::SkipEmptyParts))
+                     settings.append({s.section('=', 0, 0), s.section('=', 1)});
+                 // Of two lines of a key the first counts: a player file given above wins over User.ini.
+                 writeSettings(settings << qMakePair(QString("UT2003UserINIPath"), userIni()));
+                 OpenedUseriniPath.clear();  // as in a new process
+                 runMain();
+             }},
+            {"main", [&] { runMain(); }},
+            {"open",
+             [&] {
+                 openEditor(rest.isEmpty() ? fixtureBytes("User.ini") : withSetting(fixtureBytes("User.ini"), rest),
+                            fixtureBytes("UT2003.ini"));
+             }},
+            {"set", [&] { writeFile(path(name), withSetting(readFile(path(name)), words.section(' ', 2))); }},
+            {"remove", [&] { EXPECT_TRUE(QFile::remove(path(name))) << qPrintable(name); }},
+            {"readonly", [&] { QFile::setPermissions(path(name), QFile::ReadOwner | QFile::ReadGroup); }},
+            {"failbox", [&] { failNextMessageBox = true; }},
+            {"faildialog", [&] { failFileDialogs = true; }},
+            {"nolauncher", [] { setStartProgramHandler(nullptr); }},
+            {"show",
+             [&] {
+                 name == "frmAbout"      ? (void)Show<frmAbout>()
+                 : name == "frmAliasNFO" ? (void)Show<frmAliasNFO>()
+                                         : (void)Show<frmSpeechNFO>();
+             }},
+            {"splashtimer", [] { FormSlot<frmSplash>::instance()->Timer1_Timer(); }},
+        };
+        ASSERT_TRUE(verbs.count(verb)) << "no step " << qPrintable(step);
+        verbs.at(verb)();
+    }
 }

@@ -1,20 +1,16 @@
 #pragma once
 // Support for tests that drive the real windows on the offscreen platform: a temporary program folder, the
 // seams answered in advance (message boxes, file dialogs, program start, registry hive), and helpers to find
-// controls by name and compare files byte for byte.
+// controls by name, act on them as a user would and compare files byte for byte.
 #include <gtest/gtest.h>
 
-#include <QApplication>
-#include <QByteArray>
-#include <QList>
-#include <QPair>
-#include <QString>
-#include <QTemporaryDir>
-#include <QWidget>
+#include <QtWidgets>
 #include <deque>
 #include <functional>
 
 #include "platform/qt/filedialog.h"
+
+void Main();  // the start-up (config/Startup.h)
 
 struct ShownMessage {
     QString prompt;
@@ -36,46 +32,64 @@ class GuiTest : public ::testing::Test {
     // Writes a "Quarl.ini" in the program folder with the given key=value lines of section Quarl_UT2003.Settings.
     void writeSettings(const QList<QPair<QString, QString>>& keys) const;
 
-    // Message boxes: every prompt shown is recorded; answers are taken from the queue (default vbOK / vbNo
-    // for questions... see answerFor).
+    // Message boxes: every prompt shown is recorded; answers are taken from the queue (when it is empty: vbNo for
+    // a question, vbOK otherwise).
     std::vector<ShownMessage> messages;
     std::deque<int> msgBoxAnswers;
     // File dialogs: requests recorded; answers taken from the queue ("" = Cancel when the queue is empty).
     std::vector<FileDialogRequest> dialogRequests;
     std::deque<QString> dialogAnswers;
+    // The next message box fails, after it is recorded; every file dialog fails.
+    bool failNextMessageBox = false, failFileDialogs = false;
     // Program starts recorded.
     std::vector<QPair<QString, int>> startedPrograms;
     // A registry hive for the test (empty hive by default: no game installed).
     QString hivePath() const { return path(QStringLiteral("system.reg")); }
-    void writeHive(const QByteArray& body) const;
+    void writeHive(const QByteArray& body) const { writeFile(hivePath(), body); }
 
     // Runs the start-up in-process (after setProgramFolder).
-    void runMain();
+    void runMain() { Main(); }
     // Puts the two game files (bytes) into the program folder as "User.ini" and "UT2003.ini", writes a
     // "Quarl.ini" that points at them, runs the start-up, sets the game paths, loads both files into the main
     // window through OpenINIFiles and returns the main window.
     class frmMain* openEditor(const QByteArray& userIni, const QByteArray& engineIni);
     // The same with fixture files of tests/fixtures.
-    class frmMain* openEditorWithFixtures(const QString& userFixture, const QString& engineFixture);
+    class frmMain* openEditorWithFixtures(const QString& userFixture = QStringLiteral("User.ini"),
+                                          const QString& engineFixture = QStringLiteral("UT2003.ini"));
     QString userIni() const { return path(QStringLiteral("User.ini")); }
     QString engineIni() const { return path(QStringLiteral("UT2003.ini")); }
     // Unloads every loaded window and deletes them (as closing the program would).
     static void unloadAll();
-    static void flushDeletes();
+    static void flushDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+
+    // Steps as a user, or the world around the program, takes them, separated by "; ". A step is a verb and its
+    // words; a quoted last word keeps its blanks, and {dir} stands for the program folder.
+    //   type box "text"           types after the box's text     text box "text"   sets a box's or a label's text
+    //   click button              trigger action                 press label (a mouse click)
+    //   pick list position        slide slider +1, -1 or max
+    //   answer Yes|No|path        the next question's answer, or else the next file dialog's
+    //   start key=value ...       the start-up with those settings (the player file, unless they name one, is
+    //                             User.ini in the program folder); main: the start-up as the folder stands
+    //   open                      the editor on the fixture pair; open [section] key=value: with that value in
+    //                             the player file
+    //   set file [section] key=value, remove file, readonly file   in the program folder
+    //   failbox                   the next message box fails     faildialog   every file dialog fails
+    //   nolauncher                the real program start         splashtimer  the splash window's timer fires
+    //   show frmAbout|frmAliasNFO|frmSpeechNFO
+    void act(const QString& steps);
 
     template <class T>
     static T* find(const QString& name) {
         for (QWidget* top : QApplication::topLevelWidgets()) {
-            if (top->objectName() == name) {
-                if (auto* t = qobject_cast<T*>(top)) return t;
-            }
+            if (auto* t = qobject_cast<T*>(top); t && top->objectName() == name) return t;
             if (auto* child = top->findChild<T*>(name)) return child;
         }
         return nullptr;
     }
+    // The messages shown, a line "style | prompt" each, with {dir} for the program folder and \r for a carriage return.
+    std::string shownMessages() const;
     static QWidget* window(const QString& name);
-    // How many times prompt was shown.
-    int shownCount(const QString& prompt) const;
+    static class frmMain* mainWindow();
 
   private:
     QTemporaryDir dir_;

@@ -17,15 +17,11 @@ bool isHeader(const QByteArray& line) {
 }  // namespace
 
 QByteArray sectionText(const QByteArray& file, const QByteArray& section) {
-    qsizetype start = -1;
-    for (qsizetype pos = 0; pos < file.size();) {
-        const qsizetype lineEnd = file.indexOf('\n', pos) < 0 ? file.size() : file.indexOf('\n', pos) + 1;
-        const QByteArray line = withoutEnding(file.mid(pos, lineEnd - pos).trimmed());
-        if (isHeader(line)) {
-            if (start >= 0) return file.mid(start, pos - start);
-            if (line == "[" + section + "]") start = pos;
-        }
-        pos = lineEnd;
+    qsizetype start = -1, pos = 0;
+    for (const QByteArray& raw : file.split('\n')) {
+        if (isHeader(raw) && start >= 0) return file.mid(start, pos - start);
+        if (raw.trimmed() == "[" + section + "]" && start < 0) start = pos;
+        pos += raw.size() + 1;
     }
     return start >= 0 ? file.mid(start) : QByteArray();
 }
@@ -34,9 +30,9 @@ QList<QByteArray> sectionLines(const QByteArray& file, const QByteArray& section
     QList<QByteArray> lines;
     for (const QByteArray& raw : sectionText(file, section).split('\n')) {
         const QByteArray line = withoutEnding(raw);
-        if (line.trimmed().isEmpty() || isHeader(line)) continue;
-        if (!keys.isEmpty() && !keys.contains(line.left(line.indexOf('=')).trimmed())) continue;
-        lines << line;
+        if (!line.trimmed().isEmpty() && !isHeader(line) &&
+            (keys.isEmpty() || keys.contains(line.left(line.indexOf('=')).trimmed())))
+            lines << line;
     }
     return lines;
 }
@@ -49,29 +45,15 @@ std::optional<QByteArray> iniValue(const QByteArray& file, const QByteArray& sec
 
 bool replaceIniValue(QByteArray& file, const QByteArray& section, const QByteArray& key, const QByteArray& value) {
     const QByteArray text = sectionText(file, section);
-    const qsizetype start = file.indexOf(text);
-    if (text.isEmpty() || start < 0) return false;
-    qsizetype at = 0;
-    for (const QByteArray& raw : text.split('\n')) {
+    qsizetype at = file.indexOf(text);
+    for (const QByteArray& raw : text.isEmpty() ? QList<QByteArray>() : text.split('\n')) {
         const QByteArray line = withoutEnding(raw);
         const qsizetype equals = line.indexOf('=');
-        if (equals > 0 && !isHeader(line) && line.left(equals).trimmed() == key) {
-            file.replace(start + at + equals + 1, line.size() - equals - 1, value);
-            return true;
-        }
+        if (equals > 0 && !isHeader(line) && line.left(equals).trimmed() == key)
+            return file.replace(at + equals + 1, line.size() - equals - 1, value), true;
         at += raw.size() + 1;
     }
     return false;
-}
-
-QByteArray weaponSections() {
-    const char* classes[] = {"Redeemer", "Painter",  "TransLauncher", "ShieldGun",  "AssaultRifle",   "ShockRifle",
-                             "LinkGun",  "BioRifle", "Minigun",       "FlakCannon", "RocketLauncher", "SniperRifle"};
-    QByteArray text = "[XWeapons.BallLauncher]\r\nPriority=13\r\n\r\n";
-    for (int i = 0; i < 12; ++i)
-        text += "[XWeapons." + QByteArray(classes[i]) + "]\r\nPriority=" + QByteArray::number(i + 1) +
-                "\r\nExchangeFireModes=0\r\n\r\n";
-    return text;
 }
 
 QByteArray quietEngineFile() {
@@ -86,13 +68,19 @@ QByteArray quietEngineFile() {
 QByteArray quietPlayerFile(const QByteArray& sections) {
     QByteArray text = sections;
     if (!text.isEmpty() && !text.endsWith("\r\n\r\n")) text += text.endsWith("\r\n") ? "\r\n" : "\r\n\r\n";
-    return text + weaponSections();
+    // A well-formed weapon list: the Ball Launcher at 13 and the twelve weapons at 1 to 12.
+    text += "[XWeapons.BallLauncher]\r\nPriority=13\r\n\r\n";
+    int priority = 0;
+    for (const char* weapon : {"Redeemer", "Painter", "TransLauncher", "ShieldGun", "AssaultRifle", "ShockRifle",
+                               "LinkGun", "BioRifle", "Minigun", "FlakCannon", "RocketLauncher", "SniperRifle"})
+        text += "[XWeapons." + QByteArray(weapon) + "]\r\nPriority=" + QByteArray::number(++priority) +
+                "\r\nExchangeFireModes=0\r\n\r\n";
+    return text;
 }
 
 ::testing::AssertionResult sameBytes(const QByteArray& actual, const QByteArray& expected) {
     if (actual == expected) return ::testing::AssertionSuccess();
-    const QList<QByteArray> a = actual.split('\n');
-    const QList<QByteArray> e = expected.split('\n');
+    const QList<QByteArray> a = actual.split('\n'), e = expected.split('\n');
     qsizetype line = 0;
     while (line < a.size() && line < e.size() && a[line] == e[line]) ++line;
     auto show = [](const QList<QByteArray>& lines, qsizetype i) {

@@ -20,12 +20,10 @@ std::optional<QByteArray> iniValue(const QByteArray& file, const QByteArray& sec
 // Sets key in section of a file text (the first match) to value; false when the key is not there.
 bool replaceIniValue(QByteArray& file, const QByteArray& section, const QByteArray& key, const QByteArray& value);
 
-// A well-formed weapon list: the Ball Launcher at 13 and the twelve weapons at 1 to 12 (CR LF).
-QByteArray weaponSections();
 // An engine file that every group loads without a message (CR LF).
 QByteArray quietEngineFile();
 // A player file that every group loads without a message: the given sections' text (may be empty) followed by
-// the weapon list and whatever else the load needs.
+// a well-formed weapon list and whatever else the load needs.
 QByteArray quietPlayerFile(const QByteArray& sections = QByteArray());
 
 ::testing::AssertionResult sameBytes(const QByteArray& actual, const QByteArray& expected);
