@@ -23,13 +23,9 @@ QStringList cutOff(QWidget* widget) {
     const QFontMetrics metrics = widget->fontMetrics();
     auto check = [&](const QString& text, const QSize& needed, const QRect& room) {
         if (needed.width() > room.width() || needed.height() > room.height() || widget->font().pointSizeF() < 8.0)
-            cut << QStringLiteral("%1 \"%2\" needs %3 x %4, has %5 x %6 at %7 pt")
-                       .arg(widget->objectName(), text)
-                       .arg(needed.width())
-                       .arg(needed.height())
-                       .arg(room.width())
-                       .arg(room.height())
-                       .arg(widget->font().pointSizeF());
+            cut << QString::asprintf("%s \"%s\" needs %d x %d, has %d x %d at %g pt", qPrintable(widget->objectName()),
+                                     qPrintable(text), needed.width(), needed.height(), room.width(), room.height(),
+                                     widget->font().pointSizeF());
     };
     if (auto* label = qobject_cast<QLabel*>(widget); label && !label->text().isEmpty()) {
         // A wrapped label: every word fits across, every line fits down.
