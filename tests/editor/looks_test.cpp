@@ -99,13 +99,6 @@ void expectInsideAndApart(QWidget* parent, const QRect& room) {
 
 class LooksTest : public GuiTest {
   protected:
-    frmMain* start(bool autoOpen) {
-        copyFixture("User.ini"), copyFixture("UT2003.ini");
-        writeSettings({{"UT2003UserINIPath", userIni()}, {"AutoOpenINI", autoOpen ? "1" : "0"}});
-        runMain();
-        QCoreApplication::sendPostedEvents();
-        return FormSlot<frmMain>::instance();
-    }
     // Every tab of the main window.
     void expectMainWindowWhole(frmMain* main, const QString& state) {
         for (int i = 0; i < main->SSTab1->count(); ++i) {
@@ -117,9 +110,12 @@ class LooksTest : public GuiTest {
 };
 
 TEST_F(LooksTest, NoWindowCutsOffItsTexts) {
-    expectMainWindowWhole(start(false), "nofile");
+    // The player file named by the settings is not there yet: the window opens with no file.
+    writeSettings({{"UT2003UserINIPath", userIni()}});
+    runMain();
+    expectMainWindowWhole(FormSlot<frmMain>::instance(), "nofile");
     unloadAll();
-    frmMain* main = start(true);
+    frmMain* main = openEditorWithFixtures("User.ini", "UT2003.ini");
     ASSERT_TRUE(FileIsOpen);
     expectMainWindowWhole(main, "loaded");
     for (QWidget* page : main->tabPages) {
@@ -149,7 +145,7 @@ TEST_F(LooksTest, NoWindowCutsOffItsTexts) {
 // The tabs are the platform's own, not drawn by a style sheet; the Edit and Help menus open with their
 // separator, below the menu's frame line where it can be seen.
 TEST_F(LooksTest, TabsAndMenusAsThePlatformDrawsThem) {
-    frmMain* main = start(false);
+    frmMain* main = openEditorWithFixtures("User.ini", "UT2003.ini");
     EXPECT_FALSE(main->SSTab1->tabBar()->style()->inherits("QStyleSheetStyle"));
     for (QMenu* menu : {main->mnuEdit, main->mnuHelp}) {
         QAction* separator = menu->actions().constFirst();
@@ -163,7 +159,7 @@ TEST_F(LooksTest, TabsAndMenusAsThePlatformDrawsThem) {
 // The window can be made smaller than its design size: the toolbar and the tab strip keep their place and size,
 // and the status bar follows the bottom edge across the whole width.
 TEST_F(LooksTest, MainWindowShrinksBelowItsDesignSize) {
-    frmMain* main = start(true);
+    frmMain* main = openEditorWithFixtures("User.ini", "UT2003.ini");
     const QRect strip = main->SSTab1->geometry(), toolbar = main->picToolBar->geometry();
     for (const QSize size : {QSize(400, 300), QSize(200, 120), main->size()}) {
         main->resize(size);
