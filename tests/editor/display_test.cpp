@@ -1,11 +1,7 @@
-// The display and render group: the engine file's values on screen after a load, what the save writes back,
-// what a bad or missing value does, the user's changes, and the layout of its frames.
-#include <QAbstractButton>
-#include <QComboBox>
-#include <QGroupBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QSlider>
+// The player, display, client and sound groups: a game file's value on screen after a load and in the file after
+// an untouched save, with the load's message; and the user's changes that the edit table does not make (refresh
+// rates that take only numbers, the colour depth and "Use 16 Bit" following each other).
+#include <QtWidgets>
 
 #include "GuiTest.h"
 #include "IniText.h"
@@ -14,17 +10,30 @@
 
 namespace {
 
-const QByteArray kEngine = "Engine.Engine", kClient = "WinDrv.WindowsClient", kD3D = "D3DDrv.D3DRenderDevice";
 const QString kNumeric = QStringLiteral("Please Enter Only Numeric Values!!");
-const QString kFullScreen = QStringLiteral(
-    "A value of 'True' or 'False' needs to be present in the UT2003.ini File ,Please Check [WinDrv.WindowsClient] "
-    "KeyValue 'StartupFullScreen'");
 
-// The quiet engine file with key set to value in section, or dropped without a value.
-QByteArray engineWith(const QByteArray& section, const QByteArray& key, const std::optional<QByteArray>& value) {
-    QByteArray file = quietEngineFile();
-    if (const auto old = iniValue(file, section, key)) file.replace("\n" + key + "=" + *old + "\r\n", "\n");
-    if (value) file.replace("[" + section + "]\r\n", "[" + section + "]\r\n" + key + "=" + *value + "\r\n");
+// A key's line written "Section/Key=value", or "Section/Key" for no line, with a short name for the section.
+struct Line {
+    QByteArray section, key;
+    std::optional<QByteArray> value;
+    bool inPlayerFile;
+};
+Line line(const QString& text) {
+    static const QMap<QString, QByteArray> sections = {
+        {"Player", "DefaultPlayer"}, {"PC", "Engine.PlayerController"},  {"Pawn", "Engine.Pawn"},
+        {"Engine", "Engine.Engine"}, {"Client", "WinDrv.WindowsClient"}, {"D3D", "D3DDrv.D3DRenderDevice"}};
+    const QString name = text.section('/', 0, 0), keyValue = text.section('/', 1);
+    return {sections.value(name), keyValue.section('=', 0, 0).toLatin1(),
+            keyValue.contains('=') ? std::optional(keyValue.section('=', 1).toLatin1()) : std::nullopt,
+            name == "Player" || name == "PC" || name == "Pawn"};
+}
+
+// The file with the key's line in place of its own (the section added in front when missing).
+QByteArray changed(QByteArray file, const Line& l) {
+    const QByteArray header = "[" + l.section + "]\r\n";
+    if (const auto old = iniValue(file, l.section, l.key)) file.replace("\n" + l.key + "=" + *old + "\r\n", "\n");
+    if (!file.contains(header)) file.prepend(header + "\r\n");
+    if (l.value) file.replace(header, header + l.key + "=" + *l.value + "\r\n");
     return file;
 }
 
@@ -32,118 +41,112 @@ QByteArray engineWith(const QByteArray& section, const QByteArray& key, const st
 
 class DisplayTest : public GuiTest {
   protected:
-    void open(const QByteArray& engine) { main = openEditor(quietPlayerFile(), engine); }
-    QByteArray save() {
+    std::optional<QByteArray> saved(const Line& l) {
         main->mnuFileSave_Click();
-        return readFile(engineIni());
+        return iniValue(readFile(engineIni()), l.section, l.key);
     }
-    // A list's, label's or box's text, a slider's position, a button's state; for "optRenderType" the index of
-    // the selected button (-1 for none).
+    // A list's, label's or box's text, a slider's position, a button's state as 0 or 1.
     static QString shown(const QString& name) {
-        for (int i = 0; name == QLatin1String("optRenderType") && i < 3; ++i)
-            if (find<QAbstractButton>(QStringLiteral("optRenderType(%1)").arg(i))->isChecked())
-                return QString::number(i);
         QWidget* w = find<QWidget>(name);
-        if (auto* combo = qobject_cast<QComboBox*>(w)) return combo->currentText();
-        if (auto* label = qobject_cast<QLabel*>(w)) return label->text();
-        if (auto* box = qobject_cast<QLineEdit*>(w)) return box->text();
+        if (auto* button = qobject_cast<QAbstractButton*>(w)) return QString::number(button->isChecked());
         if (auto* slider = qobject_cast<QSlider*>(w)) return QString::number(slider->value());
-        if (auto* button = qobject_cast<QAbstractButton*>(w))
-            return QLatin1String(button->isChecked() ? "True" : "False");
-        return QStringLiteral("-1");
+        return w->property(w->property("currentText").isValid() ? "currentText" : "text").toString();
     }
     frmMain* main = nullptr;
 };
 
-// One key of the file changed: what the group shows, the load's message, and the key after an untouched save.
-// Nothing here ends the load.
 TEST_F(DisplayTest, LoadShowsTheFilesValueAndTheSaveWritesItBack) {
+    const QString fullScreen =
+        "A value of 'True' or 'False' needs to be present in the UT2003.ini File ,Please Check [WinDrv.WindowsClient] "
+        "KeyValue 'StartupFullScreen'";
     struct Case {
-        QByteArray section, key;
-        std::optional<QByteArray> value;
-        QString control, shown;
-        std::optional<QByteArray> saved = std::nullopt;  // none: the value as it was read
-        QString message = QString();
+        const char* lines;  // the file's lines | on screen | after the save, when not the file's lines
+        QString message = {};
         int style = 0;
     };
     const Case cases[] = {
-        // No button for an unknown device: the file keeps it.
-        {kEngine, "RenderDevice", "SoftDrv.SoftwareRenderDevice", "optRenderType", "-1"},
-        // A width the list does not offer: no position, and neither key is written (the height stays 768).
-        {kClient, "FullscreenViewportX", "1152", "cboResolution", "Resolution"},
-        {kClient, "Gamma", "1.2", "slideGamma", "120"},
-        {kClient, "Gamma", "0.800000", "lblGamma", "0.800000"},
-        // Out of the slider's range: held at its end, the file's text kept.
-        {kClient, "Gamma", "3", "slideGamma", "250"},
-        {kClient, "MinDesiredFrameRate", std::nullopt, "txtMinRefRate", "", "", kNumeric, 64},
-        {kClient, "StartupFullscreen", "true", "chkFullScreen", "False", "False", kFullScreen},
-        {kD3D, "Use16bit", "maybe", "cboColorDepth", "Error !!", "False"},
+        // Team: exactly "0" is Red, anything else Blue, saved as 255. Player switches take "True" or "true",
+        // weapon bob and the device switches "True" only. A missing field of view is 85.
+        {"Player/team=0 | optRed=1"},
+        {"Player/team= | optBlue=1 | Player/team=255"},
+        {"PC/bNoVoiceMessages=true | chkPlayerControls(1)=1 | PC/bNoVoiceMessages=True"},
+        {"PC/bNoVoiceMessages=TRUE | chkPlayerControls(1)=0 | PC/bNoVoiceMessages=False"},
+        {"Pawn/bWeaponBob=true | chkWeaponBob=0 | Pawn/bWeaponBob=False"},
+        {"D3D/DetailTextures=true | chkDefaultVars(0)=0 | D3D/DetailTextures=False"},
+        {"PC/DefaultFOV | lblFOV=85 | PC/DefaultFOV=85"},
+        // No button for an unknown device, no list position for an unknown width: the file keeps either.
+        {"Engine/RenderDevice=SoftDrv.SoftwareRenderDevice | optRenderType(1)=0"},
+        {"Client/FullscreenViewportX=1152 | cboResolution=Resolution"},
+        {"Client/MinDesiredFrameRate | txtMinRefRate= | Client/MinDesiredFrameRate=", kNumeric, 64},
+        {"Client/StartupFullscreen=true | chkFullScreen=0 | Client/StartupFullscreen=False", fullScreen},
+        {"D3D/Use16bit=maybe | cboColorDepth=Error !! | D3D/Use16bit=False"},
+        // Both lighting entries "True": "Use Normal Lighting" wins, and the pair is written opposite.
+        {"Client/NoLighting=True, Client/NoDynamicLights=True | chkClientSU(1)=0, chkClientSU(6)=1 | "
+         "Client/NoLighting=False, Client/NoDynamicLights=True"},
+        // The controller Booleans read as numbers or words; the save writes both, as opposite words.
+        {"Client/CaptureMouse=1, Client/UseJoystick=0 | optController(0)=1, optController(1)=0 | "
+         "Client/CaptureMouse=True, Client/UseJoystick=False"},
+        {"Client/CaptureMouse=false, Client/UseJoystick=true | optController(0)=0, optController(1)=1 | "
+         "Client/CaptureMouse=False, Client/UseJoystick=True"},
+        {"Client/CaptureMouse=False, Client/UseJoystick=False | optController(0)=0, optController(1)=0 | "
+         "Client/CaptureMouse=False, Client/UseJoystick=True"},
+        // A texture word in another case shows "Error"; the file keeps its word.
+        {"Client/TextureDetailWorld=normal | cboTexDetail(4)=Error"},
+        // The announcer level, in the player file: a decimal keeps its text (the slider rounds to even); a
+        // missing one is added as 0.
+        {"PC/AnnouncerVolume=2.5 | slideAnnouncer=2, lblAnnouncer=2.5"},
+        {"PC/AnnouncerVolume | slideAnnouncer=0, lblAnnouncer=0 | PC/AnnouncerVolume=0"},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.key.toStdString() + "=" + c.value.value_or("(missing)").toStdString());
-        open(engineWith(c.section, c.key, c.value));
+        SCOPED_TRACE(c.lines);
+        const QStringList parts = QString(c.lines).split(" | ");
+        QByteArray files[2] = {quietEngineFile(), quietPlayerFile()};
+        for (const QString& text : parts[0].split(", ")) {
+            const Line l = line(text);
+            files[l.inPlayerFile] = changed(files[l.inPlayerFile], l);
+        }
+        main = openEditor(files[1], files[0]);
         EXPECT_TRUE(FileIsOpen);
-        EXPECT_EQ(shown(c.control), c.shown);
+        for (const QString& s : parts[1].split(", ")) EXPECT_EQ(shown(s.section('=', 0, 0)), s.section('=', 1));
         EXPECT_EQ(messages.size(), c.message.isEmpty() ? 0u : 1u);
         for (const ShownMessage& m : messages) EXPECT_EQ(std::pair(m.prompt, m.style), std::pair(c.message, c.style));
-        const QByteArray saved = save();
-        EXPECT_EQ(iniValue(saved, c.section, c.key), c.saved ? c.saved : c.value);
-        EXPECT_EQ(iniValue(saved, kClient, "FullscreenViewportY"), "768");
+        main->mnuFileSave_Click();
+        for (const QString& text : parts.value(2, parts[0]).split(", ")) {
+            const Line l = line(text);
+            EXPECT_EQ(iniValue(readFile(l.inPlayerFile ? userIni() : engineIni()), l.section, l.key), l.value);
+        }
+        EXPECT_FALSE(readFile(engineIni()).contains("AnnouncerVolume"));
+        EXPECT_EQ(iniValue(readFile(engineIni()), "WinDrv.WindowsClient", "FullscreenViewportY"), "768");
         unloadAll();
         messages.clear();
     }
 }
 
-// Refresh-rate boxes take only numbers and are saved as typed; a user's move shows and saves the position in
-// hundredths; the colour depth and "Use 16 Bit" follow each other.
+// Refresh-rate boxes take only numbers and are saved as typed. Choosing a colour depth sets "Use 16 Bit" and a
+// click on the box chooses the depth; a "Use16bit" that is no Boolean, loaded over a checked box, clears the box,
+// which chooses "32-Bit Color" over the list's "Error !!".
 TEST_F(DisplayTest, UserChangesAreWritten) {
-    const std::tuple<const char*, QByteArray, QByteArray, QString, QString> boxes[] = {
-        {"txtMinRefRate", kClient, "MinDesiredFrameRate", "60Hz", ""},
-        {"txtDesiredRefRate", kD3D, "DesiredRefreshRate", "-5", "-5"},
-        {"txtMinRefRate", kClient, "MinDesiredFrameRate", "72.5", "72.5"}};
-    open(quietEngineFile());
-    for (const auto& [box, section, key, typed, kept] : boxes) {
-        find<QLineEdit>(QLatin1String(box))->setText(typed);
-        EXPECT_EQ(shown(QLatin1String(box)), kept);
-        EXPECT_EQ(iniValue(save(), section, key), kept.toLatin1()) << typed.toStdString();
+    main = openEditor(quietPlayerFile(), quietEngineFile());
+    const std::tuple<const char*, const char*, const char*> boxes[] = {
+        {"txtMinRefRate", "60Hz", "Client/MinDesiredFrameRate="},
+        {"txtDesiredRefRate", "-5.5", "D3D/DesiredRefreshRate=-5.5"}};
+    for (const auto& [box, typed, kept] : boxes) {
+        find<QLineEdit>(box)->setText(typed);
+        EXPECT_EQ(saved(line(kept)), line(kept).value) << kept;
+        EXPECT_EQ(shown(box), line(kept).value.value());
     }
     ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0].prompt, kNumeric);
-    EXPECT_EQ(messages[0].style, 64);
+    EXPECT_EQ(std::pair(messages[0].prompt, messages[0].style), std::pair(kNumeric, 64));
 
-    auto* gamma = find<QSlider>(QStringLiteral("slideGamma"));
-    gamma->setSliderPosition(135);
-    gamma->triggerAction(QAbstractSlider::SliderMove);
-    EXPECT_EQ(shown(QStringLiteral("lblGamma")), QStringLiteral("1.35"));
-    EXPECT_EQ(iniValue(save(), kClient, "Gamma"), "1.35");
-
-    find<QComboBox>(QStringLiteral("cboColorDepth"))->setCurrentIndex(0);
-    EXPECT_EQ(shown(QStringLiteral("chkDefaultVars(10)")), QStringLiteral("True"));
-    EXPECT_EQ(iniValue(save(), kD3D, "Use16bit"), "True");
-    find<QAbstractButton>(QStringLiteral("chkDefaultVars(10)"))->click();
-    EXPECT_EQ(shown(QStringLiteral("cboColorDepth")), QStringLiteral("32-Bit Color"));
-    EXPECT_EQ(iniValue(save(), kD3D, "Use16bit"), "False");
-    // A "Use16bit" that is no Boolean, loaded over a checked box: clearing the box runs the mirror over "Error !!".
-    find<QAbstractButton>(QStringLiteral("chkDefaultVars(10)"))->click();
-    writeFile(engineIni(), engineWith(kD3D, "Use16bit", "maybe"));
+    find<QComboBox>("cboColorDepth")->setCurrentIndex(0);
+    EXPECT_EQ(shown("chkDefaultVars(10)"), "1");
+    EXPECT_EQ(saved(line("D3D/Use16bit")), "True");
+    find<QAbstractButton>("chkDefaultVars(10)")->click();
+    EXPECT_EQ(shown("cboColorDepth"), "32-Bit Color");
+    EXPECT_EQ(saved(line("D3D/Use16bit")), "False");
+    find<QAbstractButton>("chkDefaultVars(10)")->click();
+    writeFile(engineIni(), changed(quietEngineFile(), line("D3D/Use16bit=maybe")));
     main->OpenINIFiles();
-    EXPECT_EQ(shown(QStringLiteral("cboColorDepth")), QStringLiteral("32-Bit Color"));
+    EXPECT_EQ(shown("cboColorDepth"), "32-Bit Color");
     EXPECT_EQ(messages.size(), 1u);
-}
-
-// Only "True" checks a box; every Boolean key of the three device sections is written True or False.
-TEST_F(DisplayTest, EveryDeviceSwitchIsWrittenTrueOrFalse) {
-    QByteArray engine = quietEngineFile();
-    engine.replace("[D3DDrv.D3DRenderDevice]\r\n",
-                   "[D3DDrv.D3DRenderDevice]\r\nDetailTextures=true\r\nUseStencil=1\r\nUseXBoxFSAA=True\r\n");
-    open(engine);
-    QByteArray expected =
-        "[D3DDrv.D3DRenderDevice]\r\nDetailTextures=False\r\nUseStencil=False\r\nUseXBoxFSAA=True\r\n"
-        "Use16bit=False\r\nDesiredRefreshRate=60\r\n";
-    for (const QString& key : D3DKeys)
-        if (!expected.contains("\n" + key.toLatin1() + "=")) expected += key.toLatin1() + "=False\r\n";
-    const QByteArray saved = save();
-    EXPECT_TRUE(sameBytes(sectionText(saved, kD3D), expected + "\r\n"));
-    EXPECT_EQ(sectionText(saved, "OpenGLDrv.OpenGLRenderDevice").count("=False\r\n"), 8);
-    EXPECT_EQ(sectionText(saved, "Engine.NullRenderDevice").count("=False\r\n"), 6);
 }

@@ -1,10 +1,6 @@
 // The HUD group: section "Engine.Hud" of the player file on screen after a load and in the file after a save,
 // what bad values do, the colour parser, the user's moves, the preview and the sample.
-#include <QCheckBox>
-#include <QComboBox>
-#include <QGroupBox>
-#include <QLabel>
-#include <QSlider>
+#include <QtWidgets>
 
 #include "GuiTest.h"
 #include "IniText.h"
@@ -14,83 +10,85 @@
 #include "platform/error.h"
 
 namespace {
-const QString kLoadTail =
-    QStringLiteral(" At Corvane While Opening File, Your User.ini File May be corrupt or wrong type!!");
 const char* const kInvalidCall = "Invalid procedure call or argument";
+
+// The parser's four parts, or none when it fails with the invalid-call error.
+QStringList parts(const QString& value) {
+    try {
+        const auto cut = HudGroup::parseCrossHairColor(value);
+        return {cut.begin(), cut.end()};
+    } catch (const platform::AppError& e) {
+        EXPECT_EQ(e.description(), kInvalidCall);
+        return {};
+    }
+}
 }  // namespace
 
 class HudTest : public GuiTest {
   protected:
-    // Loads a player file whose "Engine.Hud" holds the given lines, or has no such section.
-    HudGroup& open(const std::optional<QByteArray>& lines) {
-        main = openEditor(quietPlayerFile(lines ? "[Engine.Hud]\r\n" + *lines : QByteArray()), quietEngineFile());
+    // Loads a player file whose "Engine.Hud" holds the given lines; without lines, a file with no such section.
+    HudGroup& open(const QByteArray& lines) {
+        main = openEditor(quietPlayerFile(lines.isEmpty() ? lines : "[Engine.Hud]\r\n" + lines), quietEngineFile());
         return *main->hud;
     }
-    QByteArray savedHud() {
-        main->mnuFileSave_Click();
-        return sectionText(readFile(userIni()), "Engine.Hud");
+    QString preview() const {
+        return QFileInfo(main->hud->picCrossHair->property("picturePath").toString()).fileName();
     }
-    QString preview() const { return main->hud->picCrossHair->property("picturePath").toString(); }
     frmMain* main = nullptr;
 };
 
-TEST_F(HudTest, FileWithoutTheSectionShowsTheDefaultsAndTheSaveAppendsThem) {
-    HudGroup& h = open(std::nullopt);
-    EXPECT_EQ(h.lblHudScale->text(), QStringLiteral("1"));
-    EXPECT_TRUE(messages.empty());
-    EXPECT_TRUE(
-        sameBytes(savedHud(),
-                  "[Engine.Hud]\r\nbHideHud=False\r\nbMessageBeep=False\r\nbShowWeaponInfo=False\r\n"
-                  "bShowPersonalInfo=False\r\nbShowPoints=False\r\nbCrosshairShow=False\r\nbShowWeaponBar=False\r\n"
-                  "bShowPortrait=False\r\nHudScale=1\r\nHudOpacity=255\r\nConsoleMessageCount=2\r\n"
-                  "ConsoleFontSize=6\r\nMessageFontOffset=0\r\nCrossHairColor=(B=255,G=255,R=255,A=255)\r\n"
-                  "CrosshairStyle=0\r\n"));
-}
-
-TEST_F(HudTest, UntouchedValuesAreWrittenBackAsRead) {
-    // A description, the section's lines, and the start of the section after an unchanged save.
-    const std::tuple<const char*, QByteArray, QByteArray> cases[] = {
-        {"switches, leading zeros, style -1",
-         "bHideHud=true\r\nbMessageBeep=TRUE\r\nbShowWeaponInfo=True\r\nbShowPersonalInfo=1\r\nbShowPoints=\r\n"
-         "bCrosshairShow=True\r\nbShowWeaponBar=False\r\nbShowPortrait=No Data Found!!\r\nHudScale=0.850000\r\n"
-         "HudOpacity=200\r\nConsoleMessageCount=4\r\nConsoleFontSize=3\r\nMessageFontOffset=-1\r\n"
-         "CrossHairColor=(B=007,G=128,R=64,A=255)\r\nCrosshairStyle=-1\r\n",
-         "bHideHud=True\r\nbMessageBeep=False\r\nbShowWeaponInfo=True\r\nbShowPersonalInfo=False\r\nbShowPoints=False"
-         "\r\nbCrosshairShow=True\r\nbShowWeaponBar=False\r\nbShowPortrait=False\r\nHudScale=0.850000\r\n"
-         "HudOpacity=200\r\nConsoleMessageCount=4\r\nConsoleFontSize=3\r\nMessageFontOffset=-1\r\n"
-         "CrossHairColor=(B=007,G=128,R=64,A=255)\r\nCrosshairStyle=-1\r\n"},
-        // Keys missing from the file are added after its own; those are checked where the section is missing.
-        {"keys in another order, closing bracket missing, blank before a comma",
-         "CrosshairStyle=13\r\nCrossHairColor=(B=1 ,G=2,R=3,A=45\r\nHudScale=0\r\nMessageFontOffset=8\r\n",
-         "CrosshairStyle=13\r\nCrossHairColor=(B=1 ,G=2,R=3,A=4)\r\nHudScale=0\r\nMessageFontOffset=8\r\n"},
-        {"a missing last console key resets the lists read before it", "ConsoleMessageCount=4\r\nConsoleFontSize=3\r\n",
-         "ConsoleMessageCount=2\r\nConsoleFontSize=6\r\n"},
+// The section's keys, "|" apart, as "Key=value" in the file and, after ">", the value written by an untouched
+// save ("Key>value": not in the file); the start of the section after the save is those keys, in that order. A
+// bad value stops the load instead, with the loader's message.
+TEST_F(HudTest, LoadAndUntouchedSave) {
+    struct Case {
+        QString keys;
+        const char* error = nullptr;
     };
-    for (const auto& [name, file, saved] : cases) {
-        SCOPED_TRACE(name);
-        open(file);
-        EXPECT_TRUE(messages.empty());
-        const QByteArray expected = "[Engine.Hud]\r\n" + saved;
-        EXPECT_TRUE(sameBytes(savedHud().left(expected.size()), expected));
-        unloadAll();
-    }
-}
-
-TEST_F(HudTest, BadValuesStopTheLoadWithTheLoadersMessage) {
-    const std::pair<QByteArray, QString> cases[] = {
+    const Case cases[] = {
+        // No section: the game's defaults, appended.
+        {"bHideHud>False|bMessageBeep>False|bShowWeaponInfo>False|bShowPersonalInfo>False|bShowPoints>False|"
+         "bCrosshairShow>False|bShowWeaponBar>False|bShowPortrait>False|HudScale>1|HudOpacity>255|"
+         "ConsoleMessageCount>2|ConsoleFontSize>6|MessageFontOffset>0|CrossHairColor>(B=255,G=255,R=255,A=255)|"
+         "CrosshairStyle>0"},
+        // Only "True" and "true" check a box; leading zeros, a console list or style at -1 stay.
+        {"bHideHud=true>True|bMessageBeep=TRUE>False|bShowWeaponInfo=True|bShowPersonalInfo=1>False|"
+         "bShowPoints=>False|bCrosshairShow=True|bShowWeaponBar=False|bShowPortrait=No Data Found!!>False|"
+         "HudScale=0.850000|HudOpacity=200|ConsoleMessageCount=4|ConsoleFontSize=3|MessageFontOffset=-1|"
+         "CrossHairColor=(B=007,G=128,R=64,A=255)|CrosshairStyle=-1"},
+        // Keys in another order, the highest style and list position, no closing bracket, a blank before a comma.
+        {"CrosshairStyle=13|CrossHairColor=(B=1 ,G=2,R=3,A=45>(B=1 ,G=2,R=3,A=4)|HudScale=0|MessageFontOffset=8"},
+        // A missing last console key resets the lists read before it.
+        {"ConsoleMessageCount=4>2|ConsoleFontSize=3>6"},
         {"CrosshairStyle=14", "Invalid property value"},
         {"HudOpacity=256", "Invalid property value"},
         {"CrossHairColor=(B=1", kInvalidCall},
         {"CrossHairColor=(B=1,G=2,R=3,A=256)", "Invalid property value"},
     };
-    for (const auto& [line, description] : cases) {
-        SCOPED_TRACE(line.toStdString());
-        HudGroup& h = open(line + "\r\n");
-        ASSERT_EQ(messages.size(), 1u);
-        EXPECT_EQ(messages[0].prompt, QStringLiteral("Error ") + description + kLoadTail);
-        EXPECT_EQ(messages[0].style, 16);
-        EXPECT_FALSE(FileIsOpen);
-        EXPECT_FALSE(h.cboCrossSelect->isEnabled());
+    for (const auto& [keys, error] : cases) {
+        SCOPED_TRACE(qPrintable(keys));
+        QByteArray file, expected = "[Engine.Hud]\r\n";
+        for (const QString& key : keys.split('|')) {
+            const QString line = key.section('>', 0, 0);
+            if (line.contains('=')) file += line.toLatin1() + "\r\n";
+            expected +=
+                (key.contains('>') ? line.section('=', 0, 0) + "=" + key.section('>', 1) : key).toLatin1() + "\r\n";
+        }
+        HudGroup& h = open(file);
+        if (error) {
+            ASSERT_EQ(messages.size(), 1u);
+            EXPECT_EQ(messages[0].prompt, "Error " + QString(error) +
+                                              " At Corvane While Opening File, Your User.ini File May be corrupt or "
+                                              "wrong type!!");
+            EXPECT_EQ(messages[0].style, 16);
+            EXPECT_FALSE(FileIsOpen || h.cboCrossSelect->isEnabled());
+        } else {
+            EXPECT_TRUE(messages.empty());
+            main->mnuFileSave_Click();
+            EXPECT_TRUE(sameBytes(sectionText(readFile(userIni()), "Engine.Hud").left(expected.size()), expected));
+            // The input boxes of a file without "Engine.Input" write their text into each of its 199 keys.
+            EXPECT_EQ(sectionText(readFile(userIni()), "Engine.Input").count("=No Data Found!!\r\n"), 199);
+        }
         unloadAll();
         messages.clear();
     }
@@ -107,58 +105,41 @@ TEST(HudColourParser, CutsAtFixedDistancesAndNeverReadsOutsideTheText) {
         {"", {}},
         {"(B=,G=2,R=3,A=4)", {}},
     };
-    for (const auto& [value, parts] : cases) {
-        SCOPED_TRACE(value);
-        try {
-            const auto cut = HudGroup::parseCrossHairColor(QString::fromLatin1(value));
-            EXPECT_EQ(QStringList(cut.begin(), cut.end()), parts);
-        } catch (const platform::AppError& e) {
-            EXPECT_TRUE(parts.isEmpty());
-            EXPECT_EQ(e.description(), kInvalidCall);
-        }
-    }
-    // Every prefix of a few texts: a result no longer than the text, or the invalid-call error.
+    for (const auto& [value, expected] : cases) EXPECT_EQ(parts(value), expected) << value;
+    // Every prefix of a few texts: parts no longer than the text, or the invalid-call error.
     for (const char* value : {"(B=255,G=255,R=255,A=255)", ",,,,,,,,,,,,,,,,", "(B=1000000,G=,R=,A=)"})
-        for (qsizetype n = 0; n <= qsizetype(strlen(value)); ++n) {
-            try {
-                for (const QString& part : HudGroup::parseCrossHairColor(QString::fromLatin1(value, n)))
-                    EXPECT_LE(part.size(), n);
-            } catch (const platform::AppError& e) {
-                EXPECT_EQ(e.description(), kInvalidCall);
-            }
-        }
+        for (qsizetype n = 0; n <= qsizetype(strlen(value)); ++n)
+            for (const QString& part : parts(QString::fromLatin1(value, n))) EXPECT_LE(part.size(), n);
 }
 
-// Labels keep the file's text until the user moves their slider; the alpha slider leaves the sample alone, and
-// "Show CrossHair" switches the preview between the style's picture and the hidden one.
+// Labels keep the file's text until the user moves their slider; the alpha slider leaves the sample alone;
+// "Show CrossHair" switches the preview between the style's picture and the hidden one; the font size list
+// shows 8 down to 0 and a console list's typed text is saved as -1.
 TEST_F(HudTest, UserMovesAndThePreview) {
     HudGroup& h = open(
         "bCrosshairShow=True\r\nHudScale=0.85\r\nConsoleMessageCount=4\r\nConsoleFontSize=3\r\nMessageFontOffset=7\r\n"
         "CrossHairColor=(B=007,G=010,R=000,A=255)\r\nCrosshairStyle=3\r\n");
-    EXPECT_EQ(h.cboMssgSetup[1]->currentText(), QStringLiteral("5"));  // the list holds the index
+    EXPECT_EQ(h.cboMssgSetup[1]->currentText(), QStringLiteral("5"));
     EXPECT_EQ(h.lblCrossColor[0]->text(), QStringLiteral("007"));
     EXPECT_EQ(h.slideHudScale->value(), 850);
-    EXPECT_EQ(preview(), PlayerPicPath + QStringLiteral("cross_4.jpg"));
+    EXPECT_EQ(preview(), "cross_4.jpg");
     const QColor sample = h.lblCHcolor->palette().color(QPalette::Window);
     h.slideCrossColor[3]->setSliderPosition(77);
     h.slideCrossColor[3]->triggerAction(QAbstractSlider::SliderMove);
     EXPECT_EQ(h.lblCrossColor[3]->text(), QStringLiteral("77"));
     EXPECT_EQ(h.lblCHcolor->palette().color(QPalette::Window), sample);
     h.slideCrossColor[2]->triggerAction(QAbstractSlider::SliderMove);  // blue, at the same position
-    EXPECT_EQ(h.lblCrossColor[0]->text(), QStringLiteral("7"));
     h.slideHudScale->triggerAction(QAbstractSlider::SliderSingleStepAdd);
     EXPECT_EQ(h.lblHudScale->text(), QStringLiteral("0.851"));
-
     h.chkHud[5]->setChecked(false);
-    EXPECT_EQ(preview(), PlayerPicPath + QStringLiteral("hidden.jpg"));
+    EXPECT_EQ(preview(), "hidden.jpg");
     h.chkHud[5]->setChecked(true);
-    EXPECT_EQ(preview(), PlayerPicPath + QStringLiteral("cross_4.jpg"));
-    const QByteArray saved = savedHud();
-    EXPECT_TRUE(saved.contains("\nHudScale=0.851\r\n")) << saved.toStdString();
-    EXPECT_TRUE(saved.contains("=(B=7,G=010,R=000,A=77)\r\n")) << saved.toStdString();
-
-    // Text typed over a list selects no entry: the save writes -1.
+    EXPECT_EQ(preview(), "cross_4.jpg");
     h.cboMssgSetup[0]->setEditText(QStringLiteral("7"));
-    EXPECT_TRUE(savedHud().contains("\nConsoleMessageCount=-1\r\nConsoleFontSize=3\r\n"));
+    main->mnuFileSave_Click();
+    const QByteArray saved = readFile(userIni());
+    for (const char* line :
+         {"\nHudScale=0.851\r\n", "=(B=7,G=010,R=000,A=77)\r\n", "\nConsoleMessageCount=-1\r\nConsoleFontSize=3\r\n"})
+        EXPECT_TRUE(saved.contains(line)) << line;
     EXPECT_TRUE(messages.empty());
 }

@@ -1,13 +1,13 @@
-// Every window as the player sees it: no caption, option or list text cut off by its control, on every tab of
-// the main window, with no file, with the fixture files loaded and after a close; the frames of each tab inside
-// the page and apart; and a main window made smaller than its design size. With CORVANE_SHOTS set to a folder,
-// each window is also saved there as a picture, to be looked at.
+// Every window as the player sees it: no caption, option or list text cut off by its control or drawn below 8
+// points, on every tab of the main window, with no file, with the fixture files loaded and after a close; the
+// frames of each tab inside the page and apart; the tabs and menus as the platform draws them; and a main window
+// made smaller than its design size. With CORVANE_SHOTS set to a folder, each window is also saved there as a
+// picture, to be looked at.
 #include <QtTest>
 #include <QtWidgets>
 
 #include "GuiTest.h"
 #include "config/Startup.h"
-#include "config/frmOptions.h"
 #include "config/frmSplash.h"
 #include "editor/Controls.h"
 #include "editor/frmMain.h"
@@ -16,100 +16,73 @@
 
 namespace {
 
-// The window's font is 8 points; a caption narrowed to fit its control keeps at least this size.
-constexpr qreal kSmallestReadable = 8.0;
-
-QString describe(const QWidget* widget, const QString& text, const QSize& needed, const QSize& room) {
-    return QStringLiteral("%1 \"%2\" needs %3 x %4, has %5 x %6 at %7 pt")
-        .arg(widget->objectName(), text)
-        .arg(needed.width())
-        .arg(needed.height())
-        .arg(room.width())
-        .arg(room.height())
-        .arg(widget->font().pointSizeF());
-}
-
-// The text of a label, button, check box, option button, frame, list or tab that its widget cuts off, with the
-// room it needs; nothing when it shows whole.
+// The text of a label, button, check box, option button, frame, list or tab that its widget cuts off or draws
+// below 8 points, with the room it needs; nothing when it shows whole.
 QStringList cutOff(QWidget* widget) {
     QStringList cut;
     const QFontMetrics metrics = widget->fontMetrics();
-    auto check = [&](const QString& text, const QSize& needed, const QSize& room) {
-        if (needed.width() > room.width() || needed.height() > room.height() ||
-            widget->font().pointSizeF() < kSmallestReadable)
-            cut << describe(widget, text, needed, room);
+    auto check = [&](const QString& text, const QSize& needed, const QRect& room) {
+        if (needed.width() > room.width() || needed.height() > room.height() || widget->font().pointSizeF() < 8.0)
+            cut << QString::asprintf("%s \"%s\" needs %d x %d, has %d x %d at %g pt", qPrintable(widget->objectName()),
+                                     qPrintable(text), needed.width(), needed.height(), room.width(), room.height(),
+                                     widget->font().pointSizeF());
     };
-    if (auto* label = qobject_cast<QLabel*>(widget)) {
-        if (label->text().isEmpty()) return cut;
-        if (label->wordWrap()) {
-            // Wrapped at its width: every word fits across, every line fits down.
-            check(label->text(), QSize(label->minimumSizeHint().width(), label->heightForWidth(label->width())),
-                  label->size());
-        } else {
-            check(label->text(), label->sizeHint(), label->size());
-        }
-    } else if (auto* button = qobject_cast<QPushButton*>(widget)) {
-        if (button->text().isEmpty()) return cut;
+    if (auto* label = qobject_cast<QLabel*>(widget); label && !label->text().isEmpty()) {
+        // A wrapped label: every word fits across, every line fits down.
+        check(label->text(),
+              label->wordWrap() ? QSize(label->minimumSizeHint().width(), label->heightForWidth(label->width()))
+                                : label->sizeHint(),
+              label->rect());
+    } else if (auto* button = qobject_cast<QPushButton*>(widget); button && !button->text().isEmpty()) {
         // The text and the style's margins around it inside the button's frame.
         QStyleOptionButton option;
         option.initFrom(button);
-        option.text = button->text();
         if (button->isDefault() || button->autoDefault()) option.features |= QStyleOptionButton::AutoDefaultButton;
-        const QRect room = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
         const int margin = button->style()->pixelMetric(QStyle::PM_ButtonMargin, &option, button);
-        check(button->text(), metrics.size(Qt::TextShowMnemonic, button->text()) + QSize(margin, 0), room.size());
+        check(button->text(), metrics.size(Qt::TextShowMnemonic, button->text()) + QSize(margin, 0),
+              button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button));
     } else if (qobject_cast<QCheckBox*>(widget) || qobject_cast<QRadioButton*>(widget)) {
         // Across: the box, the gap and the text; down: the text's line (the hint adds room for a focus frame).
         check(static_cast<QAbstractButton*>(widget)->text(), QSize(widget->sizeHint().width(), metrics.height()),
-              widget->size());
-    } else if (auto* combo = qobject_cast<QComboBox*>(widget)) {
+              widget->rect());
+    } else if (auto* combo = qobject_cast<QComboBox*>(widget); combo && combo->lineEdit()) {
         // A line edit keeps two pixels clear at either end of its text.
-        if (QLineEdit* edit = combo->lineEdit())
-            check(combo->currentText(), QSize(metrics.horizontalAdvance(combo->currentText()) + 4, metrics.height()),
-                  edit->size());
+        check(combo->currentText(), QSize(metrics.horizontalAdvance(combo->currentText()) + 4, metrics.height()),
+              combo->lineEdit()->rect());
     } else if (auto* frame = qobject_cast<QGroupBox*>(widget)) {
         QStyleOptionGroupBox option;
         option.initFrom(frame);
         option.text = frame->title();
-        option.textAlignment = frame->alignment();
         option.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
         if (auto* bold = dynamic_cast<BoldCaptionFrame*>(frame)) option.fontMetrics = QFontMetrics(bold->captionFont());
         const QRect title =
             frame->style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, frame);
-        if (!frame->rect().contains(title)) cut << describe(frame, frame->title(), title.size(), frame->size());
+        check(frame->title(), frame->rect().contains(title) ? QSize() : title.size() + frame->size(), frame->rect());
     } else if (auto* tabs = qobject_cast<QTabBar*>(widget)) {
         // All tabs in one row inside the strip, each as wide as its caption.
         for (int i = 0; i < tabs->count(); ++i) {
             const QRect tab = tabs->tabRect(i);
-            if (!tabs->rect().contains(tab) || tab.top() != tabs->tabRect(0).top() ||
-                tab.width() < metrics.horizontalAdvance(tabs->tabText(i)) + 4 ||
-                tabs->font().pointSizeF() < kSmallestReadable)
-                cut << describe(tabs, tabs->tabText(i), QSize(metrics.horizontalAdvance(tabs->tabText(i)) + 4, 0),
-                                tab.size());
+            const bool placed = tabs->rect().contains(tab) && tab.top() == tabs->tabRect(0).top();
+            check(tabs->tabText(i), QSize(metrics.horizontalAdvance(tabs->tabText(i)) + 4, 0), placed ? tab : QRect());
         }
     }
     return cut;
 }
 
-// Every text cut off in the window as it is shown now, a line each.
-std::string cutOffIn(QWidget* window) {
+// Every text cut off in the window as it is shown now, a line each; the window is drawn, and with CORVANE_SHOTS
+// set its picture kept.
+std::string cutOffIn(QWidget* window, const QString& name) {
     QStringList cut;
     for (QWidget* widget : window->findChildren<QWidget*>())
         if (widget->isVisibleTo(window)) cut << cutOff(widget);
+    const QPixmap picture = window->grab();
+    if (const QString folder = qEnvironmentVariable("CORVANE_SHOTS"); !folder.isEmpty())
+        QDir().mkpath(folder), picture.save(folder + "/" + name + ".png");
     return cut.join(QLatin1Char('\n')).toStdString();
 }
 
-// Saves the window's picture when CORVANE_SHOTS names a folder.
-void keepPicture(QWidget* window, const QString& name) {
-    const QString folder = qEnvironmentVariable("CORVANE_SHOTS");
-    if (folder.isEmpty()) return;
-    QDir().mkpath(folder);
-    window->grab().save(folder + QStringLiteral("/") + name + QStringLiteral(".png"));
-}
-
-// Each frame of a tab lies inside its page and apart from the others, and every control of a frame lies inside it
-// (below its caption) and overlaps no other control of that frame: the groups of different owners share frames.
-// Bordered rows placed at the design's twips may share one pixel of border.
+// The children of parent lie inside room and overlap no other child (bordered rows placed at the design's twips
+// may share one pixel of border): the frames of a tab, and the controls of a frame, below its caption.
 void expectInsideAndApart(QWidget* parent, const QRect& room) {
     const QList<QWidget*> children = parent->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
     for (QWidget* child : children) {
@@ -126,32 +99,23 @@ void expectInsideAndApart(QWidget* parent, const QRect& room) {
 
 class LooksTest : public GuiTest {
   protected:
-    frmMain* start(bool autoOpen) {
-        copyFixture("User.ini"), copyFixture("UT2003.ini");
-        writeSettings({{"UT2003UserINIPath", userIni()}, {"AutoOpenINI", autoOpen ? "1" : "0"}});
-        runMain();
-        QCoreApplication::sendPostedEvents();
-        return FormSlot<frmMain>::instance();
-    }
-    // Every tab of the main window: what it cuts off, and its picture.
+    // Every tab of the main window.
     void expectMainWindowWhole(frmMain* main, const QString& state) {
         for (int i = 0; i < main->SSTab1->count(); ++i) {
-            SCOPED_TRACE(qPrintable(state + " " + main->SSTab1->tabText(i)));
             main->SSTab1->setCurrentIndex(i);
-            EXPECT_EQ(cutOffIn(main), "");
-            keepPicture(main, QStringLiteral("frmMain-%1-%2").arg(state).arg(i));
+            EXPECT_EQ(cutOffIn(main, QStringLiteral("frmMain-%1-%2").arg(state).arg(i)), "") << qPrintable(state) << i;
         }
         main->SSTab1->setCurrentIndex(0);
     }
 };
 
 TEST_F(LooksTest, NoWindowCutsOffItsTexts) {
-    frmMain* main = start(false);
-    ASSERT_NE(main, nullptr);
-    expectMainWindowWhole(main, "nofile");
+    // The player file named by the settings is not there yet: the window opens with no file.
+    writeSettings({{"UT2003UserINIPath", userIni()}});
+    runMain();
+    expectMainWindowWhole(FormSlot<frmMain>::instance(), "nofile");
     unloadAll();
-
-    main = start(true);
+    frmMain* main = openEditorWithFixtures("User.ini", "UT2003.ini");
     ASSERT_TRUE(FileIsOpen);
     expectMainWindowWhole(main, "loaded");
     for (QWidget* page : main->tabPages) {
@@ -165,32 +129,26 @@ TEST_F(LooksTest, NoWindowCutsOffItsTexts) {
     main->mnuAliasLNCH->trigger();
     main->mnuSpeechLNCH->trigger();
     main->mnuEditmnuUserOptions->trigger();
-    QWidget* splash = Load<frmSplash>();
-    splash->show();
-    QWidget* about = Load<frmAbout>();
-    about->show();
-    for (QWidget* window : {window("frmAliasNFO"), window("frmSpeechNFO"), window("frmOptions"), splash, about}) {
-        ASSERT_NE(window, nullptr);
-        SCOPED_TRACE(qPrintable(window->objectName()));
-        EXPECT_EQ(cutOffIn(window), "");
-        keepPicture(window, window->objectName());
+    Show<frmSplash>();
+    Show<frmAbout>();
+    for (const char* name : {"frmAliasNFO", "frmSpeechNFO", "frmOptions", "frmSplash", "frmAbout"}) {
+        ASSERT_NE(window(name), nullptr) << name;
+        EXPECT_EQ(cutOffIn(window(name), name), "") << name;
     }
     // The reference texts are laid out in columns for a fixed-pitch font: every character as wide as any other.
     for (const char* name : {"txtAliasNFO", "txtSpeechNFO"}) {
         const QFontMetrics metrics = find<QPlainTextEdit>(name)->fontMetrics();
-        EXPECT_EQ(metrics.horizontalAdvance(QStringLiteral("iiii")), metrics.horizontalAdvance(QStringLiteral("WWWW")))
-            << name;
+        EXPECT_EQ(metrics.horizontalAdvance("iiii"), metrics.horizontalAdvance("WWWW")) << name;
     }
 }
 
 // The tabs are the platform's own, not drawn by a style sheet; the Edit and Help menus open with their
-// separator.
+// separator, below the menu's frame line where it can be seen.
 TEST_F(LooksTest, TabsAndMenusAsThePlatformDrawsThem) {
-    frmMain* main = start(false);
+    frmMain* main = openEditorWithFixtures("User.ini", "UT2003.ini");
     EXPECT_FALSE(main->SSTab1->tabBar()->style()->inherits("QStyleSheetStyle"));
     for (QMenu* menu : {main->mnuEdit, main->mnuHelp}) {
         QAction* separator = menu->actions().constFirst();
-        // Below the menu's frame line, where it can be seen.
         const QRect line = menu->actionGeometry(separator);
         EXPECT_TRUE(separator->isSeparator() && line.height() > 0 &&
                     line.top() > menu->style()->pixelMetric(QStyle::PM_MenuPanelWidth, nullptr, menu))
@@ -201,17 +159,14 @@ TEST_F(LooksTest, TabsAndMenusAsThePlatformDrawsThem) {
 // The window can be made smaller than its design size: the toolbar and the tab strip keep their place and size,
 // and the status bar follows the bottom edge across the whole width.
 TEST_F(LooksTest, MainWindowShrinksBelowItsDesignSize) {
-    frmMain* main = start(true);
+    frmMain* main = openEditorWithFixtures("User.ini", "UT2003.ini");
     const QRect strip = main->SSTab1->geometry(), toolbar = main->picToolBar->geometry();
-    const QSize design = main->size();
-    for (const QSize size : {QSize(400, 300), QSize(200, 120), design}) {
-        SCOPED_TRACE(qPrintable(QStringLiteral("%1 x %2").arg(size.width()).arg(size.height())));
+    for (const QSize size : {QSize(400, 300), QSize(200, 120), main->size()}) {
         main->resize(size);
         QCoreApplication::sendPostedEvents();
         EXPECT_EQ(main->size(), size);
-        EXPECT_EQ(main->SSTab1->geometry(), strip);
-        EXPECT_EQ(main->picToolBar->geometry(), toolbar);
-        EXPECT_EQ(main->sbStatusBar->geometry().bottom(), main->height() - 1);
-        EXPECT_EQ(main->sbStatusBar->width(), main->width());
+        EXPECT_EQ(std::pair(main->SSTab1->geometry(), main->picToolBar->geometry()), std::pair(strip, toolbar));
+        EXPECT_EQ(main->sbStatusBar->geometry(),
+                  QRect(0, size.height() - main->sbStatusBar->height(), size.width(), main->sbStatusBar->height()));
     }
 }

@@ -11,24 +11,19 @@
 #include "editor/frmMain.h"
 #include "platform/qt/msgbox.h"
 
-// The weapons in load order; the well-formed list puts weapon i on row i + 1.
-static const char* const kNames[12] = {"Redeemer",      "Ion Painter", "TransLocator",    "Shield Gun",
-                                       "Assault Rifle", "Shock Rifle", "Link Gun",        "Bio Rifle",
-                                       "Minigun",       "Flak Cannon", "Rocket Launcher", "Lightning Gun"};
 static const QString kLoadFailed = " At Corvane While Opening File, Your User.ini File May be corrupt or wrong type!!";
 using Shown = std::vector<std::pair<QString, int>>;
 
-// The well-formed list with changes, "Class.Key=value" apart by spaces ("Class.Key" alone takes out the
-// section's first key).
+// The well-formed list (weapon i of the load order at Priority i + 1) with changes, "Class.Key=value" apart by
+// spaces; "Class.Key" alone renames the section's first key away.
 static QByteArray changed(const QByteArray& changes) {
     QByteArray user = quietPlayerFile();
     for (const QByteArray& change : changes.split(' ')) {
         const qsizetype dot = change.indexOf('.'), equals = change.indexOf('=');
-        const QByteArray section = "XWeapons." + change.left(dot), key = change.mid(dot + 1, equals - dot - 1);
-        if (equals > 0)
-            EXPECT_TRUE(replaceIniValue(user, section, key, change.mid(equals + 1))) << change.toStdString();
-        else  // the key renamed away
-            user.replace("[" + section + "]\r\n" + key + "=", "[" + section + "]\r\nNo" + key + "=");
+        const QByteArray header = "[XWeapons." + change.left(dot) + "]\r\n",
+                         key = change.mid(dot + 1, equals - dot - 1);
+        if (equals < 0) user.replace(header + key + "=", header + "No" + key + "=");
+        EXPECT_TRUE(equals < 0 || replaceIniValue(user, header.mid(1).chopped(3), key, change.mid(equals + 1)));
     }
     return user;
 }
@@ -51,14 +46,17 @@ class WeaponsTest : public GuiTest {
         for (const ShownMessage& m : messages) list.emplace_back(m.prompt, m.style);
         return list;
     }
-    // Each row from the bottom as "caption:box value", with "*" on the row that carries the marker colour.
-    static QStringList rows(WeaponGroup& w) {
+    // Each row from the bottom as the first letter of its caption ("-" for "NO File Open"), its box's value, and
+    // "*" when it carries the marker colour.
+    static QString rows(WeaponGroup& w) {
         QStringList list;
         for (int r = 1; r <= 12; ++r) {
+            const QString caption = w.lblWeaponName[r]->text();
             const bool on = w.lblWeaponName[r]->palette().color(QPalette::Window) == WeaponGroup::selectedColor();
-            list << w.lblWeaponName[r]->text() + ":" + QString::number(checkValue(w.chkWeapMode[r])) + (on ? "*" : "");
+            list << (caption == "NO File Open" ? "-" : caption.left(1)) +
+                        QString::number(checkValue(w.chkWeapMode[r])) + (on ? "*" : "");
         }
-        return list;
+        return list.join(' ');
     }
     frmMain* main_ = nullptr;
     QByteArray user_;
@@ -67,20 +65,24 @@ class WeaponsTest : public GuiTest {
 TEST_F(WeaponsTest, SelectingSetsTheMoveButtonsAndMovesCarryTheBoxes) {
     WeaponGroup& w = load("FlakCannon.ExchangeFireModes=2");
     auto buttons = [&w] { return std::pair(w.cmdMoveUp->isEnabled(), w.cmdMoveDown->isEnabled()); };
-    QTest::mouseClick(w.lblWeaponName[1], Qt::LeftButton);  // the bottom row: only Move Up
-    EXPECT_EQ(rows(w).filter("*"), QStringList("Redeemer:0*"));
+    // The bottom row can only go up, the top row only down.
+    QTest::mouseClick(w.lblWeaponName[1], Qt::LeftButton);
+    EXPECT_EQ(rows(w), "R0* I0 T0 S0 A0 S0 L0 B0 M0 F2 R0 L0");
     EXPECT_EQ(buttons(), std::pair(true, false));
+    QTest::mouseClick(w.lblWeaponName[12], Qt::LeftButton);
+    EXPECT_EQ(rows(w), "R0 I0 T0 S0 A0 S0 L0 B0 M0 F2 R0 L0*");
+    EXPECT_EQ(buttons(), std::pair(false, true));
     // The Rocket Launcher, its box ticked, moves up to the top over the Lightning Gun (further up changes
     // nothing, only Move Down is left); the greyed Flak Cannon moves down over the Minigun.
     w.chkWeapMode[11]->setChecked(true);
     QTest::mouseClick(w.lblWeaponName[11], Qt::LeftButton);
     QTest::mouseClick(w.cmdMoveUp, Qt::LeftButton);
     w.cmdMoveUp_Click();
-    EXPECT_EQ(rows(w)[11], "Rocket Launcher:1*");
+    EXPECT_EQ(rows(w), "R0 I0 T0 S0 A0 S0 L0 B0 M0 F2 L0 R1*");
     EXPECT_EQ(buttons(), std::pair(false, true));
     QTest::mouseClick(w.lblWeaponName[10], Qt::LeftButton);
     QTest::mouseClick(w.cmdMoveDown, Qt::LeftButton);
-    EXPECT_EQ(rows(w).mid(8), QStringList({"Flak Cannon:2*", "Minigun:0", "Lightning Gun:0", "Rocket Launcher:1"}));
+    EXPECT_EQ(rows(w), "R0 I0 T0 S0 A0 S0 L0 B0 F2* M0 L0 R1");
     EXPECT_EQ(buttons(), std::pair(true, true));
     // The greyed box of the Flak Cannon is written back as 2.
     EXPECT_TRUE(saved().startsWith(
@@ -111,17 +113,18 @@ TEST_F(WeaponsTest, BallLauncherCheck) {
         WeaponGroup& w = load("BallLauncher.Priority=12", readOnly);
         EXPECT_EQ(shown(), messagesShown);
         EXPECT_TRUE(sameBytes(readFile(userIni()), fixed ? quietPlayerFile() : user_));
-        EXPECT_EQ(w.lblWeaponName[12]->text(), "Lightning Gun");
-        EXPECT_TRUE(FileIsOpen);
+        EXPECT_TRUE(FileIsOpen && w.lblWeaponName[12]->text() == "Lightning Gun");
         // A save keeps the priority that the file holds then (a read-only file refuses the save and keeps all).
         EXPECT_TRUE(saved().startsWith(fixed ? quietPlayerFile() : user_));
         unloadAll();
     }
 }
 
-// A row no weapon claims (the Redeemer at 13 is reported and left out; of two weapons at one Priority the later
-// takes the row) is reported on save and skipped: every weapon section keeps its bytes.
-TEST_F(WeaponsTest, UnclaimedRowIsReportedOnSaveAndSkipped) {
+// The rows after a load of a changed list. The Redeemer at 13 is reported and left out; of two weapons at one
+// Priority the later takes the row. A save then reports the row that no weapon claims and skips it: every weapon
+// section keeps its bytes. A Priority outside 1 to 12 or missing, or a bad fire mode, ends the load at its weapon
+// (after its caption, for the mode).
+TEST_F(WeaponsTest, LoadPlacesTheWeaponsOrStopsAtABadValue) {
     const QString unclaimed =
         "NO File Open No weapon is associated to the Current Priority!\rCurrent Priority is %1. Please Check Your "
         "User.INI file in your System Folder,\rLook for Doubles, A weapon needs to be set to Priority %1 !\rThis Item "
@@ -129,33 +132,25 @@ TEST_F(WeaponsTest, UnclaimedRowIsReportedOnSaveAndSkipped) {
     const QString redeemer =
         " Reedeemer Priority is 13. Redeemer Priority must be less than 13!!\rPlease Correct Your User.ini File!!, You "
         "May Still Continue";
-    const std::tuple<QByteArray, Shown, int> cases[] = {{"Redeemer.Priority=13", {{redeemer, vbInformation}}, 1},
-                                                        {"ShieldGun.Priority=3", {}, 4}};
-    for (const auto& [change, onLoad, row] : cases) {
+    const std::tuple<QByteArray, QString, const char*> cases[] = {
+        {"Redeemer.Priority=13", redeemer, "-0 I0 T0 S0 A0 S0 L0 B0 M0 F0 R0 L0"},
+        {"ShieldGun.Priority=3", "", "R0 I0 S0 -0 A0 S0 L0 B0 M0 F0 R0 L0"},
+        {"Painter.Priority=0", "Error Subscript out of range", "R0 -0 -0 -0 -0 -0 -0 -0 -0 -0 -0 -0"},
+        {"Minigun.Priority=13", "Error Subscript out of range", "R0 I0 T0 S0 A0 S0 L0 B0 -0 -0 -0 -0"},
+        {"FlakCannon.Priority", "Error Type mismatch", "R0 I0 T0 S0 A0 S0 L0 B0 M0 -0 -0 -0"},
+        {"BioRifle.ExchangeFireModes=3", "Error Invalid property value", "R0 I0 T0 S0 A0 S0 L0 B0 -0 -0 -0 -0"}};
+    for (const auto& [change, message, placed] : cases) {
         WeaponGroup& w = load(change);
-        EXPECT_EQ(shown(), onLoad) << row;
-        EXPECT_TRUE(FileIsOpen) << row;
-        EXPECT_EQ(w.lblWeaponName[row]->text(), "NO File Open") << row;
-        EXPECT_TRUE(saved().startsWith(user_)) << row;
-        EXPECT_EQ(shown(), Shown({{unclaimed.arg(row), vbInformation}}));
-        unloadAll();
-    }
-}
-
-// A Priority outside 1 to 12 or missing, or a bad fire mode, ends the load: the rows below the weapon are
-// filled (and its own, when the fire mode fails after its caption), the rest keep "NO File Open".
-TEST_F(WeaponsTest, BadValuesEndTheLoadAtTheirWeapon) {
-    const std::tuple<QByteArray, const char*, int> cases[] = {
-        {"Painter.Priority=0", "Subscript out of range", 1},
-        {"Minigun.Priority=13", "Subscript out of range", 8},
-        {"FlakCannon.Priority", "Type mismatch", 9},
-        {"BioRifle.ExchangeFireModes=3", "Invalid property value", 8}};
-    for (const auto& [change, description, filled] : cases) {
-        WeaponGroup& w = load(change);
-        EXPECT_EQ(shown(), Shown({{"Error " + QString(description) + kLoadFailed, vbCritical}})) << filled;
-        EXPECT_FALSE(FileIsOpen);
-        for (int i = 0; i < 12; ++i)
-            EXPECT_EQ(w.lblWeaponName[i + 1]->text(), i < filled ? kNames[i] : "NO File Open") << filled;
+        const bool goesOn = !message.startsWith("Error");
+        EXPECT_EQ(shown(), message.isEmpty()
+                               ? Shown()
+                               : Shown({{message + (goesOn ? "" : kLoadFailed), goesOn ? vbInformation : vbCritical}}));
+        EXPECT_EQ(rows(w), placed);
+        EXPECT_EQ(FileIsOpen, goesOn);
+        if (goesOn) {
+            EXPECT_TRUE(saved().startsWith(user_));
+            EXPECT_EQ(shown(), Shown({{unclaimed.arg(rows(w).indexOf('-') / 3 + 1), vbInformation}}));
+        }
         unloadAll();
     }
 }
