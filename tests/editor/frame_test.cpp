@@ -92,7 +92,8 @@ TEST_F(FrameTest, UnloadTakesTheOtherWindowsAlong) {
         EXPECT_TRUE(messages.empty()) << exit;
         // Before the closed windows are destroyed, a new start's windows are the only ones found by name.
         EXPECT_EQ(window("frmMain"), nullptr);
-        EXPECT_EQ(window("frmMain"), start());
+        frmMain* started = start();
+        EXPECT_EQ(window("frmMain"), started);
         unloadAll();
     }
 }
