@@ -5,12 +5,16 @@
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QStringDecoder>
+#include <algorithm>
+#include <optional>
 #include <stdexcept>
 #include <system_error>
+#include <vector>
 
 #include "config/frmOptions.h"
 #include "config/frmSplash.h"
 #include "editor/frmMain.h"
+#include "platform/codepage.h"
 #include "platform/error.h"
 #include "platform/numbers.h"
 #include "platform/profile.h"
@@ -171,18 +175,81 @@ QString ReadINI(const QString& Section, const QString& Key, const QString& Defau
                                                kReadBufferSize));
 }
 
+namespace {
+
+// One recorded write of the open batch, in the code page, with its file's native path.
+struct PendingWrite {
+    std::string path;
+    platform::ProfileWrite write;
+};
+
+// The open batch's writes; none while no batch is open.
+std::optional<std::vector<PendingWrite>>& openBatch() {
+    static std::optional<std::vector<PendingWrite>> writes;
+    return writes;
+}
+
+// The value in the code page; a character the code page cannot hold is named with the key it was meant for.
+std::string valueInCodePage(const QString& Key, const QString& Value) {
+    for (qsizetype i = 0; i < Value.size(); ++i) {
+        const qsizetype length = Value.at(i).isHighSurrogate() && i + 1 < Value.size() ? 2 : 1;
+        const QString character = Value.mid(i, length);
+        if (!platform::fitsCp1252(std::u16string_view(reinterpret_cast<const char16_t*>(character.utf16()),
+                                                      static_cast<std::size_t>(character.size()))))
+            throw platform::AppError(
+                (QStringLiteral("Character \"") + character + QStringLiteral("\" (U+") +
+                 QString::number(character.toUcs4().value(0), 16).toUpper().rightJustified(4, '0') +
+                 QStringLiteral(") cannot be written to key \"") + Key +
+                 QStringLiteral("\": it is not in the game files' code page (Windows-1252)"))
+                    .toStdString());
+        i += length - 1;
+    }
+    return toAnsi(Value);
+}
+
+}  // namespace
+
 void WriteINI(const QString& Section, const QString& Key, const QString& Value, const QString& FileName) {
-    const std::string section = toAnsi(Section), key = toAnsi(Key), value = toAnsi(Value);
+    const std::string section = toAnsi(Section), key = toAnsi(Key), value = valueInCodePage(Key, Value);
+    if (openBatch()) {
+        openBatch()->push_back({toNativePath(FileName), {section, key, value}});
+        return;
+    }
     // A value the user left alone reads back as it stands (quoted, padded with blanks, longer than the buffer,
     // holding a NUL byte); it keeps that form rather than being rewritten in the form shown.
     raiseAsAppError(
         [&] { platform::writeProfileStringIfChanged(section, key, value, toNativePath(FileName), kReadBufferSize); });
 }
 
-void prepareINIWrite(const QString& FileName) {
-    const std::string path = toNativePath(FileName);
-    platform::removeLeftovers(path);
-    raiseAsAppError([&] { platform::checkReplaceable(path); });
+IniWriteBatch::IniWriteBatch() {
+    openBatch().emplace();
+}
+
+IniWriteBatch::~IniWriteBatch() {
+    openBatch().reset();
+}
+
+void IniWriteBatch::commit() {
+    const std::vector<PendingWrite> writes = std::move(*openBatch());
+    openBatch().reset();
+    // Each file once, in the order of its first write.
+    std::vector<std::string> files;
+    for (const PendingWrite& pending : writes)
+        if (std::find(files.begin(), files.end(), pending.path) == files.end()) files.push_back(pending.path);
+    for (const std::string& file : files) {
+        platform::removeLeftovers(file);
+        std::vector<platform::ProfileWrite> ofFile;
+        for (const PendingWrite& pending : writes)
+            if (pending.path == file) ofFile.push_back(pending.write);
+        raiseAsAppError([&] {
+            if (platform::profileWritesChangeFile(file, ofFile, kReadBufferSize)) platform::checkReplaceable(file);
+        });
+    }
+    for (const PendingWrite& pending : writes)
+        raiseAsAppError([&] {
+            platform::writeProfileStringIfChanged(pending.write.section, pending.write.key, pending.write.value,
+                                                  pending.path, kReadBufferSize);
+        });
 }
 
 QString ReadSetting(const QString& Key, const QString& Default) {

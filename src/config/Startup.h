@@ -42,12 +42,24 @@ QString ReadINI(const QString& Section, const QString& Key, const QString& Defau
 // Sets Key in Section of FileName to Value, in place, keeping every other line. A key that already reads back
 // as Value (through ReadINI) is left exactly as the file holds it. A write that cannot happen
 // (read-only file, missing folder, full disk, a character the code page cannot hold, a line break in a name
-// or value) raises platform::AppError and leaves the file exactly as it was.
+// or value) raises platform::AppError and leaves the file exactly as it was. While an IniWriteBatch is open the
+// write is recorded for the batch's commit instead.
 void WriteINI(const QString& Section, const QString& Key, const QString& Value, const QString& FileName);
-// Before a save writes its first key to FileName: clears the temporary files that killed saves left beside it, and
-// raises platform::AppError, as WriteINI would ("Permission denied", "Path not found"), when the file could not be
-// written, so that a save stops before it changes either file.
-void prepareINIWrite(const QString& FileName);
+
+// The writes of one save, checked whole before the first is made, so that a save writes all of its keys or none.
+// While a batch is open, WriteINI checks each value and records the write instead of making it: a character the
+// code page cannot hold raises platform::AppError at once, naming the key and the character. commit() then clears
+// the temporary files that killed saves left beside each file, checks every write and every file the writes
+// would change (a file they leave as it is need not be writable), and only then makes the writes, in the order
+// they were recorded, one key at a time. A batch dropped without a commit writes nothing.
+class IniWriteBatch {
+  public:
+    IniWriteBatch();
+    ~IniWriteBatch();
+    IniWriteBatch(const IniWriteBatch&) = delete;
+    IniWriteBatch& operator=(const IniWriteBatch&) = delete;
+    void commit();
+};
 
 // ---- The program's own settings file ----
 // The value of Key in section "Quarl_UT2003.Settings" of the file at SettingsIniPath, or Default when the

@@ -5,6 +5,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QRadioButton>
+#include <QSignalBlocker>
 #include <QSlider>
 #include <QString>
 
@@ -141,7 +142,12 @@ void ClientGroup::loadControllerAndClient() {
         const QString value = ReadINI(kClientSection, ControllerKeys[i], QStringLiteral("0"), main_.engineFile());
         optController[i]->setChecked(platform::toBoolean(value.toStdString()));
     }
-    // Each box set runs the lighting rule, so "Use Normal Lighting" has the last word.
+    // Each box set runs the lighting rule, so "Use Normal Lighting" has the last word. The pair starts cleared, as
+    // in a window that never held a file, so that an earlier file's lighting cannot decide this file's.
+    for (int box : {kDynamicLighting, kNormalLighting}) {
+        const QSignalBlocker blocker(chkClientSU[static_cast<std::size_t>(box)]);
+        chkClientSU[static_cast<std::size_t>(box)]->setChecked(false);
+    }
     loadChecks(chkClientSU, ClientKeys, kClientSection, QStringLiteral("0"), main_.engineFile());
 }
 
@@ -176,6 +182,9 @@ void ClientGroup::loadAnnouncer() {
 // ---- Save ----
 
 void ClientGroup::saveController() {
+    // With neither button selected (both keys false or missing in the file) the file keeps what it has: writing the
+    // pair would turn the joystick on.
+    if (!optController[0]->isChecked() && !optController[1]->isChecked()) return;
     const bool mouse = optController[0]->isChecked();
     WriteINI(kClientSection, QStringLiteral("CaptureMouse"), boolText(mouse), main_.engineFile());
     WriteINI(kClientSection, QStringLiteral("UseJoystick"), boolText(!mouse), main_.engineFile());

@@ -3,6 +3,8 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QEvent>
+#include <QFocusEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -58,6 +60,38 @@ void selectListPosition(QComboBox* combo, int p) {
 void showUnlistedText(QComboBox* combo, const QString& text) {
     combo->setCurrentIndex(-1);
     combo->setEditText(text);
+}
+
+void settleTypedText(QComboBox* combo) {
+    const int current = combo->currentIndex();
+    if (current >= 0 && combo->currentText() == combo->itemText(current)) return;
+    const int typed = combo->findText(combo->currentText(), Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (typed >= 0)
+        selectListPosition(combo, typed);
+    else
+        combo->setEditText(current >= 0 ? combo->itemText(current) : QString());
+}
+
+void settleTypedTextOnLeave(QComboBox* combo) {
+    // Watches the list's text field, where the focus is while the user types.
+    class Watcher : public QObject {
+      public:
+        explicit Watcher(QComboBox* list) : QObject(list), list_(list) {}
+        bool eventFilter(QObject* watched, QEvent* event) override {
+            // The list's own drop-down (or the text field's menu) takes the focus only for a moment.
+            if (event->type() == QEvent::FocusOut && static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason)
+                settleTypedText(list_);
+            return QObject::eventFilter(watched, event);
+        }
+
+      private:
+        QComboBox* list_;
+    };
+    combo->lineEdit()->installEventFilter(new Watcher(combo));
+}
+
+void dropListPosition(QComboBox* combo, const QString& designText) {
+    if (combo->currentIndex() >= 0) showUnlistedText(combo, designText);
 }
 
 void fillList(QComboBox* combo, const QStringList& items) {

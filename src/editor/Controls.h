@@ -52,6 +52,14 @@ int listPosition(const QComboBox* combo);
 void selectListPosition(QComboBox* combo, int p);
 // Shows text with no list position.
 void showUnlistedText(QComboBox* combo, const QString& text);
+// A list saved by its position keeps no typed text: text equal to one of its items chooses that item; any other
+// text gives way to the chosen item's text again (or to nothing, where no item is chosen).
+void settleTypedText(QComboBox* combo);
+// Settles the list's typed text whenever the focus leaves it.
+void settleTypedTextOnLeave(QComboBox* combo);
+// Takes the list position away: a list with a current item shows designText (the text it had before any file was
+// loaded) instead; a list without one keeps its text.
+void dropListPosition(QComboBox* combo, const QString& designText);
 // Fills a pick list without choosing an item: the combo keeps the text it showed and has no list position.
 void fillList(QComboBox* combo, const QStringList& items);
 // One slider row: its caption, the slider and its read-out (a label with a single border, "NFO" at design).

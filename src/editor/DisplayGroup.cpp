@@ -10,6 +10,7 @@
 #include <QSignalBlocker>
 #include <QSlider>
 #include <QString>
+#include <algorithm>
 
 #include "config/Startup.h"
 #include "editor/Controls.h"
@@ -197,15 +198,21 @@ void DisplayGroup::fillLists() {
 void DisplayGroup::loadRenderDevice() {
     const QString device =
         ReadINI(kEngineSection, QStringLiteral("RenderDevice"), QStringLiteral("0"), main_.engineFile());
-    for (std::size_t i = 0; i < kRenderDevices.size(); ++i)
-        if (device == kRenderDevices[i]) optRenderType[i]->setChecked(true);
+    // A device the list does not know selects no button, whatever an earlier file selected, so the save keeps
+    // this file's device.
+    for (std::size_t i = 0; i < kRenderDevices.size(); ++i) optRenderType[i]->setChecked(device == kRenderDevices[i]);
 }
 
 void DisplayGroup::loadWindowsClient() {
     const QString width =
         ReadINI(kClientSection, QStringLiteral("FullscreenViewportX"), QStringLiteral("0"), main_.engineFile());
-    for (std::size_t p = 0; p < kWidths.size(); ++p)
-        if (width == kWidths[p]) selectListPosition(cboResolution, static_cast<int>(p));
+    // A width the list does not offer leaves no list position (an earlier file's is dropped), so the save keeps
+    // this file's resolution.
+    const auto p = std::find(kWidths.begin(), kWidths.end(), width);
+    if (p != kWidths.end())
+        selectListPosition(cboResolution, static_cast<int>(p - kWidths.begin()));
+    else
+        dropListPosition(cboResolution, QStringLiteral("Resolution"));
 
     txtMinRefRate->setText(ReadINI(kClientSection, QStringLiteral("MinDesiredFrameRate"), NDF, main_.engineFile()));
 
@@ -216,6 +223,8 @@ void DisplayGroup::loadWindowsClient() {
     } else if (fullScreen == QLatin1String("False")) {
         chkFullScreen->setChecked(false);
     } else {
+        // The box shows what a window that never held a file shows, not an earlier file's value.
+        chkFullScreen->setChecked(false);
         MsgBox(
             QStringLiteral("A value of 'True' or 'False' needs to be present in the UT2003.ini File ,Please Check "
                            "[WinDrv.WindowsClient] KeyValue 'StartupFullScreen'"));
@@ -231,7 +240,13 @@ void DisplayGroup::loadWindowsClient() {
 
 void DisplayGroup::loadD3D() {
     // The colour depth list follows "Use16bit"; its click handler checks or clears "Use 16 Bit", and the
-    // D3DKeys loop then reads the same key into that box again.
+    // D3DKeys loop then reads the same key into that box again. The pair starts as in a window that never held a
+    // file, so an earlier file's depth cannot turn this file's "Error !!" into a depth.
+    {
+        const QSignalBlocker listBlocker(cboColorDepth), boxBlocker(chkDefaultVars[kUse16Bit]);
+        dropListPosition(cboColorDepth, QStringLiteral("Color Depth"));
+        chkDefaultVars[kUse16Bit]->setChecked(false);
+    }
     const QString use16 = ReadINI(kD3DSection, QStringLiteral("Use16bit"), QStringLiteral("0"), main_.engineFile());
     if (use16 == QLatin1String("True"))
         selectListPosition(cboColorDepth, 0);

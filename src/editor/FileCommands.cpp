@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QLabel>
 #include <QProgressBar>
 #include <algorithm>
@@ -85,6 +86,16 @@ int progressShift(qint64 length) {
     int shift = 0;
     while ((length >> shift) > std::numeric_limits<int>::max()) ++shift;
     return shift;
+}
+
+// A copy of the player file never replaces engine settings: neither the engine file that is open (by whatever
+// name it is reached) nor any file named as engine files are.
+void refuseEngineFileTarget(const QString& target, const QString& engineFile) {
+    const QFileInfo chosen(target);
+    const QString canonical = chosen.canonicalFilePath();
+    if (chosen.fileName().compare(QStringLiteral("UT2003.ini"), Qt::CaseInsensitive) == 0 ||
+        (!canonical.isEmpty() && canonical == QFileInfo(engineFile).canonicalFilePath()))
+        throw platform::AppError("The engine settings file cannot be replaced by a copy of the player file");
 }
 
 }  // namespace
@@ -202,6 +213,7 @@ void frmMain::mnuSaveAs_Click() {
             UseriniPath.size() >= 8 ? folderOf(UseriniPath) : joinPath(gameFolder, QStringLiteral("System/"));
         name = ShowFileDialog(request);
         if (name.isEmpty()) return;
+        refuseEngineFileTarget(name, engineFile_);
         {
             const CopyFlag running(copying_);
             copyFile(OpenedUseriniPath, name);

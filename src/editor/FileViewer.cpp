@@ -103,8 +103,11 @@ void FileViewer::resetTexts() {
 void FileViewer::cmdOpenRefresh_Click() {
     runHandler({QStringLiteral(" - "), QStringLiteral(" while tyring to open / refresh file!"), vbExclamation}, [&] {
         closeViewFile();
-        // The path as it stands now: the player file follows File > Open and Save As.
-        const QString path = optINIFile[0]->isChecked() ? UseriniPath : UT2003iniPath;
+        // While a file is open, the files that were loaded (the player file follows Save As), whatever the options
+        // window resolved since; with none open, the paths as they stand now.
+        const bool player = optINIFile[0]->isChecked();
+        const QString path =
+            FileIsOpen ? (player ? main_.playerFile() : main_.engineFile()) : (player ? UseriniPath : UT2003iniPath);
         auto file = std::make_unique<QFile>(path);
         if (!QFileInfo(path).isFile() || !file->open(QIODevice::ReadOnly)) throwOpenError(path);
         const QByteArray bytes = file->readAll();

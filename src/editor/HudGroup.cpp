@@ -69,6 +69,9 @@ const std::array<StyleSpec, 14> kStyles = {{
 const QString kHiddenPicture = QStringLiteral("hidden.jpg");
 constexpr int kLastStyle = 13;
 constexpr int kLastConsoleIndex = 8;
+// The list positions of the game's own console settings, for a key the file lacks: 2 messages, font size 6 (the
+// second list counts down), offset 0.
+constexpr std::array<int, 3> kConsoleDefaults = {2, 6, 0};
 
 // The console lists: caption beside the list and tooltip.
 const std::array<std::pair<const char*, const char*>, 3> kConsoleCaptions = {{
@@ -262,6 +265,7 @@ void HudGroup::build() {
         const int top = kRowTop + 28 * i;
         cboMssgSetup[static_cast<std::size_t>(i)] = makeList(frame, arrayName("cboMssgSetup", i), QString(),
                                                              {x4, top + 3, 40, 22}, QString::fromLatin1(tooltip));
+        groupcontrols::settleTypedTextOnLeave(cboMssgSetup[static_cast<std::size_t>(i)]);
         QLabel* label =
             makeLabel(frame, arrayName("lblTxtHud", i), QString::fromLatin1(caption), {x4 + 44, top, 100, 28});
         label->setWordWrap(true);
@@ -270,6 +274,7 @@ void HudGroup::build() {
     cboCrossSelect = makeList(frame, QStringLiteral("cboCrossSelect"), QStringLiteral("Selcet Reticle"),
                               {x4, 105, 89, 22}, QStringLiteral("Select The Desired Cross Hair Style"));
     showTextStart(cboCrossSelect);
+    groupcontrols::settleTypedTextOnLeave(cboCrossSelect);
     // The list shows its texts whole (the design's text and the closed state's are its longest); its caption
     // takes the room left before the colour column.
     cboCrossSelect->resize(listWidthFor(cboCrossSelect, {cboCrossSelect->currentText(), noFileOpen()}), 22);
@@ -378,16 +383,13 @@ void HudGroup::loadHud() {
         setSliderFromFile(slideHudOpacity, platform::toInt(ascii(opacity)));
     }
 
-    // A missing console key puts all three lists back to the game's defaults; later keys still set their own.
+    // A missing console key puts its own list at the game's default; the other two keep the file's values.
     for (std::size_t i = 0; i < ConsoleKeys.size(); ++i) {
         const QString value = ReadINI(kSection, ConsoleKeys[i], NDF, main_.playerFile());
-        if (value == NDF) {
-            cboMssgSetup[0]->setCurrentIndex(2);
-            cboMssgSetup[1]->setCurrentIndex(6);
-            cboMssgSetup[2]->setCurrentIndex(0);
-        } else {
+        if (value == NDF)
+            cboMssgSetup[i]->setCurrentIndex(kConsoleDefaults[i]);
+        else
             setListIndexFromFile(cboMssgSetup[i], platform::toInt(ascii(value)), kLastConsoleIndex);
-        }
     }
 }
 
@@ -436,9 +438,11 @@ void HudGroup::saveHudKeys() {
 void HudGroup::saveScaleOpacityConsole() {
     WriteINI(kSection, QStringLiteral("HudScale"), lblHudScale->text(), main_.playerFile());
     WriteINI(kSection, QStringLiteral("HudOpacity"), lblHudOpacity->text(), main_.playerFile());
-    // A list whose text the user typed over has no entry selected, and writes -1.
-    for (std::size_t i = 0; i < ConsoleKeys.size(); ++i)
+    // The lists are saved by their positions: text typed over one is settled first, so it never writes -1.
+    for (std::size_t i = 0; i < ConsoleKeys.size(); ++i) {
+        groupcontrols::settleTypedText(cboMssgSetup[i]);
         WriteINI(kSection, ConsoleKeys[i], decimal(groupcontrols::listPosition(cboMssgSetup[i])), main_.playerFile());
+    }
 }
 
 void HudGroup::saveCrossHairColor() {
@@ -449,6 +453,7 @@ void HudGroup::saveCrossHairColor() {
 }
 
 void HudGroup::saveCrosshairStyle() {
+    groupcontrols::settleTypedText(cboCrossSelect);
     const int index = groupcontrols::listPosition(cboCrossSelect);
     WriteINI(kSection, QStringLiteral("CrosshairStyle"), index <= kLastStyle ? decimal(index) : QStringLiteral("0"),
              main_.playerFile());

@@ -215,9 +215,14 @@ void WeaponGroup::setRowColor(int row, const QColor& color) {
 // ---- Load, save, reset ----
 
 void WeaponGroup::load() {
+    // A row that no weapon of this file claims shows the row's own text, never the weapon an earlier file put
+    // there: the save then skips it rather than writing that weapon's place into this file.
     for (int r = 1; r <= 12; ++r) {
-        lblWeaponName[static_cast<std::size_t>(r)]->setEnabled(true);
-        chkWeapMode[static_cast<std::size_t>(r)]->setEnabled(true);
+        const auto row = static_cast<std::size_t>(r);
+        lblWeaponName[row]->setText(kNoFileOpen);
+        setCheckValue(chkWeapMode[row], 0);
+        lblWeaponName[row]->setEnabled(true);
+        chkWeapMode[row]->setEnabled(true);
     }
     checkBallLauncher(main_.playerFile());
     for (const Weapon& weapon : kWeapons) {

@@ -492,13 +492,6 @@ void frmMain::buildProcedures() {
              setProgress(0);
              ProgressBar1->setMaximum(10000);
          }},
-        // Both files are checked before the first key is written, so that a save that cannot finish changes
-        // neither; the leftovers of saves that were killed go first.
-        {"checkFilesWritable",
-         [this] {
-             prepareINIWrite(playerFile_);
-             prepareINIWrite(engineFile_);
-         }},
         step("saveDefaultPlayer", *player, &PlayerGroup::saveDefaultPlayer),
         step("saveStatsUsername", *player, &PlayerGroup::saveStatsUsername),
         step("savePasswordFovAndSwitches", *player, &PlayerGroup::savePasswordFovAndSwitches, 1000),
@@ -524,6 +517,9 @@ void frmMain::buildProcedures() {
         step("saveSoundAndMusic", *client, &ClientGroup::saveSoundAndMusic),
         step("saveAnnouncer", *client, &ClientGroup::saveAnnouncer),
         step("saveSoundVolume", *client, &ClientGroup::saveSoundVolume),
+        // The steps above only gather the writes (the save's batch). Every value and every file they change is
+        // checked before the first key is written, so a save that cannot finish changes neither file.
+        {"writeKeys", [this] { saveBatch_->commit(); }},
         {"showSaved",
          [this] {
              setStatus(QStringLiteral("File Saved !"));
@@ -661,7 +657,11 @@ void frmMain::mnuFileSave_Click() {
                 QStringLiteral(" While Trying To Save File!\r Make Sure File is a Valid User.ini or User.ini "
                                "Type File!"),
                 vbInformation},
-               [&] { runSteps(saveSteps_); });
+               [&] {
+                   saveBatch_.emplace();
+                   runSteps(saveSteps_);
+               });
+    saveBatch_.reset();
 }
 
 void frmMain::CloseINIFiles() {

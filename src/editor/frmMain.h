@@ -7,8 +7,10 @@
 #include <exception>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
+#include "config/Startup.h"
 #include "platform/qt/forms.h"
 
 class QAction;
@@ -164,6 +166,8 @@ class frmMain : public QMainWindow, public Form {
     bool copying_ = false;
     QString playerFile_;
     QString engineFile_;
+    // The writes of the save that runs: made only once all of them are known and checked.
+    std::optional<IniWriteBatch> saveBatch_;
     Procedure loadSteps_;
     Procedure saveSteps_;
     Procedure closeSteps_;

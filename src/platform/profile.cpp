@@ -278,42 +278,58 @@ Edit planWrite(std::string_view old, const Lookup& found, std::string_view secti
     return edit;
 }
 
-// Sets key in section to value. With keepWhenReadAs (a buffer size) given, a key that is present and already reads
-// back exactly as value with that buffer is left as it stands.
+// The bytes of a file as a run of writes sees them: exists is false while there is no file yet.
+struct FileBytes {
+    std::string text;
+    bool exists = false;
+};
+
+// Applies one write to the file's bytes; false when they stay exactly as they were. With keepWhenReadAs (a buffer
+// size) given, a key that is present and already reads back exactly as value with that buffer is left as it stands.
+// Throws std::invalid_argument, before anything changes, for a value that would break its line.
+bool applyWrite(FileBytes& file, std::string_view section, std::string_view key, const std::string& value,
+                std::optional<std::size_t> keepWhenReadAs) {
+    const Lookup found = lookUp(file.text, section, key);
+    if (keepWhenReadAs && found.keyFound && cutToBuffer(readableValue(file.text, found), *keepWhenReadAs) == value)
+        return false;
+    checkValue(value);
+    if (!file.exists) {
+        file.text.assign("[").append(section).append("]\r\n").append(key).append("=").append(value).append("\r\n");
+        file.exists = true;
+        return true;
+    }
+    const Edit edit = planWrite(file.text, found, section, key, value);
+    // The file already holds the value: nothing to write, even to a read-only file.
+    if (std::string_view(file.text).substr(edit.position, edit.length) == edit.text) return false;
+    file.text.replace(edit.position, edit.length, edit.text);
+    return true;
+}
+
+// The file a write goes to (after its links) and its bytes. Throws std::system_error for a path that names no
+// regular file or a file that exists but cannot be read.
+FileBytes readForWrite(const std::string& path, std::string& target, struct stat& info) {
+    target = resolveLinks(path);
+    if (nameOf(target).empty()) throwSystemError(EISDIR, path);
+    FileBytes file;
+    const int readError = readWholeFile(target, file.text, info);
+    if (readError != 0 && readError != ENOENT) throwSystemError(readError, "Cannot read " + path);
+    file.exists = readError == 0;
+    return file;
+}
+
+// Sets key in section to value (see applyWrite for keepWhenReadAs).
 void writeKey(const std::string& section, const std::string& key, const std::string& value, const std::string& path,
               std::optional<std::size_t> keepWhenReadAs) {
     const std::string_view sectionName = trimSpaces(section);
     const std::string_view keyName = trimSpaces(key);
     checkNames(sectionName, keyName);
-
-    const std::string target = resolveLinks(path);
-    if (nameOf(target).empty()) throwSystemError(EISDIR, path);
-    std::string old;
+    std::string target;
     struct stat info;
-    const int readError = readWholeFile(target, old, info);
-    if (readError != 0 && readError != ENOENT) throwSystemError(readError, "Cannot read " + path);
-    const Lookup found = lookUp(old, sectionName, keyName);
-    if (keepWhenReadAs && found.keyFound && cutToBuffer(readableValue(old, found), *keepWhenReadAs) == value) return;
-    checkValue(value);
-    if (readError == ENOENT) {
-        std::string created;
-        created.append("[")
-            .append(sectionName)
-            .append("]\r\n")
-            .append(keyName)
-            .append("=")
-            .append(value)
-            .append("\r\n");
-        replaceFile(target, created, nullptr);
-        return;
-    }
-
-    Edit edit = planWrite(old, found, sectionName, keyName, value);
-    // The file already holds the value: nothing to write, even to a read-only file.
-    if (std::string_view(old).substr(edit.position, edit.length) == edit.text) return;
-    requireWritable(target, info);
-    old.replace(edit.position, edit.length, edit.text);
-    replaceFile(target, old, &info);
+    FileBytes file = readForWrite(path, target, info);
+    const bool existed = file.exists;
+    if (!applyWrite(file, sectionName, keyName, value, keepWhenReadAs)) return;
+    if (existed) requireWritable(target, info);
+    replaceFile(target, file.text, existed ? &info : nullptr);
 }
 
 }  // namespace
@@ -339,6 +355,20 @@ void writeProfileString(const std::string& section, const std::string& key, cons
 void writeProfileStringIfChanged(const std::string& section, const std::string& key, const std::string& value,
                                  const std::string& path, std::size_t bufferSize) {
     writeKey(section, key, value, path, bufferSize);
+}
+
+bool profileWritesChangeFile(const std::string& path, const std::vector<ProfileWrite>& writes, std::size_t bufferSize) {
+    std::string target;
+    struct stat info;
+    FileBytes file = readForWrite(path, target, info);
+    bool changes = false;
+    for (const ProfileWrite& write : writes) {
+        const std::string_view sectionName = trimSpaces(write.section);
+        const std::string_view keyName = trimSpaces(write.key);
+        checkNames(sectionName, keyName);
+        changes = applyWrite(file, sectionName, keyName, write.value, bufferSize) || changes;
+    }
+    return changes;
 }
 
 }  // namespace platform

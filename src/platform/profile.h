@@ -3,6 +3,7 @@
 // file afresh and a write is in the file before the call returns. Bytes in, bytes out: no code page here.
 #include <cstddef>
 #include <string>
+#include <vector>
 
 namespace platform {
 
@@ -26,5 +27,19 @@ void writeProfileString(const std::string& section, const std::string& key, cons
 // than the buffer or holding a NUL byte keeps its form, and nothing is written. A missing key is always written.
 void writeProfileStringIfChanged(const std::string& section, const std::string& key, const std::string& value,
                                  const std::string& path, std::size_t bufferSize = 2048);
+
+// One write of a run of writes to the same file.
+struct ProfileWrite {
+    std::string section;
+    std::string key;
+    std::string value;
+};
+
+// Whether the writes, made one after another through writeProfileStringIfChanged with bufferSize, would change the
+// bytes of the file at path; nothing is written. Throws what those writes would throw before their first change:
+// std::invalid_argument for a name or value they refuse, std::system_error for a path that names no regular file
+// or a file that exists but cannot be read. Whether the file may be written is not looked at.
+bool profileWritesChangeFile(const std::string& path, const std::vector<ProfileWrite>& writes,
+                             std::size_t bufferSize = 2048);
 
 }  // namespace platform

@@ -42,6 +42,20 @@ bool isTemporaryName(std::string_view name) {
     return isDigits(numbers);
 }
 
+// The part of the target's name that a temporary file's name repeats: all of it where the whole temporary name
+// fits the folder's longest name, else as much of its start as fits (at least one byte, cut before a UTF-8
+// character rather than inside it), so that a target whose name is near the longest legal one can still be
+// replaced. The clean-up knows a temporary file by its mark and numbers, whatever stands before them.
+std::string temporaryStem(const std::string& folder, const std::string& name, std::size_t numbersLength) {
+    const long limit = ::pathconf(folder.c_str(), _PC_NAME_MAX);
+    const std::size_t longest = limit > 0 ? static_cast<std::size_t>(limit) : 255;
+    const std::size_t fixed = 1 + kMark.size() + numbersLength;
+    if (fixed + name.size() <= longest) return name;
+    std::size_t keep = longest > fixed + 1 ? longest - fixed : 1;
+    while (keep > 1 && (static_cast<unsigned char>(name[keep]) & 0xC0) == 0x80) --keep;
+    return name.substr(0, keep);
+}
+
 bool sameFile(const struct stat& a, const struct stat& b) {
     return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
 }
@@ -156,8 +170,10 @@ Replacement::Replacement(std::string target, mode_t createMode) : target_(std::m
     thread_local std::minstd_rand random(std::random_device{}());
     const std::string folder = folderOf(target_);
     for (int attempt = 0; attempt < 100; ++attempt) {
-        std::string candidate = folder + "/." + nameOf(target_) + std::string(kMark) + std::to_string(::getpid()) +
-                                "-" + std::to_string(counter++) + "-" + std::to_string(random() % 1000000);
+        const std::string numbers =
+            std::to_string(::getpid()) + "-" + std::to_string(counter++) + "-" + std::to_string(random() % 1000000);
+        std::string candidate =
+            folder + "/." + temporaryStem(folder, nameOf(target_), numbers.size()) + std::string(kMark) + numbers;
         FileDescriptor file(::open(candidate.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY, createMode));
         if (file.get() < 0) {
             if (errno == EEXIST) continue;

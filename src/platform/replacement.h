@@ -1,10 +1,10 @@
 #pragma once
 // Whole-file replacement that a crash at any moment leaves as the old file or the new one, shared by the profile
 // writer and the Save As copy. The new content goes into a hidden temporary file beside the target
-// (".<name>.corvane-<pid>-<n>-<r>"), which is flushed and renamed over the target. Its writer holds an advisory
-// lock (flock) on the temporary file from just after creating it until it is renamed or removed, so a later save
-// can tell the leftovers of a killed writer, which nobody holds, from a file that another running save still
-// writes, and remove only those.
+// (".<name>.corvane-<pid>-<n>-<r>", the name cut short where the whole would be too long), which is flushed and renamed
+// over the target. Its writer holds an advisory lock (flock) on the temporary file from just after creating it until it
+// is renamed or removed, so a later save can tell the leftovers of a killed writer, which nobody holds, from a file
+// that another running save still writes, and remove only those.
 #include <sys/types.h>
 
 #include <string>

@@ -58,8 +58,8 @@ TEST_F(HudTest, LoadAndUntouchedSave) {
          "CrossHairColor=(B=007,G=128,R=64,A=255)|CrosshairStyle=-1"},
         // Keys in another order, the highest style and list position, no closing bracket, a blank before a comma.
         {"CrosshairStyle=13|CrossHairColor=(B=1 ,G=2,R=3,A=45>(B=1 ,G=2,R=3,A=4)|HudScale=0|MessageFontOffset=8"},
-        // A missing last console key resets the lists read before it.
-        {"ConsoleMessageCount=4>2|ConsoleFontSize=3>6"},
+        // A missing console key sets only its own list: the others keep the file's values.
+        {"ConsoleMessageCount=4|ConsoleFontSize=3"},
         {"CrosshairStyle=14", "Invalid property value"},
         {"HudOpacity=256", "Invalid property value"},
         {"CrossHairColor=(B=1", kInvalidCall},
@@ -139,7 +139,7 @@ TEST_F(HudTest, UserMovesAndThePreview) {
     main->mnuFileSave_Click();
     const QByteArray saved = readFile(userIni());
     for (const char* line :
-         {"\nHudScale=0.851\r\n", "=(B=7,G=010,R=000,A=77)\r\n", "\nConsoleMessageCount=-1\r\nConsoleFontSize=3\r\n"})
+         {"\nHudScale=0.851\r\n", "=(B=7,G=010,R=000,A=77)\r\n", "\nConsoleMessageCount=7\r\nConsoleFontSize=3\r\n"})
         EXPECT_TRUE(saved.contains(line)) << line;
     EXPECT_TRUE(messages.empty());
 }
