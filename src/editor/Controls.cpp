@@ -73,7 +73,8 @@ void settleTypedText(QComboBox* combo) {
 }
 
 void settleTypedTextOnLeave(QComboBox* combo) {
-    // Watches the list's text field, where the focus is while the user types.
+    // Watches the list and its text field: the list holds the focus while the user types (and hands its focus
+    // events to the field directly), but the field may take the focus itself.
     class Watcher : public QObject {
       public:
         explicit Watcher(QComboBox* list) : QObject(list), list_(list) {}
@@ -87,7 +88,9 @@ void settleTypedTextOnLeave(QComboBox* combo) {
       private:
         QComboBox* list_;
     };
-    combo->lineEdit()->installEventFilter(new Watcher(combo));
+    auto* watcher = new Watcher(combo);
+    combo->installEventFilter(watcher);
+    combo->lineEdit()->installEventFilter(watcher);
 }
 
 void dropListPosition(QComboBox* combo, const QString& designText) {

@@ -8,53 +8,6 @@
 
 namespace {
 
-// The text, the value and the enabled state of one control, as the table writes them.
-QString describe(QObject* control) {
-    QStringList parts;
-    auto quoted = [](const QString& text) { return '"' + text + '"'; };
-    for (const char* text : {"text", "title", "currentText", "plainText"})
-        if (control->property(text).isValid() && !qobject_cast<QProgressBar*>(control)) {
-            parts << quoted(control->property(text).toString());
-            break;
-        }
-    if (control->property("echoMode").toInt() == QLineEdit::Password)
-        parts << "shown:" + quoted(control->property("displayText").toString());
-    if (control->property("checkable").toBool()) parts << QString::number(control->property("checked").toBool());
-    if (control->property("value").isValid()) parts << control->property("value").toString();
-    if (auto* list = qobject_cast<QComboBox*>(control)) {
-        const int p = list->currentIndex();
-        const bool listed = p >= 0 && list->currentText() == list->itemText(p);
-        parts << QStringLiteral("%1/%2").arg(listed ? p : -1).arg(list->count());
-    } else if (auto* label = qobject_cast<QLabel*>(control)) {
-        const QString picture = label->property("picturePath").toString();
-        if (!picture.isEmpty()) parts << "pic:" + QFileInfo(picture).fileName();
-        // The system colours of button faces and shadows by name, others as #rrggbb.
-        const QColor color = label->palette().color(QPalette::Window);
-        const QPalette system = QApplication::palette();
-        if (label->autoFillBackground())
-            parts << "bg:" + (color == system.color(QPalette::Button) ? "face"
-                              : color == system.color(QPalette::Dark) ? "shadow"
-                                                                      : color.name());
-    } else if (auto* tabs = qobject_cast<QTabWidget*>(control)) {
-        QStringList captions;
-        for (int i = 0; i < tabs->count(); ++i) captions << tabs->tabText(i);
-        parts << quoted(captions.join(';')) << QString::number(tabs->currentIndex());
-    }
-    return (parts << (control->property("enabled").toBool() ? "on" : "off")).join(' ');
-}
-
-// Every widget and action of the window with a name; the parts that Qt names inside its own widgets (the tab
-// bar's scroll buttons, "qt_" names) are not the window's controls.
-QMap<QString, QString> describeAll(QWidget* window) {
-    QMap<QString, QString> all;
-    for (QObject* object : window->findChildren<QObject*>()) {
-        const QString name = object->objectName();
-        if (name.isEmpty() || name.startsWith("qt_") || qobject_cast<QTabBar*>(object->parent())) continue;
-        if (qobject_cast<QWidget*>(object) || qobject_cast<QAction*>(object)) all.insert(name, describe(object));
-    }
-    return all;
-}
-
 using Row = std::array<QString, 3>;  // at start, after the load, after the close
 
 // The table, one row per control: "name(a..b)" rows are spread over their elements.
@@ -94,7 +47,7 @@ TEST_F(StateTableTest, EveryControlAtStartAfterALoadAndAfterAClose) {
     const char* steps[] = {"start", "answer {dir}/User.ini; trigger mnuFileOpen",
                            "press lblWeaponName(6); trigger mnuFileClose"};
     std::array<QMap<QString, QString>, 3> shown;
-    for (std::size_t s = 0; s < shown.size(); ++s) act(steps[s]), shown[s] = describeAll(window("frmMain"));
+    for (std::size_t s = 0; s < shown.size(); ++s) act(steps[s]), shown[s] = describeControls(window("frmMain"));
     EXPECT_TRUE(messages.empty());
 
     const QMap<QString, Row> table = readTable(userIni());

@@ -123,6 +123,57 @@ frmMain* GuiTest::openEditorWithFixtures(const QString& userFixture, const QStri
 }
 
 namespace {
+
+// The text, the value and the enabled state of one control, as the state table writes them.
+QString describe(QObject* control) {
+    QStringList parts;
+    auto quoted = [](const QString& text) { return '"' + text + '"'; };
+    for (const char* text : {"text", "title", "currentText", "plainText"})
+        if (control->property(text).isValid() && !qobject_cast<QProgressBar*>(control)) {
+            parts << quoted(control->property(text).toString());
+            break;
+        }
+    if (control->property("echoMode").toInt() == QLineEdit::Password)
+        parts << "shown:" + quoted(control->property("displayText").toString());
+    if (control->property("checkable").toBool()) parts << QString::number(control->property("checked").toBool());
+    if (control->property("value").isValid()) parts << control->property("value").toString();
+    if (auto* list = qobject_cast<QComboBox*>(control)) {
+        const int p = list->currentIndex();
+        const bool listed = p >= 0 && list->currentText() == list->itemText(p);
+        parts << QStringLiteral("%1/%2").arg(listed ? p : -1).arg(list->count());
+    } else if (auto* label = qobject_cast<QLabel*>(control)) {
+        const QString picture = label->property("picturePath").toString();
+        if (!picture.isEmpty()) parts << "pic:" + QFileInfo(picture).fileName();
+        // The system colours of button faces and shadows by name, others as #rrggbb.
+        const QColor color = label->palette().color(QPalette::Window);
+        const QPalette system = QApplication::palette();
+        if (label->autoFillBackground())
+            parts << "bg:" + (color == system.color(QPalette::Button) ? "face"
+                              : color == system.color(QPalette::Dark) ? "shadow"
+                                                                      : color.name());
+    } else if (auto* tabs = qobject_cast<QTabWidget*>(control)) {
+        QStringList captions;
+        for (int i = 0; i < tabs->count(); ++i) captions << tabs->tabText(i);
+        parts << quoted(captions.join(';')) << QString::number(tabs->currentIndex());
+    }
+    return (parts << (control->property("enabled").toBool() ? "on" : "off")).join(' ');
+}
+
+}  // namespace
+
+// Every widget and action of the window with a name; the parts that Qt names inside its own widgets (the tab
+// bar's scroll buttons, "qt_" names) are not the window's controls.
+QMap<QString, QString> GuiTest::describeControls(QWidget* window) {
+    QMap<QString, QString> all;
+    for (QObject* object : window->findChildren<QObject*>()) {
+        const QString name = object->objectName();
+        if (name.isEmpty() || name.startsWith("qt_") || qobject_cast<QTabBar*>(object->parent())) continue;
+        if (qobject_cast<QWidget*>(object) || qobject_cast<QAction*>(object)) all.insert(name, describe(object));
+    }
+    return all;
+}
+
+namespace {
 // The file with the value of "[section] key=value".
 QByteArray withSetting(QByteArray bytes, const QString& setting) {
     const QString keyValue = setting.section(QStringLiteral("] "), 1);
@@ -145,7 +196,11 @@ void GuiTest::act(const QString& steps) {
                  find<QLineEdit>(name)->end(false);
                  QTest::keyClicks(find<QLineEdit>(name), last);
              }},
-            {"text", [&] { find<QWidget>(name)->setProperty("text", last); }},
+            {"text",
+             [&] {
+                 if (auto* list = find<QComboBox>(name)) return list->setEditText(last);
+                 find<QWidget>(name)->setProperty("text", last);
+             }},
             {"click", [&] { find<QAbstractButton>(name)->click(); }},
             {"trigger", [&] { find<QAction>(name)->trigger(); }},
             {"press", [&] { QTest::mouseClick(find<QWidget>(name), Qt::LeftButton); }},

@@ -64,7 +64,7 @@ class GuiTest : public ::testing::Test {
 
     // Steps as a user, or the world around the program, takes them, separated by "; ". A step is a verb and its
     // words; a quoted last word keeps its blanks, and {dir} stands for the program folder.
-    //   type box "text"           types after the box's text     text box "text"   sets a box's or a label's text
+    //   type box "text"           types after the box's text     text box "text"   sets a box's, list's or label's text
     //   click button              trigger action                 press label (a mouse click)
     //   pick list position        slide slider +1, -1 or max
     //   answer Yes|No|path        the next question's answer, or else the next file dialog's
@@ -89,6 +89,9 @@ class GuiTest : public ::testing::Test {
     // The messages shown, a line "style | prompt" each, with {dir} for the program folder and \r for a carriage return.
     std::string shownMessages() const;
     static QWidget* window(const QString& name);
+    // Every named widget and action of a window (not the parts Qt names inside its own widgets) with its text, value
+    // and enabled state: "text" value list-position/items picture background on|off.
+    static QMap<QString, QString> describeControls(QWidget* window);
     static class frmMain* mainWindow();
 
   private:
