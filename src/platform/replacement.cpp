@@ -43,17 +43,15 @@ bool isTemporaryName(std::string_view name) {
 }
 
 // The part of the target's name that a temporary file's name repeats: all of it where the whole temporary name
-// fits the folder's longest name, else as much of its start as fits (at least one byte, cut before a UTF-8
-// character rather than inside it), so that a target whose name is near the longest legal one can still be
-// replaced. The clean-up knows a temporary file by its mark and numbers, whatever stands before them.
+// fits the folder's longest name, else as much of its start as fits (at least one byte), so that a target whose
+// name is near the longest legal one can still be replaced. The clean-up knows a temporary file by its mark and
+// numbers, whatever stands before them.
 std::string temporaryStem(const std::string& folder, const std::string& name, std::size_t numbersLength) {
     const long limit = ::pathconf(folder.c_str(), _PC_NAME_MAX);
     const std::size_t longest = limit > 0 ? static_cast<std::size_t>(limit) : 255;
     const std::size_t fixed = 1 + kMark.size() + numbersLength;
     if (fixed + name.size() <= longest) return name;
-    std::size_t keep = longest > fixed + 1 ? longest - fixed : 1;
-    while (keep > 1 && (static_cast<unsigned char>(name[keep]) & 0xC0) == 0x80) --keep;
-    return name.substr(0, keep);
+    return name.substr(0, longest > fixed ? longest - fixed : 1);
 }
 
 bool sameFile(const struct stat& a, const struct stat& b) {

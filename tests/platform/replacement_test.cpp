@@ -78,6 +78,33 @@ TEST(Replacement, LeftoversAreClearedButNotWhatAWriterHolds) {
     ::close(lock);
 }
 
+// A name as long as the folder allows still gets its temporary file, under a shorter name that the clean-up knows as
+// a leftover when its writer is killed.
+TEST(Replacement, TheLongestNamesAreReplacedAndTheirLeftoversCleared) {
+    TempDir dir;
+    for (const std::string& name : {std::string(255, 'n'), std::string(230, 'n') + ".ini"}) {
+        SCOPED_TRACE(name.size());
+        const std::string path = dir.file(name);
+        EXPECT_EQ(outcome([&] { writeProfileString("A", "x", "1", path); }), "");
+        EXPECT_EQ(readFile(path), "[A]\r\nx=1\r\n");
+        Child killed([&] {
+            (new Replacement(path))->write("[A]\r\nx=2\r\n");  // never committed, never removed
+            return 0;
+        });
+        EXPECT_EQ(killed.next(), "");
+        std::set<std::string> left = namesIn(dir.path);
+        left.erase(name);
+        ASSERT_EQ(left.size(), 1u);
+        const std::string leftover = *left.begin();
+        EXPECT_LE(leftover.size(), 255u);
+        EXPECT_EQ(leftover.substr(0, 4), ".nnn");
+        removeLeftovers(path);
+        EXPECT_EQ(namesIn(dir.path), std::set<std::string>{name});
+        EXPECT_EQ(readFile(path), "[A]\r\nx=1\r\n");
+        std::filesystem::remove(path);
+    }
+}
+
 // SIGXFSZ ends a process that writes past its file-size limit; the write must fail instead, as on a full disk, so
 // the child runs with the signal at its default action.
 TEST(Replacement, FullDiskFailsTheWriteAndEndsNothing) {
