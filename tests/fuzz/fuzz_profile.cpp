@@ -1,7 +1,8 @@
 // Fuzz target of the profile functions: the input is an INI file. Names found in it are read, one key is written
 // with a value from the input, and the invariants are checked: no crash, a value is cut to its buffer, a key written
 // with the value it reads back as is left untouched, a written key reads back as written, writing the same value
-// again changes nothing, a refused write leaves the file as it was.
+// again changes nothing, a refused write leaves the file as it was, and the check of a run of writes foretells
+// whether they change the file.
 #include <unistd.h>
 
 #include <algorithm>
@@ -83,6 +84,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         check(readBytes(path) == input, "a value written as it reads back leaves the file untouched");
     }
     const std::string value = usable(std::string_view(input).substr(size / 2, 100), "");
+    // The check of a run of writes tells, without writing, whether the writes change the file.
+    const std::vector<platform::ProfileWrite> run = {{section, key, value}, {sections.front(), keys.front(), current}};
+    bool predicted = false;
+    try {
+        predicted = platform::profileWritesChangeFile(path, run);
+        check(readBytes(path) == input, "the check writes nothing");
+        for (const platform::ProfileWrite& write : run)
+            platform::writeProfileStringIfChanged(write.section, write.key, write.value, path);
+        check((readBytes(path) != input) == predicted, "the check foretells whether the writes change the file");
+        std::ofstream(path, std::ios::binary | std::ios::trunc) << input;
+    } catch (const std::invalid_argument&) {
+        check(readBytes(path) == input, "a run the check refuses is refused by the writes too");
+    }
     try {
         platform::writeProfileString(section, key, value, path);
     } catch (const std::invalid_argument&) {
