@@ -187,7 +187,7 @@ class LooksTest : public GuiTest {
     // Every tab of the main window.
     void expectMainWindowWhole(frmMain* main, const QString& state) {
         const QString windowFont = fontSize(main->font());
-        EXPECT_EQ(fontSize(main->SSTab1->tabBar()->font()), windowFont) << "the tab strip";
+        EXPECT_EQ(fontSize(main->SSTab1->tabBar()->font()).toStdString(), windowFont.toStdString()) << "the tab strip";
         for (int i = 0; i < main->SSTab1->count(); ++i) {
             main->SSTab1->setCurrentIndex(i);
             EXPECT_EQ(cutOffIn(main, QStringLiteral("frmMain-%1-%2").arg(state).arg(i)), "") << qPrintable(state) << i;
