@@ -351,7 +351,7 @@ TEST_F(LooksTest, LongPathKeepsItsFileNameInView) {
     const QString elided = label->fontMetrics().elidedText(user, Qt::ElideMiddle, room);
     ASSERT_TRUE(elided.endsWith(QStringLiteral("/User.ini")) && elided.startsWith(programDir().left(4))) << "elided";
     expected.setText(elided);
-    EXPECT_EQ(label->grab().toImage(), expected.grab().toImage()) << qPrintable(elided);
+    EXPECT_TRUE(label->grab().toImage() == expected.grab().toImage()) << "not drawn as " << qPrintable(elided);
     cutOffIn(main, QStringLiteral("frmMain-longpath-0"));
 
     QHelpEvent help(QEvent::ToolTip, label->rect().center(), label->mapToGlobal(label->rect().center()));
