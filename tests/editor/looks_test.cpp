@@ -184,7 +184,8 @@ constexpr double kReadable = 4.5;
 
 class LooksTest : public GuiTest {
   protected:
-    // Every tab of the main window.
+    // Every tab of the main window: its texts whole, in one font size, its frames drawn whole; and the weapon
+    // names readable on their row's colour.
     void expectMainWindowWhole(frmMain* main, const QString& state) {
         const QString windowFont = fontSize(main->font());
         EXPECT_EQ(fontSize(main->SSTab1->tabBar()->font()).toStdString(), windowFont.toStdString()) << "the tab strip";
@@ -198,9 +199,9 @@ class LooksTest : public GuiTest {
                 EXPECT_EQ(coveredFrameLine(frame).toStdString(), "") << qPrintable(state);
         }
         main->SSTab1->setCurrentIndex(0);
-        // The weapon names, whatever their state: enabled or not, selected or not.
         for (int r = 1; r <= 12; ++r) {
             QLabel* name = main->weapons->lblWeaponName[static_cast<std::size_t>(r)];
+            ASSERT_NE(name, nullptr) << "lblWeaponName(" << r << ")";
             EXPECT_GE(drawnContrast(name), kReadable) << qPrintable(state + " " + name->objectName());
         }
     }
@@ -214,6 +215,7 @@ TEST_F(LooksTest, NoWindowCutsOffItsTexts) {
     unloadAll();
     frmMain* main = openEditorWithFixtures("User.ini", "UT2003.ini");
     ASSERT_TRUE(FileIsOpen);
+    QTest::mouseClick(main->weapons->lblWeaponName[5], Qt::LeftButton);  // one row selected
     expectMainWindowWhole(main, "loaded");
     for (QWidget* page : main->tabPages) {
         expectInsideAndApart(page, QRect(QPoint(0, 0), main->SSTab1->currentWidget()->size()));
