@@ -29,12 +29,20 @@ editor:
 	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCORVANE_TESTS=OFF
 	cmake --build $(BUILD) -j $(JOBS) --target corvane
 
-run: editor
+# The editor is a desktop program: without a display it says so and stops, before installing or building.
+run:
 	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ]; then \
-	  $(call install,xvfb xauth); \
-	  echo "No display: starting the editor under Xvfb"; \
-	  xvfb-run -a -s "-screen 0 1280x1024x24" ./$(BUILD)/bin/corvane; \
-	else ./$(BUILD)/bin/corvane; fi
+	  echo "The editor needs a desktop session, and this shell has none (neither DISPLAY nor WAYLAND_DISPLAY is set)."; \
+	  echo "Run 'make run' in a terminal of your desktop, or over 'ssh -X' from a machine that has one."; \
+	  echo "To try it on a virtual screen instead, and look at it in a picture:"; \
+	  echo "  apt-get install -y xvfb imagemagick"; \
+	  echo "  Xvfb :99 -screen 0 1280x1024x24 &"; \
+	  echo "  DISPLAY=:99 make run &"; \
+	  echo "  DISPLAY=:99 import -window root corvane.png    # once the editor is up"; \
+	  exit 1; \
+	fi
+	@$(MAKE) --no-print-directory editor
+	./$(BUILD)/bin/corvane
 
 # Every target: the editor, the tests, the benchmarks and the picture tool; then every test.
 test:

@@ -104,8 +104,7 @@ void frmOptions::buildControls() {
                                 twipsRect(7560, 720, 1455, 435));
     // The two buttons grow alike towards the window's right edge as far as their captions need in this
     // platform's font.
-    const int setPathsWidth =
-        std::max({cmdSetPaths[0]->width(), captionWidth(cmdSetPaths[0]), captionWidth(cmdSetPaths[1])});
+    const int setPathsWidth = std::max(fitCaption(cmdSetPaths[0]).width(), fitCaption(cmdSetPaths[1]).width());
     for (QPushButton* button : cmdSetPaths)
         button->resize(std::min(setPathsWidth, width() - 2 - button->x()), button->height());
 

@@ -64,9 +64,9 @@ ClientGroup::ClientGroup(frmMain& main) : main_(main) {
     buildClientAndTextures();
     buildController();
     buildSound();
-    for (QWidget* frame :
-         std::initializer_list<QWidget*>{main_.frameTextures0, main_.frameController, main_.frameSound})
-        fitCaptions(frame);
+    for (QWidget* frame : std::initializer_list<QWidget*>{main_.frameClientSetup, main_.frameTextures0,
+                                                          main_.frameController, main_.frameSound})
+        fitCaptionsIn(frame);
 }
 
 void ClientGroup::buildClientAndTextures() {

@@ -17,6 +17,7 @@
 #include <QStyleOptionGroupBox>
 #include <QStylePainter>
 #include <algorithm>
+#include <map>
 
 #include "platform/error.h"
 #include "platform/numbers.h"
@@ -138,27 +139,40 @@ void makeCheckColumn(QWidget* parent, std::span<QCheckBox*> boxes, const char* n
     }
 }
 
-void fitCaptions(QWidget* frame) {
-    QList<QWidget*> captions;
-    for (QWidget* child : frame->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
-        if (qobject_cast<QLabel*>(child) || qobject_cast<QAbstractButton*>(child)) captions.append(child);
-    if (captions.isEmpty()) return;
-    auto allFit = [&captions] {
-        for (QWidget* caption : captions)
-            if (captionWidth(caption) > caption->width()) return false;
-        return true;
-    };
-    for (QWidget* caption : captions) caption->ensurePolished();
-    if (allFit()) return;
-    // The frames keep their design size, made for a narrower system font than most desktops have.
-    QFont font = captions.front()->font();
-    font.setBold(false);
-    font.setStretch(QFont::Condensed);
-    for (qreal size = font.pointSizeF(); size >= 6.0; size -= 0.5) {
-        font.setPointSizeF(size);
-        for (QWidget* caption : captions) caption->setFont(font);
-        if (allFit()) return;
+void fitCaptionsIn(QWidget* frame) {
+    const QList<QWidget*> controls = frame->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
+    std::map<QWidget*, QRect> designed;
+    for (QWidget* control : controls) designed[control] = control->geometry();
+    for (QWidget* control : controls)
+        if (qobject_cast<QLabel*>(control) || qobject_cast<QAbstractButton*>(control) ||
+            qobject_cast<QComboBox*>(control))
+            fitCaption(control);
+    // From left to right, so that a control moved along moves the ones beyond it in turn.
+    QList<QWidget*> byLeft = controls;
+    std::stable_sort(byLeft.begin(), byLeft.end(),
+                     [&](QWidget* a, QWidget* b) { return designed[a].left() < designed[b].left(); });
+    for (QWidget* control : byLeft) {
+        const QRect was = designed[control];
+        for (QWidget* other : byLeft) {
+            const QRect otherWas = designed[other];
+            const bool sameRow = std::min(was.bottom(), otherWas.bottom()) - std::max(was.top(), otherWas.top()) > 1;
+            // Bordered neighbours may share their border's pixel.
+            if (other == control || !sameRow || otherWas.left() < was.right()) continue;
+            const int gap = std::min(otherWas.left() - was.right() - 1, 4);
+            const int left = control->geometry().right() + 1 + gap;
+            if (other->x() < left) other->move(left, other->y());
+        }
     }
+    frame->resize(std::max(frame->width(), widthToHold(frame)), frame->height());
+}
+
+int widthToHold(const QWidget* frame) {
+    int left = frame->width(), right = 0;
+    for (const QWidget* control : frame->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+        left = std::min(left, control->x());
+        right = std::max(right, control->geometry().right() + 1);
+    }
+    return std::max(right + std::max(left, 0), captionSize(frame).width());
 }
 
 QString hundredths(int position) {

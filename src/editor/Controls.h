@@ -85,9 +85,12 @@ void makeSliderRow(QWidget* frame, const SliderRow& row, const QRect& caption, c
 // A column of check boxes, one row of 18 pixels each from top, named name(i).
 void makeCheckColumn(QWidget* parent, std::span<QCheckBox*> boxes, const char* name, const char* const* captions,
                      const char* const* tooltips, int left, int top, int width);
-// Gives the captions of a frame (its labels and buttons) one font: the frame's plain font, narrowed and made
-// smaller only as far as the widest caption needs to fit its fixed width.
-void fitCaptions(QWidget* frame);
+// Fits the captions of a frame (its labels, buttons, check boxes, option buttons and lists) in the window's
+// font: each grows as far as its caption needs, a control to its right that it would run into moves along
+// (keeping the gap it had, up to 4 pixels), and the frame grows to hold them all.
+void fitCaptionsIn(QWidget* frame);
+// The width a frame needs for its caption and its controls, with as much room right of them as left.
+int widthToHold(const QWidget* frame);
 // Position / 100 as the shortest decimal text (123 gives "1.23", 100 gives "1").
 QString hundredths(int position);
 // A file value on a slider with a read-out: the read-out shows the text as read, the slider the text as a

@@ -113,7 +113,7 @@ DisplayGroup::DisplayGroup(frmMain& main) : main_(main) {
     for (QWidget* frame :
          std::initializer_list<QWidget*>{main_.frameEngineSettings, main_.frameRenderEngine,
                                          main_.frameRenderVariablesD3D, main_.frameOpenGlVars, main_.frameNullDevice})
-        fitCaptions(frame);
+        fitCaptionsIn(frame);
 }
 
 void DisplayGroup::buildEngineSettings() {

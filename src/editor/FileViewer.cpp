@@ -79,7 +79,7 @@ FileViewer::FileViewer(frmMain& main) : main_(main) {
     txtFileView->setLineWrapMode(QPlainTextEdit::NoWrap);
     txtFileView->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     txtFileView->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    txtFileView->setGeometry(4, 62, 781, 397);
+    txtFileView->setGeometry(4, 62, 781 + main_.pageGrowth(), 397);
 
     connect(cmdOpenRefresh, &QPushButton::clicked, this, [this] { cmdOpenRefresh_Click(); });
     connect(cmdCloseFile, &QPushButton::clicked, this, [this] { cmdCloseFile_Click(); });

@@ -96,8 +96,9 @@ const std::array<ColourSpec, 4> kColours = {{
     {"Sets CrossHair Opacity  (Alpha Channel)", 6, "A", 3, "Alpha Byte Value"},
 }};
 
-// Geometry inside frameHudSettings (pixels). Column 4 stands close to column 3, so that the crosshair list has
-// room for its texts and its caption beside it.
+// Geometry inside frameHudSettings (pixels), at the frame's design width. Column 4 stands close to column 3, so
+// that the crosshair list has room for its texts and its caption beside it.
+constexpr int kFrameWidth = 773;
 constexpr std::array<int, 5> kColumnX = {8, 166, 324, 476, 640};
 constexpr int kColourColumnWidth = 128;
 constexpr int kRowTop = 18;
@@ -174,20 +175,6 @@ QSlider* makeSlider(QWidget* parent, const QString& name, int maximum, int tick,
     return slider;
 }
 
-// The width a list needs to show each of texts whole in its text field, and no less than it has.
-int listWidthFor(QComboBox* list, const QStringList& texts) {
-    QStyleOptionComboBox option;
-    option.initFrom(list);
-    option.editable = true;
-    option.frame = true;
-    option.subControls = QStyle::SC_All;
-    const QRect field = list->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, list);
-    int widest = 0;
-    for (const QString& text : texts) widest = std::max(widest, list->fontMetrics().horizontalAdvance(text));
-    // The text field keeps two pixels clear at either end of its text.
-    return std::max(list->width(), list->width() - field.width() + widest + 4);
-}
-
 // A label with a single border: the value read-outs and the colour sample.
 QLabel* boxed(QLabel* label) {
     label->setFrameShape(QFrame::Box);
@@ -199,9 +186,11 @@ void showTextStart(QComboBox* list) {
     if (QLineEdit* edit = list->lineEdit()) edit->setCursorPosition(0);
 }
 
+// The colour sample: its caption stands out on any colour, black on light ones and white on dark ones.
 void setBackground(QLabel* label, const QColor& colour) {
     QPalette palette = label->palette();
     palette.setColor(QPalette::Window, colour);
+    palette.setColor(QPalette::WindowText, contrastingText(colour));
     label->setPalette(palette);
 }
 
@@ -211,8 +200,14 @@ HudGroup::HudGroup(frmMain& main) : main_(main) {
     build();
 }
 
+int HudGroup::columnLeft(const QWidget* frame, int column) {
+    const int gained = std::max(frame->width() - kFrameWidth, 0);
+    return kColumnX[static_cast<std::size_t>(column)] + gained * column / 4;
+}
+
 void HudGroup::build() {
     QWidget* frame = main_.frameHudSettings;
+    auto column = [frame](int i) { return columnLeft(frame, i); };
 
     // HUD switches: columns 1 and 2 by rows; "Show CrossHair" under the style list in column 4.
     for (int i = 0; i < 8; ++i) {
@@ -221,16 +216,15 @@ void HudGroup::build() {
         box->setObjectName(arrayName("chkHud", i));
         box->setToolTip(QString::fromLatin1(entry.tooltip));
         const int y = entry.column == 3 ? kShowCrossHairTop : kRowTop + kRowHeight * entry.row;
-        box->setGeometry(kColumnX[static_cast<std::size_t>(entry.column)], y, entry.column == 3 ? 144 : kCheckWidth,
-                         kRowHeight);
+        box->setGeometry(column(entry.column), y, entry.column == 3 ? 144 : kCheckWidth, kRowHeight);
         box->setEnabled(entry.enabled);
         chkHud[static_cast<std::size_t>(i)] = box;
         connect(box, &QCheckBox::toggled, this, [this, i] { chkHud_Click(i); });
     }
 
     // HUD scale (column 1) and opacity (column 2): caption, slider, "Value:" and the value label.
-    const int x1 = kColumnX[0];
-    const int x2 = kColumnX[1];
+    const int x1 = column(0);
+    const int x2 = column(1);
     lblTxtHudScale =
         makeLabel(frame, QStringLiteral("lblTxtHudScale"), QStringLiteral("Hud Scale (0 - 1.000)"), {x1, 94, 150, 16});
     slideHudScale = makeSlider(frame, QStringLiteral("slideHudScale"), 1000, 100, QStringLiteral("Sets Hud Scale"),
@@ -240,7 +234,7 @@ void HudGroup::build() {
     slideHudOpacity = makeSlider(frame, QStringLiteral("slideHudOpacity"), 255, 15,
                                  QStringLiteral("Sets Hud Opacity (Alpha Channel)"), {x2, 111, 150, 22});
     for (int i = 0; i < 2; ++i) {
-        const int x = kColumnX[static_cast<std::size_t>(i)];
+        const int x = column(i);
         lblTxtValueHUD[static_cast<std::size_t>(i)] =
             makeLabel(frame, arrayName("lblTxtValueHUD", i), QStringLiteral("Value:"), {x, 140, 40, 18});
     }
@@ -251,7 +245,7 @@ void HudGroup::build() {
 
     // Column 3: the player group's four boxes above; the crosshair preview below them, with its built-in
     // picture (an empty dark panel).
-    picCrossHair = makeLabel(frame, QStringLiteral("picCrossHair"), QString(), {kColumnX[2] + 38, 96, 74, 68},
+    picCrossHair = makeLabel(frame, QStringLiteral("picCrossHair"), QString(), {column(2) + 38, 96, 74, 68},
                              QStringLiteral("Cross Hair Image"));
     picCrossHair->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     QPixmap design(74, 68);
@@ -259,7 +253,7 @@ void HudGroup::build() {
     picCrossHair->setPixmap(design);
 
     // Column 4: the console lists with their captions to the right, the style list, "Show CrossHair".
-    const int x4 = kColumnX[3];
+    const int x4 = column(3);
     for (int i = 0; i < 3; ++i) {
         const auto& [caption, tooltip] = kConsoleCaptions[static_cast<std::size_t>(i)];
         const int top = kRowTop + 28 * i;
@@ -277,10 +271,10 @@ void HudGroup::build() {
     groupcontrols::settleTypedTextOnLeave(cboCrossSelect);
     // The list shows its texts whole (the design's text and the closed state's are its longest); its caption
     // takes the room left before the colour column.
-    cboCrossSelect->resize(listWidthFor(cboCrossSelect, {cboCrossSelect->currentText(), noFileOpen()}), 22);
+    fitCaption(cboCrossSelect, {noFileOpen()});
     const int captionLeft = x4 + cboCrossSelect->width() + 3;
     lblTxtHud[8] = makeLabel(frame, arrayName("lblTxtHud", 8), QStringLiteral("Select CrossHair"),
-                             {captionLeft, 102, kColumnX[4] - 2 - captionLeft, 28});
+                             {captionLeft, 102, column(4) - 2 - captionLeft, 28});
     lblTxtHud[8]->setWordWrap(true);
     connect(cboCrossSelect, &QComboBox::currentIndexChanged, this, [this] {
         showTextStart(cboCrossSelect);
@@ -288,9 +282,10 @@ void HudGroup::build() {
     });
 
     // Column 5: the colour rows (letter, slider, value label) under their caption, then the colour sample.
-    const int x5 = kColumnX[4];
-    lblTxtHud[7] =
-        makeLabel(frame, arrayName("lblTxtHud", 7), QStringLiteral("CrossHair Color Settings"), {x5, 16, 128, 28});
+    const int x5 = column(4);
+    // The caption's two lines stand below the frame's top line.
+    lblTxtHud[7] = makeLabel(frame, arrayName("lblTxtHud", 7), QStringLiteral("CrossHair Color Settings"),
+                             {x5, frameInside(main_.frameHudSettings).top(), 128, 27});
     lblTxtHud[7]->setWordWrap(true);
     for (int i = 0; i < 4; ++i) {
         const ColourSpec& entry = kColours[static_cast<std::size_t>(i)];

@@ -9,6 +9,7 @@ class QCheckBox;
 class QComboBox;
 class QLabel;
 class QSlider;
+class QWidget;
 class frmMain;
 
 class HudGroup : public QObject {
@@ -16,6 +17,9 @@ class HudGroup : public QObject {
   public:
     // Builds the controls inside frameHudSettings.
     explicit HudGroup(frmMain& main);
+    // The left edge of column 0 to 4 of the frame: the design's columns, spread evenly over the width that the
+    // frame has gained over its design width. The player group's switches stand in columns 1 and 2.
+    static int columnLeft(const QWidget* frame, int column);
 
     // Main window load: disable the style list, the sliders and the console lists; later fill the lists.
     void disableAtLoad();

@@ -69,7 +69,10 @@ InputGroup::InputGroup(frmMain& main) : main_(main) {
 }
 
 void InputGroup::buildFrames() {
-    // Pages are 789 x 461 pixels; each tab's picture sits in its top left corner, the frames beside it.
+    // Pages are 789 x 461 pixels at design; each tab's picture sits in its top left corner, the frames beside it.
+    // Where the pages are wider (the tab strip grew for its captions), the frames that reach the right edge
+    // widen with it, or move along where a frame stands left of them.
+    enum class Follow { Stays, Widens, Moves };
     struct FrameSpec {
         QGroupBox*& frame;
         const char* name;
@@ -77,26 +80,57 @@ void InputGroup::buildFrames() {
         const char* tooltip;
         int page;
         QRect rect;
+        Follow follow;
     };
     const FrameSpec frames[] = {
-        {frameNumbers, "frameNumbers", "Number Keys", "Number Key Binds", 1, {60, 4, 136, 292}},
-        {frameFunctionKeys, "frameFunctionKeys", "Function Keys", "Function Key Binds", 1, {200, 4, 360, 292}},
-        {frameNumPad, "frameNumPad", "NumPad Keys", "NumPad Key Binds", 1, {564, 4, 221, 292}},
-        {framKeyboard1, "framKeyboard1", "Keyboard Letters", "Keyboard Letter Binds", 1, {4, 299, 781, 160}},
+        {frameNumbers, "frameNumbers", "Number Keys", "Number Key Binds", 1, {60, 4, 136, 292}, Follow::Stays},
+        {frameFunctionKeys,
+         "frameFunctionKeys",
+         "Function Keys",
+         "Function Key Binds",
+         1,
+         {200, 4, 360, 292},
+         Follow::Widens},
+        {frameNumPad, "frameNumPad", "NumPad Keys", "NumPad Key Binds", 1, {564, 4, 221, 292}, Follow::Moves},
+        {framKeyboard1,
+         "framKeyboard1",
+         "Keyboard Letters",
+         "Keyboard Letter Binds",
+         1,
+         {4, 299, 781, 160},
+         Follow::Widens},
         {frameKeyboardOthers,
          "frameKeyboardOthers",
          "Keyboard Keys (Non-Letters)",
          "Non-Letter Keyboard Binds",
          2,
-         {60, 4, 725, 446}},
-        {frameJoyStick, "frameJoyStick", "Joy Stick", "Joystick Binds", 3, {60, 4, 460, 292}},
-        {frameMouse, "frameMouse", "Mouse Buttons", "Mouse Binds", 3, {528, 60, 257, 204}},
-        {frameAlias, "frameAlias", "Alias Setup 1", "Alias 0 - 19 Setup / Bind Commands", 4, {60, 4, 725, 448}},
-        {frameAlias2, "frameAlias2", "Alias Setup 2", "Alias 20 - 39 Setup / Bind Commands", 5, {60, 4, 725, 448}},
+         {60, 4, 725, 446},
+         Follow::Widens},
+        {frameJoyStick, "frameJoyStick", "Joy Stick", "Joystick Binds", 3, {60, 4, 460, 292}, Follow::Widens},
+        {frameMouse, "frameMouse", "Mouse Buttons", "Mouse Binds", 3, {528, 60, 257, 204}, Follow::Moves},
+        {frameAlias,
+         "frameAlias",
+         "Alias Setup 1",
+         "Alias 0 - 19 Setup / Bind Commands",
+         4,
+         {60, 4, 725, 448},
+         Follow::Widens},
+        {frameAlias2,
+         "frameAlias2",
+         "Alias Setup 2",
+         "Alias 20 - 39 Setup / Bind Commands",
+         5,
+         {60, 4, 725, 448},
+         Follow::Widens},
     };
-    for (const FrameSpec& entry : frames)
+    const int growth = main_.pageGrowth();
+    for (const FrameSpec& entry : frames) {
+        const QRect rect = entry.follow == Follow::Widens  ? entry.rect.adjusted(0, 0, growth, 0)
+                           : entry.follow == Follow::Moves ? entry.rect.translated(growth, 0)
+                                                           : entry.rect;
         entry.frame = makeFrame(main_.tabPages[static_cast<std::size_t>(entry.page)], QLatin1String(entry.name),
-                                QLatin1String(entry.caption), entry.rect, QLatin1String(entry.tooltip));
+                                QLatin1String(entry.caption), rect, QLatin1String(entry.tooltip));
+    }
 
     struct PictureSpec {
         QLabel*& box;
@@ -109,7 +143,7 @@ void InputGroup::buildFrames() {
         {picKey[0], arrayName("picKey", 0), "keyboard.png", 1, 4},
         {picKey[1], arrayName("picKey", 1), "keyboard.png", 2, 4},
         {picJoy, QStringLiteral("picJoy"), "joystick.png", 3, 4},
-        {Picture2, QStringLiteral("Picture2"), "mouse.png", 3, 528},
+        {Picture2, QStringLiteral("Picture2"), "mouse.png", 3, 528 + growth},  // above the mouse frame
         {picKey[2], arrayName("picKey", 2), "computer.png", 4, 4},
         {picKey[3], arrayName("picKey", 3), "computer.png", 5, 4},
     };
@@ -159,8 +193,7 @@ void InputGroup::buildBoxes() {
             auto* label = new QLabel(caption(i), place.frame);
             label->setObjectName(arrayName(place.labelName, i));
             if (place.part == Aliases) label->setFrameShape(QFrame::Box);
-            labelWidth = std::max(labelWidth, label->fontMetrics().horizontalAdvance(caption(i)) + 6);
-            labelWidth = std::max(labelWidth, label->sizeHint().width());
+            labelWidth = std::max(labelWidth, captionSize(label).width());
             labels.push_back(label);
         }
         const int columnWidth = (place.frame->width() - 2 * kMargin + kGap) / place.columns;

@@ -16,8 +16,8 @@
 #include "config/Startup.h"
 #include "editor/Characters.h"
 #include "editor/Controls.h"
+#include "editor/HudGroup.h"
 #include "editor/Pictures.h"
-#include "editor/WeaponGroup.h"
 #include "editor/frmMain.h"
 #include "platform/numbers.h"
 #include "platform/qt/msgbox.h"
@@ -62,17 +62,16 @@ PlayerGroup::PlayerGroup(frmMain& main) : main_(main) {
                               "Stats Name     ::", "Stats PW        ::",  "Default FOV    ::"};
     const int rowTop[] = {20, 48, 104, 132, 160, 188};
     std::array<QLabel*, 6> captionLabels{};
-    int captionWidth = 0;
+    int labelWidth = 0;
     for (std::size_t i = 0; i < captionLabels.size(); ++i) {
         captionLabels[i] = new QLabel(QString::fromLatin1(captions[i]), frame);
         captionLabels[i]->setObjectName(arrayName("lblPlayerCaption", static_cast<int>(i)));
-        captionLabels[i]->ensurePolished();
-        captionWidth = std::max(captionWidth, captionLabels[i]->sizeHint().width());
+        labelWidth = std::max(labelWidth, captionSize(captionLabels[i]).width());
     }
     for (std::size_t i = 0; i < captionLabels.size(); ++i)
-        captionLabels[i]->setGeometry(8, rowTop[i] + 2, captionWidth, 18);
+        captionLabels[i]->setGeometry(8, rowTop[i] + 2, labelWidth, 18);
     // The controls fill the rest of each row.
-    const int left = 8 + captionWidth + 6, width = frame->width() - left - 8;
+    const int left = 8 + labelWidth + 6, width = frame->width() - left - 8;
     txtPlayerName = place(new QLineEdit(kNoFileOpen, frame), QStringLiteral("txtPlayerName"),
                           QRect(left, rowTop[0], width, 22), QStringLiteral("Current Players Name"));
     lblCharacterName = place(borderedLabel(kNoFileOpen, frame), QStringLiteral("lblCharacterName"),
@@ -92,6 +91,8 @@ PlayerGroup::PlayerGroup(frmMain& main) : main_(main) {
     password->setEchoMode(QLineEdit::Password);
     password->setStyleSheet(QStringLiteral("lineedit-password-character: 42"));
     password->setParent(frame);
+    // The style sheet fixed the box's font when it had no parent yet (the application's); it takes the window's.
+    password->setFont(frame->font());
     txtStatsPW = place(password, QStringLiteral("txtStatsPW"), QRect(left, rowTop[4], width, 22),
                        QStringLiteral("Online Stats  Password"));
     lblFOV = place(borderedLabel(QStringLiteral("NFO"), frame), QStringLiteral("lblFOV"),
@@ -116,14 +117,14 @@ PlayerGroup::PlayerGroup(frmMain& main) : main_(main) {
                                 "Click to Automaticly Taunt When You Kill Your Opponents",
                                 "Click to Filter out Mature Language During Game Play"};
     for (int i = 0; i < 6; ++i) {
-        QRect rect(tw(120), tw(3165), tw(2295), tw(255));
-        if (i == 1) rect = QRect(166, 72, 150, 18);
-        if (i >= 2) rect = QRect(324, 18 + 18 * (i - 2), 150, 18);
         QGroupBox* parent = i == 0 ? main.framePlayerSetup : main.frameHudSettings;
+        QRect rect(tw(120), tw(3165), tw(2295), tw(255));
+        if (i == 1) rect = QRect(HudGroup::columnLeft(parent, 1), 72, 150, 18);
+        if (i >= 2) rect = QRect(HudGroup::columnLeft(parent, 2), 18 + 18 * (i - 2), 150, 18);
         auto* box = place(new QCheckBox(QString::fromLatin1(switchCaptions[i]), parent),
                           arrayName("chkPlayerControls", i), rect, QString::fromLatin1(switchTips[i]));
         box->setEnabled(i == 0);
-        if (i == 0) WeaponGroup::fitCaption(box);
+        fitCaption(box);
         chkPlayerControls[static_cast<std::size_t>(i)] = box;
     }
     chkWeaponBob =

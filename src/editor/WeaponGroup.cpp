@@ -108,40 +108,22 @@ QColor WeaponGroup::unselectedColor() {
     return QApplication::palette().color(QPalette::Dark);
 }
 
-void WeaponGroup::fitCaption(QAbstractButton* control) {
-    constexpr int kFrameMargin = 4;  // kept free inside the frame's right edge
-    control->ensurePolished();
-    if (qobject_cast<QCheckBox*>(control)) {
-        // Nothing stands to the right of the list's boxes: they may grow as far as the frame.
-        const int room = control->parentWidget()->width() - kFrameMargin - control->x();
-        control->resize(std::clamp(captionWidth(control), control->width(), std::max(control->width(), room)),
-                        std::max(control->height(), control->fontMetrics().height()));
-    }
-    QFont font = control->font();
-    while (captionWidth(control) > control->width() && font.pointSizeF() > 6) {
-        font.setPointSizeF(font.pointSizeF() - 0.5);
-        control->setFont(font);
-    }
-}
-
 WeaponGroup::WeaponGroup(frmMain& main) : main_(main) {
     QGroupBox* frame = main.framePlayerSetup;
-    int placeWidth = tw(255);
+    // The place numbers keep their right edge against the weapon names; where two digits are wider in this
+    // platform's font than the design's boxes, all twelve grow alike to the left.
+    const int placeRight = tw(120) + tw(255);
+    int placeLeft = tw(120);
     for (int k = 0; k < 12; ++k) {
         auto* label = new QLabel(QString::number(k + 1), frame);
         label->setObjectName(arrayName("lblPriNum", k));
         label->setFrameShape(QFrame::Box);
         label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        placeWidth = std::max(placeWidth, label->sizeHint().width());
+        label->setGeometry(tw(120), tw(240 * (k + 1)), tw(255), tw(255));
+        placeLeft = std::min(placeLeft, fitCaption(label, {}, Qt::RightEdge).left());
         lblPriNum[static_cast<std::size_t>(k)] = label;
     }
-    // Two-digit places are wider in this platform's font than the design's boxes: the boxes grow to the left,
-    // up to the frame's edge, and keep their right edge against the weapon names.
-    const int placeRight = tw(120) + tw(255);
-    placeWidth = std::min(placeWidth, placeRight - 2);
-    for (int k = 0; k < 12; ++k)
-        lblPriNum[static_cast<std::size_t>(k)]->setGeometry(placeRight - placeWidth, tw(240 * (k + 1)), placeWidth,
-                                                            tw(255));
+    for (QLabel* label : lblPriNum) label->setGeometry(placeLeft, label->y(), placeRight - placeLeft, tw(255));
     for (int r = 1; r <= 12; ++r) {
         const auto row = static_cast<std::size_t>(r);
         auto* label = new QLabel(kNoFileOpen, frame);
@@ -156,6 +138,7 @@ WeaponGroup::WeaponGroup(frmMain& main) : main_(main) {
         lblWeaponName[row] = label;
         setRowColor(r, unselectedColor());
 
+        // The box is as tall as the style's box needs (the design's is a pixel short), centred on its row.
         auto* box = new QCheckBox(QStringLiteral("Switch  Fire Mode"), frame);
         box->setObjectName(arrayName("chkWeapMode", r));
         box->setGeometry(tw(2880), tw(240 * (13 - r)), tw(1575), tw(195));
@@ -165,6 +148,7 @@ WeaponGroup::WeaponGroup(frmMain& main) : main_(main) {
             if (state != Qt::PartiallyChecked) box->setTristate(false);
         });
         fitCaption(box);
+        box->move(box->x(), label->y() + (label->height() - box->height()) / 2);
         chkWeapMode[row] = box;
     }
     cmdMoveUp = new QPushButton(QStringLiteral("Move Up List"), frame);
@@ -177,12 +161,17 @@ WeaponGroup::WeaponGroup(frmMain& main) : main_(main) {
     cmdMoveDown->setToolTip(QStringLiteral("Click To Lower Item Priority"));
     // Both buttons grow alike as far as the longer caption needs in this platform's font; the gap between them
     // stays.
-    const int moveWidth = std::max({cmdMoveUp->width(), captionWidth(cmdMoveUp), captionWidth(cmdMoveDown)});
+    const int moveWidth = std::max(fitCaption(cmdMoveUp).width(), fitCaption(cmdMoveDown).width());
     cmdMoveUp->resize(moveWidth, cmdMoveUp->height());
     cmdMoveDown->setGeometry(cmdMoveUp->x() + moveWidth + tw(1560) - tw(120 + 1335), cmdMoveDown->y(), moveWidth,
                              cmdMoveDown->height());
-    fitCaption(cmdMoveUp);
-    fitCaption(cmdMoveDown);
+    // The design's first row lies on the frame's top line in this platform's style, and wider place numbers may
+    // reach its left line: the whole list, with the player group's "Never Switch On Pickup" and the Move buttons
+    // below it, moves inside the frame.
+    const QRect inside = frameInside(frame);
+    const QPoint into(std::max(inside.left() - placeLeft, 0), std::max(inside.top() - lblWeaponName[12]->y(), 0));
+    for (QWidget* control : frame->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+        control->move(control->pos() + into);
     disableMoveButtons();
     connect(cmdMoveUp, &QPushButton::clicked, this, [this] { cmdMoveUp_Click(); });
     connect(cmdMoveDown, &QPushButton::clicked, this, [this] { cmdMoveDown_Click(); });
@@ -209,6 +198,10 @@ void WeaponGroup::setRowColor(int row, const QColor& color) {
     QLabel* label = lblWeaponName.at(static_cast<std::size_t>(row));
     QPalette palette = label->palette();
     palette.setColor(QPalette::Window, color);
+    // A disabled row (no file open) keeps its colour; its name is drawn in the platform's disabled text colour
+    // only where that reads on it, and else in one taken as far towards black or white as reading needs.
+    palette.setColor(QPalette::Disabled, QPalette::WindowText,
+                     readableOn(color, QApplication::palette().color(QPalette::Disabled, QPalette::WindowText)));
     label->setPalette(palette);
 }
 

@@ -5,7 +5,6 @@
 #include <QObject>
 #include <array>
 
-class QAbstractButton;
 class QCheckBox;
 class QLabel;
 class QPushButton;
@@ -36,9 +35,6 @@ class WeaponGroup : public QObject {
     // The marker colour of the selected row and the colour of every other row (the button shadow).
     static QColor selectedColor();
     static QColor unselectedColor();
-    // Fits a caption wider than its control in this platform's font: a check box first takes the free room
-    // to its right in its frame; the caption's font then shrinks (not below 6 points) as far as still needed.
-    static void fitCaption(QAbstractButton* control);
 
   protected:
     // A press on an enabled weapon label selects its row.

@@ -23,6 +23,7 @@
 #include <QTabWidget>
 #include <QTimer>
 #include <QToolButton>
+#include <numeric>
 
 #include "config/Startup.h"
 #include "config/frmOptions.h"
@@ -55,29 +56,23 @@ class TabStripStyle : public QProxyStyle {
     int margin_;
 };
 
-// All tabs in one row across the strip, drawn as the platform draws tabs, with their captions whole: the margin
-// beside each caption shrinks as far as the strip's width needs, and where even a narrow margin leaves the row
-// too wide, the captions' font is narrowed too.
+// All tabs in one row, drawn as the platform draws tabs, with their captions whole in the window's font: the
+// margin beside each caption shrinks as far as the strip's design width needs, but not below a narrow margin,
+// and where the row is still too wide the strip grows.
 void fitTabsInOneRow(QTabWidget* tabs) {
     constexpr int kNarrowestMargin = 8;
     QTabBar* bar = tabs->tabBar();
     const int margin = bar->style()->pixelMetric(QStyle::PM_TabBarTabHSpace, nullptr, bar);
-    // Each point of margin taken away narrows the row by one point a tab.
-    auto marginToFit = [&] {
-        const int excess = bar->sizeHint().width() - tabs->width();
-        return excess <= 0 ? margin : margin - (excess + bar->count() - 1) / bar->count();
-    };
-    QFont font = bar->font();
-    for (int stretch = 100; marginToFit() < kNarrowestMargin && stretch > 75;) {
-        stretch -= 5;
-        font.setStretch(stretch);
-        bar->setFont(font);
+    const int excess = bar->sizeHint().width() - tabs->width();
+    // Each pixel of margin taken away narrows the row by one pixel a tab.
+    const int fitted =
+        excess <= 0 ? margin : std::max(margin - (excess + bar->count() - 1) / bar->count(), kNarrowestMargin);
+    if (fitted != margin) {
+        auto* style = new TabStripStyle(fitted);
+        style->setParent(bar);
+        bar->setStyle(style);
     }
-    const int fitted = std::max(marginToFit(), kNarrowestMargin);
-    if (fitted == margin) return;
-    auto* style = new TabStripStyle(fitted);
-    style->setParent(bar);
-    bar->setStyle(style);
+    fitCaption(tabs);
 }
 
 QToolButton* makeToolButton(QWidget* parent, const char* name, const QIcon& icon, const QString& tooltip, int left) {
@@ -115,9 +110,6 @@ frmMain::frmMain() {
     buildToolBar();
     buildTabs();
     buildStatusBar();
-    // The controls keep their design places whatever the window's size; the window may be made smaller than
-    // its design size, which cuts them off at its edges.
-    resize(tw(11895), menuBar()->sizeHint().height() + tw(540) + tw(7335) + sbStatusBar->sizeHint().height());
 
     player = std::make_unique<PlayerGroup>(*this);
     hud = std::make_unique<HudGroup>(*this);
@@ -126,6 +118,13 @@ frmMain::frmMain() {
     display = std::make_unique<DisplayGroup>(*this);
     client = std::make_unique<ClientGroup>(*this);
     viewer = std::make_unique<FileViewer>(*this);
+    arrangeSettingsTab();
+    // The toolbar spans the tab strip, and the path of the open file takes the width that the strip gained.
+    picToolBar->resize(SSTab1->width(), picToolBar->height());
+    lblOFile->resize(lblOFile->width() + pageGrowth_, lblOFile->height());
+    // The controls keep their places whatever the window's size; the window opens as wide as the tab strip and
+    // may be made smaller, which cuts them off at its edges.
+    resize(SSTab1->width(), menuBar()->sizeHint().height() + tw(540) + tw(7335) + sbStatusBar->sizeHint().height());
     buildProcedures();
     // Labels show file values and paths as they are: text that looks like markup is not rendered.
     for (QLabel* label : findChildren<QLabel*>()) label->setTextFormat(Qt::PlainText);
@@ -213,24 +212,21 @@ void frmMain::buildToolBar() {
                                   QStringLiteral("Close File"), 1080);
     cmdLaunch = makeToolButton(picToolBar, "cmdLaunch", toolbarIcon(QStringLiteral("launch.png"), QStyle::SP_MediaPlay),
                                QStringLiteral("Launch UT2003"), 1755);
+    // The caption stands right of the launch button, its right edge a little before the path; it grows to the
+    // left as far as its text needs, and where the gap after the launch button is too narrow for that, it moves
+    // right and the path starts after it.
+    constexpr int kGap = 3;
     lblTxtCurrentFile = new QLabel(QStringLiteral("Currently Open File ::"), picToolBar);
     lblTxtCurrentFile->setObjectName(QStringLiteral("lblTxtCurrentFile"));
-    lblTxtCurrentFile->setGeometry(tw(2640), tw(120), tw(1575), tw(255));
-    {
-        // The caption is wider in this platform's font than its design box: it grows to the left, into the gap
-        // after the launch button, and takes a smaller font where even that is too narrow, so that the path
-        // label beside it does not cover it.
-        const int right = tw(4200) - 3, left = tw(1755 + 540) + 3;
-        QFont font = lblTxtCurrentFile->font();
-        while (QFontMetrics(font).horizontalAdvance(lblTxtCurrentFile->text()) > right - left && font.pointSize() > 6)
-            font.setPointSize(font.pointSize() - 1);
-        lblTxtCurrentFile->setFont(font);
-        lblTxtCurrentFile->setGeometry(left, tw(120), right - left, tw(255));
-        lblTxtCurrentFile->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    }
-    lblOFile = new QLabel(QStringLiteral("NO File Open"), picToolBar);
+    lblTxtCurrentFile->setGeometry(tw(2640), tw(120), tw(4200) - kGap - tw(2640), tw(255));
+    lblTxtCurrentFile->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    fitCaption(lblTxtCurrentFile, {}, Qt::RightEdge);
+    const int captionLeft = cmdLaunch->geometry().right() + 1 + kGap;
+    if (lblTxtCurrentFile->x() < captionLeft) lblTxtCurrentFile->move(captionLeft, lblTxtCurrentFile->y());
+    const int pathLeft = std::max(tw(4200), lblTxtCurrentFile->geometry().right() + 1 + kGap);
+    lblOFile = new PathLabel(QStringLiteral("NO File Open"), picToolBar);
     lblOFile->setObjectName(QStringLiteral("lblOFile"));
-    lblOFile->setGeometry(tw(4200), tw(120), tw(6375), tw(255));
+    lblOFile->setGeometry(pathLeft, tw(120), tw(4200 + 6375) - pathLeft, tw(255));
     lblOFile->setFrameShape(QFrame::Box);
     connect(cmdSave, &QToolButton::clicked, this, [this] { cmdSave_Click(); });
     connect(cmdOpen, &QToolButton::clicked, this, [this] { cmdOpen_Click(); });
@@ -257,15 +253,18 @@ void frmMain::buildTabs() {
         tabPages[static_cast<std::size_t>(i)] = page;
     }
     fitTabsInOneRow(SSTab1);
+    pageGrowth_ = SSTab1->width() - tw(11895);
+    // The player frames take the width the page gained; the weapon list moves along with the right edge.
+    const int growth = pageGrowth_;
     QWidget* playerTab = tabPages[0];
     framePlayer = makeFrame(playerTab, QStringLiteral("framePlayer"), QStringLiteral("Player Information"),
-                            QRect(144, 4, 290, 226));
+                            QRect(144, 4, 290 + growth, 226));
     frameController = makeFrame(playerTab, QStringLiteral("frameController"), QStringLiteral("Controller Setup"),
-                                QRect(144, 234, 290, 46));
+                                QRect(144, 234, 290 + growth, 46));
     framePlayerSetup = makeFrame(playerTab, QStringLiteral("framePlayerSetup"), QStringLiteral(" Weapon Setup"),
-                                 QRect(440, 4, tw(5055), tw(4095)));
+                                 QRect(440 + growth, 4, tw(5055), tw(4095)));
     frameHudSettings = makeFrame(playerTab, QStringLiteral("frameHudSettings"), QStringLiteral("Hud Settings"),
-                                 QRect(8, 284, 773, 175), QStringLiteral("Setup User Hud"));
+                                 QRect(8, 284, 773 + growth, 175), QStringLiteral("Setup User Hud"));
 
     QWidget* engineTab = tabPages[6];
     frameEngineSettings = makeFrame(engineTab, QStringLiteral("frameEngineSettings"),
@@ -286,6 +285,36 @@ void frmMain::buildTabs() {
                                  QRect(606, 4, 179, 170), QStringLiteral("Client Screen Setup"));
     frameSound =
         makeFrame(engineTab, QStringLiteral("frameSound"), QStringLiteral("Sound Setup"), QRect(606, 178, 179, 281));
+}
+
+void frmMain::arrangeSettingsTab() {
+    // Four columns of frames, each as wide as the widest of its frames needs for its captions, with the width
+    // that the page has to spare shared among them; "Texture Setup" lies under the first two columns.
+    constexpr int kGap = 4;
+    constexpr int kPageInset = 4;  // the strip's border around its pages
+    const std::array<std::vector<QGroupBox*>, 4> columns = {{{frameEngineSettings, frameRenderEngine},
+                                                             {frameOpenGlVars, frameNullDevice},
+                                                             {frameRenderVariablesD3D},
+                                                             {frameClientSetup, frameSound}}};
+    std::array<int, 4> widths{};
+    for (std::size_t i = 0; i < columns.size(); ++i)
+        for (QGroupBox* frame : columns[i]) widths[i] = std::max(widths[i], groupcontrols::widthToHold(frame));
+    widths[1] = std::max(widths[1], groupcontrols::widthToHold(frameTextures0) - widths[0] - kGap);
+    const int needed = std::accumulate(widths.begin(), widths.end(), kGap * static_cast<int>(columns.size() + 1));
+    const int page = SSTab1->width() - kPageInset;
+    if (needed > page) {
+        // Captions that need more room than the tabs' do: the strip grows further.
+        SSTab1->resize(SSTab1->width() + needed - page, SSTab1->height());
+        pageGrowth_ += needed - page;
+    }
+    const int spare = std::max(page - needed, 0);
+    for (std::size_t i = 0; i < widths.size(); ++i) widths[i] += spare / 4 + (i + 1 == widths.size() ? spare % 4 : 0);
+    int left = kGap;
+    for (std::size_t i = 0; i < columns.size(); ++i) {
+        for (QGroupBox* frame : columns[i]) frame->setGeometry(left, frame->y(), widths[i], frame->height());
+        left += widths[i] + kGap;
+    }
+    frameTextures0->setGeometry(kGap, frameTextures0->y(), widths[0] + kGap + widths[1], frameTextures0->height());
 }
 
 void frmMain::buildStatusBar() {

@@ -84,6 +84,10 @@ class frmMain : public QMainWindow, public Form {
     void setProgress(int value);
     void setStatus(const QString& text);
 
+    // How much wider than at design the tab strip and its pages are: the strip grows as far as its captions need
+    // in the window's font, and the tabs' frames that reach its right edge grow or move along with it.
+    int pageGrowth() const { return pageGrowth_; }
+
     // Frame controls.
     QWidget* picToolBar = nullptr;
     QToolButton* cmdSave = nullptr;
@@ -151,6 +155,7 @@ class frmMain : public QMainWindow, public Form {
     void buildMenus();
     void buildStatusBar();
     void buildProcedures();
+    void arrangeSettingsTab();
     void runSteps(const Procedure& steps);
     // The menus of the two states: File > Save while a file is open, File > Open while none is.
     void setFileMenus(bool fileOpen);
@@ -162,6 +167,7 @@ class frmMain : public QMainWindow, public Form {
     void AttachProgressBar(QProgressBar* bar, QStatusBar* statusBar, int panel, int inset);
     void copyFile(const QString& source, const QString& target);
 
+    int pageGrowth_ = 0;
     bool progressAttached_ = false;
     bool copying_ = false;
     QString playerFile_;

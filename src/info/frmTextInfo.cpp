@@ -6,7 +6,6 @@
 #include <QFontDatabase>
 #include <QIcon>
 #include <QPlainTextEdit>
-#include <algorithm>
 
 #include "config/Startup.h"
 #include "editor/frmMain.h"
@@ -82,10 +81,10 @@ void frmTextInfo::Form_Unload() {
 
 void frmTextInfo::ResizeTextBox() {
     if (!textBox) return;
-    // The outer size counts the frame and the caption bar; a window smaller than the margins (a minimised
-    // one) gives the box no room rather than a negative size.
-    const QSize outer = frameGeometry().size();
-    textBox->setGeometry(0, 0, std::max(0, outer.width() - tw(125)), std::max(0, outer.height() - tw(500)));
+    // The box is the window's outer size less the margins of its frame and caption bar, 125 twips across and
+    // 500 down. Here the window manager draws both outside the client area, and a window's frame is not even
+    // known before it is first shown: what is left of the outer size without them is the client area, whole.
+    textBox->setGeometry(rect());
 }
 
 bool frmTextInfo::holdsFile() const {

@@ -26,7 +26,7 @@ class frmTextInfo : public QWidget, public Form {
     QWidget* widget() override { return this; }
     void Form_Load() override;
     void Form_Unload() override;
-    // Places the text box: the window's outer size less 125 twips across and 500 twips down, never negative.
+    // Places the text box over the window's whole client area, on the load and on every resize.
     void ResizeTextBox();
     // True while the window holds its text file open.
     bool holdsFile() const;

@@ -53,14 +53,13 @@ TEST_F(TextInfoTest, OpenCloseCyclesLeaveNoFileHeld) {
     EXPECT_EQ(descriptorsOn(files[0]) + descriptorsOn(files[1]), 0);
 }
 
-// The text box fills the window less 125 twips across and 500 down, and never goes negative; its font is of
-// fixed pitch, every character as wide as any other.
+// The text box fills the window's client area at any size, down to a single pixel; its font is of fixed pitch,
+// every character as wide as any other.
 TEST_F(TextInfoTest, TextBoxFollowsTheWindowAndNeverGoesNegative) {
     frmTextInfo* window = Show<frmSpeechNFO>();
     for (const QSize size : {QSize(792, 566), QSize(40, 34), QSize(20, 20), QSize(1, 1)}) {
         window->resize(size);
-        const QSize outer = window->frameGeometry().size();
-        EXPECT_EQ(window->textBox->size(), QSize(std::max(0, outer.width() - 8), std::max(0, outer.height() - 33)));
+        EXPECT_EQ(window->textBox->geometry(), QRect(QPoint(0, 0), size)) << size.width() << " x " << size.height();
     }
     const QFontMetrics metrics = window->textBox->fontMetrics();
     EXPECT_EQ(metrics.horizontalAdvance("iiii"), metrics.horizontalAdvance("WWWW"));
