@@ -208,7 +208,7 @@ TEST_F(LoadedFilesTest, SaveAsNeverReplacesTheEngineFile) {
     writeFile(path("Other/ut2003.INI"), "[Engine.Engine]\r\n");
     QDir().mkpath(path("Link"));
     QFile::link(engineIni(), path("Link/Engine.ini"));
-    for (const QString& target : {"{dir}/UT2003.ini", "{dir}/Other/ut2003.INI", "{dir}/Link/Engine.ini"}) {
+    for (const QString target : {"{dir}/UT2003.ini", "{dir}/Other/ut2003.INI", "{dir}/Link/Engine.ini"}) {
         SCOPED_TRACE(target.toStdString());
         act("open");
         const QByteArray before[3] = {readFile(userIni()), readFile(engineIni()), readFile(path("Other/ut2003.INI"))};
