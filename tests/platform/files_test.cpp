@@ -78,30 +78,33 @@ TEST(Files, CopyRefusesSourcesThatAreMissingOrNoFile) {
 }
 
 // The copy reports the length once, then the bytes copied after each block of 16 KiB; onto itself it reports the
-// length and copies nothing. A copy written through a link replaces the file the link leads to.
+// length and copies nothing. A new copy takes the source's permission bits, whatever the umask; a file it replaces,
+// also through a link, keeps its own.
 TEST(Files, CopyReportsItsLengthThenEachBlock) {
     TempDir dir;
     const std::string source = dir.file("User.ini"), bytes(40000, 'x');
-    writeFile(source, bytes);
-    writeFile(dir.file("Old.ini"), "[Old]\r\n");
+    plain(source, bytes, 0640)();
+    plain(dir.file("Old.ini"), "[Old]\r\n", 0604)();
     ::symlink("Old.ini", dir.file("Link.ini").c_str());
-    // the target, the reports, what the target holds after
-    const std::tuple<std::string, std::vector<std::uint64_t>, std::string> cases[] = {
-        {dir.file("Copy.ini"), {40000, 16384, 32768, 40000}, bytes},
-        {dir.file("Link.ini"), {40000, 16384, 32768, 40000}, bytes},
-        {source, {40000}, bytes},
+    // the target, the reports, the file that holds the copy after and its permission bits
+    const std::tuple<std::string, std::vector<std::uint64_t>, std::string, mode_t> cases[] = {
+        {dir.file("Copy.ini"), {40000, 16384, 32768, 40000}, dir.file("Copy.ini"), 0640},
+        {dir.file("Link.ini"), {40000, 16384, 32768, 40000}, dir.file("Old.ini"), 0604},
+        {source, {40000}, source, 0640},
     };
-    for (const auto& [target, expected, after] : cases) {
+    for (const auto& [target, expected, copy, mode] : cases) {
         SCOPED_TRACE(target);
         std::vector<std::uint64_t> reports;
         copyFile(source, target,
                  {[&](std::uint64_t length) { reports.push_back(length); },
                   [&](std::uint64_t copied) { reports.push_back(copied); }});
         EXPECT_EQ(reports, expected);
-        EXPECT_EQ(readFile(target), after);
+        EXPECT_EQ(readFile(copy), bytes);
+        struct stat info {};
+        EXPECT_EQ(::stat(copy.c_str(), &info), 0);
+        EXPECT_EQ(info.st_mode & 07777, mode);
     }
     EXPECT_TRUE(std::filesystem::is_symlink(dir.file("Link.ini")));
-    EXPECT_EQ(readFile(dir.file("Old.ini")), bytes);
     EXPECT_EQ(namesIn(dir.path), (std::set<std::string>{"Copy.ini", "Link.ini", "Old.ini", "User.ini"}));
 }
 
