@@ -34,7 +34,8 @@ TEST(Files, ReadOnlyFileReadsARegularFileAndNamesWhatIsNot) {
         {[&] { ::mkfifo(dir.file("fifo.ini").c_str(), 0644); }, dir.file("fifo.ini"), "Path/File access error"},
         {[] {}, "/dev/zero", "Path/File access error"},
     };
-    for (const auto& [make, path, expected] : cases) {
+    for (const auto& [make, at, expected] : cases) {
+        const std::string path = at;  // a lambda may not capture a structured binding
         SCOPED_TRACE(path);
         std::filesystem::remove_all(dir.path), std::filesystem::create_directory(dir.path);
         make();
@@ -64,7 +65,8 @@ TEST(Files, CopyRefusesSourcesThatAreMissingOrNoFile) {
          "Path/File access error"},
         {plain(dir.file("User.ini"), "[A]\r\n", 0200), dir.file("User.ini"), root ? "" : "Permission denied"},
     };
-    for (const auto& [make, source, expected] : cases) {
+    for (const auto& [make, from, expected] : cases) {
+        const std::string source = from;  // a lambda may not capture a structured binding
         SCOPED_TRACE(source);
         std::filesystem::remove_all(dir.path), std::filesystem::create_directory(dir.path);
         make();
@@ -137,7 +139,8 @@ TEST(Files, RewriteKeepsPermissionsAndRefusesWhatItMayNotReplace) {
         {[] {}, dir.file("missing.ini"), "Path not found"},
         {[&] { std::filesystem::create_directory(dir.file("folder.ini")); }, dir.file("folder.ini"), "Is a directory"},
     };
-    for (const auto& [make, path, expected] : cases) {
+    for (const auto& [make, at, expected] : cases) {
+        const std::string path = at;  // a lambda may not capture a structured binding
         SCOPED_TRACE(path);
         std::filesystem::remove_all(dir.path), std::filesystem::create_directory(dir.path);
         make();
