@@ -21,7 +21,7 @@ install = missing=""; for p in $(1); do \
 	  apt-get update -qq && DEBIAN_FRONTEND=noninteractive apt-get install -y -qq $$missing; \
 	fi
 
-.PHONY: editor run test test-sanitize check format-check clang-build bench-once fuzz bench
+.PHONY: editor run test test-sanitize check layer-check format-check clang-build bench-once fuzz bench
 
 # Only the editor and its data: no tests, no benchmarks.
 editor:
@@ -59,7 +59,11 @@ test-sanitize:
 	cmake --build $(SAN_BUILD) -j $(JOBS)
 	cd $(SAN_BUILD) && QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=1 ctest --output-on-failure -j $(JOBS)
 
-check: format-check clang-build bench-once fuzz
+check: layer-check format-check clang-build bench-once fuzz
+
+# No source file includes a header of a layer it may not use (the layers are listed in the script).
+layer-check:
+	sh tools/check-layers.sh src
 
 # Every tracked C++ file as clang-format 14 would write it.
 format-check:

@@ -12,6 +12,7 @@
 #include <stdexcept>
 
 #include "config/Startup.h"
+#include "editor/MainWindowHooks.h"
 #include "editor/frmMain.h"
 #include "platform/qt/filedialog.h"
 #include "platform/qt/forms.h"
@@ -61,6 +62,7 @@ class Session {
             QFile::copy(file, target);
         }
         setProgramFolder(dir_.path());
+        installMainWindowHooks();
         writeBytes(path(QStringLiteral("system.reg")), "WINE REGISTRY Version 2\n");
         platform::setLocalMachineHive(path(QStringLiteral("system.reg")).toStdString());
         setMsgBoxHandler([this](const QString&, int style) {

@@ -43,7 +43,6 @@ bool QueryRegValue(std::uint32_t KeyRoot, const QString& KeyName, const QString&
     return true;
 }
 
-// No input can make this handler fail today; its message stays for an error a later change may bring.
 QString GetGameFolder() {
     try {
         QString folder;

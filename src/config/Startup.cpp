@@ -3,19 +3,17 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStringDecoder>
 #include <algorithm>
 #include <optional>
-#include <stdexcept>
-#include <system_error>
 #include <vector>
 
+#include "config/MainWindow.h"
 #include "config/frmOptions.h"
 #include "config/frmSplash.h"
-#include "editor/frmMain.h"
 #include "platform/codepage.h"
 #include "platform/error.h"
+#include "platform/files.h"
 #include "platform/numbers.h"
 #include "platform/profile.h"
 #include "platform/qt/forms.h"
@@ -114,19 +112,6 @@ void buildKeyTables() {
 // ReadINI's buffer: 2047 characters and the closing zero.
 constexpr std::size_t kReadBufferSize = 2048;
 
-// Runs a profile call, raising its failures as the program's errors: a system error with its short description, a
-// name or value the file cannot hold as an invalid argument.
-template <class Call>
-void raiseAsAppError(const Call& call) {
-    try {
-        call();
-    } catch (const std::system_error& error) {
-        throw platform::AppError(platform::describeSystemError(error.code()));
-    } catch (const std::invalid_argument&) {
-        throw platform::AppError(platform::kInvalidCall);
-    }
-}
-
 // The longest value a read gives back, as the 2048-character buffer of ReadINI holds it.
 constexpr qsizetype kLongestValue = 2047;
 
@@ -155,17 +140,12 @@ struct SettingsEncoding {
 
 // A settings file that an earlier version wrote holds its paths in Windows-1252. It becomes UTF-8 as a whole
 // before the first UTF-8 value goes in: a file left half in one encoding and half in the other is no valid
-// UTF-8, so it would be read through the code page and garble the new values. The file is replaced at once,
-// keeping its permissions; a read-only one is refused as the profile writer refuses it (by its mode).
+// UTF-8, so it would be read through the code page and garble the new values. The file is replaced at once, as
+// the game files are, keeping its permissions; a read-only one is refused as the profile writer refuses it.
 void convertToUtf8(const QString& file) {
     const QByteArray bytes = settingsFileBytes(file);
     if (isUtf8(bytes)) return;
-    if (!(QFileInfo(file).permissions() & (QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther)))
-        throw platform::AppError(platform::kPermissionDenied);
-    const QByteArray converted = fromAnsi(bytes.toStdString()).toUtf8();
-    QSaveFile output(file);
-    if (!output.open(QIODevice::WriteOnly) || output.write(converted) != converted.size() || !output.commit())
-        throw platform::AppError(output.errorString().toStdString());
+    platform::rewriteFile(toNativePath(file), fromAnsi(bytes.toStdString()).toUtf8().toStdString());
 }
 
 }  // namespace
@@ -217,7 +197,7 @@ void WriteINI(const QString& Section, const QString& Key, const QString& Value, 
     }
     // A value the user left alone reads back as it stands (quoted, padded with blanks, longer than the buffer,
     // holding a NUL byte); it keeps that form rather than being rewritten in the form shown.
-    raiseAsAppError(
+    platform::raisingAppError(
         [&] { platform::writeProfileStringIfChanged(section, key, value, toNativePath(FileName), kReadBufferSize); });
 }
 
@@ -241,12 +221,12 @@ void IniWriteBatch::commit() {
         std::vector<platform::ProfileWrite> ofFile;
         for (const PendingWrite& pending : writes)
             if (pending.path == file) ofFile.push_back(pending.write);
-        raiseAsAppError([&] {
+        platform::raisingAppError([&] {
             if (platform::profileWritesChangeFile(file, ofFile, kReadBufferSize)) platform::checkReplaceable(file);
         });
     }
     for (const PendingWrite& pending : writes)
-        raiseAsAppError([&] {
+        platform::raisingAppError([&] {
             platform::writeProfileStringIfChanged(pending.write.section, pending.write.key, pending.write.value,
                                                   pending.path, kReadBufferSize);
         });
@@ -268,7 +248,7 @@ void WriteSetting(const QString& Key, const QString& Value) {
     convertToUtf8(SettingsIniPath);
     const std::string key = Key.toStdString(), value = Value.toStdString();
     const QString file = SettingsIniPath;
-    raiseAsAppError(
+    platform::raisingAppError(
         [&] { platform::writeProfileString(kSettingsSection.toStdString(), key, value, toNativePath(file)); });
 }
 
@@ -317,7 +297,7 @@ void Main() {
         Show<frmOptions>();
     } else {
         Load<frmOptions>();
-        Load<frmMain>();
-        Show<frmMain>();
+        loadMainWindow();
+        showMainWindow();
     }
 }

@@ -12,15 +12,14 @@
 #include <utility>
 #include <vector>
 
+#include "config/MainWindow.h"
 #include "config/Registry.h"
 #include "config/Startup.h"
-#include "editor/frmMain.h"
 #include "platform/error.h"
 #include "platform/numbers.h"
 #include "platform/qt/controls.h"
 #include "platform/qt/filedialog.h"
 #include "platform/qt/msgbox.h"
-#include "platform/qt/text.h"
 
 namespace {
 
@@ -306,7 +305,7 @@ void frmOptions::cmdOK_Click() {
         }
         SaveOptions();
         // The main window's load unloads this window; when it is already loaded it only comes forward.
-        Show<frmMain>();
+        showMainWindow();
         forms::unload(this);
     });
 }

@@ -6,14 +6,13 @@
 #include <QScreen>
 #include <QTimer>
 
+#include "config/MainWindow.h"
 #include "config/Startup.h"
 #include "config/frmOptions.h"
-#include "editor/frmMain.h"
 #include "platform/error.h"
 #include "platform/numbers.h"
 #include "platform/qt/controls.h"
 #include "platform/qt/msgbox.h"
-#include "platform/qt/text.h"
 
 frmSplash::frmSplash() {
     setObjectName(QStringLiteral("frmSplash"));
@@ -53,7 +52,7 @@ void frmSplash::Form_Load() {
         const QString text = ReadSetting(QStringLiteral("SplashTimeMsec"), QStringLiteral("1000"));
         if (!text.isEmpty()) {
             const int msec = platform::toInt(text.toStdString());
-            if (msec < 0 || msec > kLongestSplashMsec) throw platform::AppError("Invalid property value");
+            if (msec < 0 || msec > kLongestSplashMsec) throw platform::AppError(platform::kInvalidPropertyValue);
             if (msec > 0) interval = msec;
         }
     });
@@ -68,8 +67,8 @@ void frmSplash::Timer1_Timer() {
                    if (switchIsOn(SettingValues[3])) {
                        Show<frmOptions>();
                    } else {
-                       Load<frmMain>();
-                       Show<frmMain>();
+                       loadMainWindow();
+                       showMainWindow();
                    }
                    // The timer goes with the window, so it fires once.
                    Unload<frmSplash>();

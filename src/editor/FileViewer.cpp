@@ -1,8 +1,5 @@
 #include "editor/FileViewer.h"
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -12,7 +9,7 @@
 #include "editor/Controls.h"
 #include "editor/InputGroup.h"
 #include "editor/frmMain.h"
-#include "platform/error.h"
+#include "platform/files.h"
 #include "platform/qt/msgbox.h"
 #include "platform/qt/startprogram.h"
 #include "platform/qt/text.h"
@@ -21,18 +18,6 @@ namespace {
 
 // Any non-zero number marks the viewer's file as held.
 constexpr int kViewFile = 1;
-
-// Why path cannot be opened for reading. Only regular files are opened, so a pipe or a device never blocks
-// the window.
-[[noreturn]] void throwOpenError(const QString& path) {
-    const QFileInfo info(path);
-    if (info.exists() && !info.isFile()) throw platform::AppError("Path/File access error");
-    if (!info.exists()) {
-        const bool folderExists = !path.isEmpty() && info.absoluteDir().exists();
-        throw platform::AppError(path.isEmpty() || folderExists ? platform::kFileNotFound : platform::kPathNotFound);
-    }
-    throw platform::AppError(platform::kPermissionDenied);
-}
 
 }  // namespace
 
@@ -108,20 +93,18 @@ void FileViewer::cmdOpenRefresh_Click() {
         const bool player = optINIFile[0]->isChecked();
         const QString path =
             FileIsOpen ? (player ? main_.playerFile() : main_.engineFile()) : (player ? UseriniPath : UT2003iniPath);
-        auto file = std::make_unique<QFile>(path);
-        if (!QFileInfo(path).isFile() || !file->open(QIODevice::ReadOnly)) throwOpenError(path);
-        const QByteArray bytes = file->readAll();
-        if (file->error() != QFileDevice::NoError) throw platform::AppError(file->errorString().toStdString());
+        // Only a regular file is opened, so a pipe or a device never blocks the window.
+        auto file = std::make_unique<platform::ReadOnlyFile>(toNativePath(path));
+        const std::string bytes = file->readAll();
         file_ = std::move(file);
         ViewFileNum = kViewFile;
         // Byte for byte: every byte is one character of the game files' code page.
-        txtFileView->setPlainText(fromAnsi(bytes.toStdString()));
+        txtFileView->setPlainText(fromAnsi(bytes));
         lblLOF->setText(QString::number(bytes.size()));
         cmdCloseFile->setEnabled(true);
     });
 }
 
-// No input can make this handler fail today; its message stays for an error a later change may bring.
 void FileViewer::cmdCloseFile_Click() {
     runHandler({QStringLiteral(" - "), QStringLiteral(" while closing open file!"), vbExclamation}, [&] {
         closeViewFile();

@@ -4,12 +4,14 @@
 #include <array>
 #include <memory>
 
-class QFile;
 class QLabel;
 class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
 class frmMain;
+namespace platform {
+class ReadOnlyFile;
+}
 
 class FileViewer : public QObject {
     Q_OBJECT
@@ -36,5 +38,5 @@ class FileViewer : public QObject {
 
   private:
     frmMain& main_;
-    std::unique_ptr<QFile> file_;
+    std::unique_ptr<platform::ReadOnlyFile> file_;
 };

@@ -124,7 +124,7 @@ QString decimal(long long value) {
     throw platform::AppError(platform::kInvalidCall);
 }
 [[noreturn]] void invalidProperty() {
-    throw platform::AppError("Invalid property value");
+    throw platform::AppError(platform::kInvalidPropertyValue);
 }
 
 // The last count characters of text; a negative count is an invalid call.

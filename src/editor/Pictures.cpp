@@ -9,7 +9,7 @@
 void LoadPicture(QLabel* box, const QString& path) {
     if (!QFileInfo(path).isFile()) throw platform::AppError(platform::kFileNotFound);
     QPixmap picture;
-    if (!picture.load(path)) throw platform::AppError("Invalid picture");
+    if (!picture.load(path)) throw platform::AppError(platform::kInvalidPicture);
     box->setPixmap(picture);
     box->setProperty("picturePath", path);
 }

@@ -59,14 +59,14 @@ double number(const QString& text) {
 // The row that a Priority names; a Priority that rounds outside the list stops the load.
 int rowOf(double priority) {
     const int row = platform::roundToInt(priority);
-    if (row < 1 || row > 12) throw platform::AppError("Subscript out of range");
+    if (row < 1 || row > 12) throw platform::AppError(platform::kSubscriptOutOfRange);
     return row;
 }
 
 // A fire-mode value: 0, 1 or 2 after rounding; anything else stops the load.
 int fireModeOf(const QString& text) {
     const int mode = platform::toInt(text.toStdString());
-    if (mode < 0 || mode > 2) throw platform::AppError("Invalid property value");
+    if (mode < 0 || mode > 2) throw platform::AppError(platform::kInvalidPropertyValue);
     return mode;
 }
 
@@ -281,7 +281,7 @@ void WeaponGroup::disableMoveButtons() {
 // No input can make this handler fail today; its message stays for an error a later change may bring.
 void WeaponGroup::lblWeaponName_Click(int Index) {
     runHandler({QStringLiteral(" - "), QStringLiteral(" While Selecting Weapon!"), vbInformation}, [&] {
-        if (Index < 1 || Index > 12) throw platform::AppError("Subscript out of range");
+        if (Index < 1 || Index > 12) throw platform::AppError(platform::kSubscriptOutOfRange);
         for (int r = 1; r <= 12; ++r) setRowColor(r, r == Index ? selectedColor() : unselectedColor());
         cmdMoveUp->setEnabled(Index != 12);
         cmdMoveDown->setEnabled(Index != 1);

@@ -356,7 +356,6 @@ void frmMain::buildStatusBar() {
     ProgressBar1->setTextVisible(false);
 }
 
-// No input can make this handler fail today; its message stays for an error a later change may bring.
 void frmMain::AttachProgressBar(QProgressBar* bar, QStatusBar* statusBar, int panel, int inset) {
     runHandler({QStringLiteral(" - "), QStringLiteral(" While attaching Progress Bar!"), vbInformation}, [&] {
         if (progressAttached_) return;
@@ -404,7 +403,6 @@ void frmMain::Form_Load() {
     });
 }
 
-// No input can make this handler fail today; its message stays for an error a later change may bring.
 void frmMain::Form_Unload() {
     runHandler({QStringLiteral(" - "), QStringLiteral(" While Unloading Form!"), vbInformation}, [&] {
         // Unload the other windows, the latest first; window 0, the earliest still loaded, is this one.
@@ -666,19 +664,19 @@ void frmMain::leaveNoFileState() {
     setFileMenus(false);
 }
 
+namespace {
+const Failure kOpenFailure = {QStringLiteral(" At "),
+                              QStringLiteral(" While Opening File, Your User.ini File May be corrupt or wrong type!!"),
+                              vbCritical};
+}  // namespace
+
 void frmMain::OpenINIFiles() {
-    try {
-        runSteps(loadSteps_);
-    } catch (const std::exception& error) {
-        leaveNoFileState();
-        showOpenFailure(error);
-    }
+    runHandler(
+        kOpenFailure, [&] { runSteps(loadSteps_); }, [&](Failure&) { leaveNoFileState(); });
 }
 
 void frmMain::showOpenFailure(const std::exception& error) {
-    showFailure(error,
-                {QStringLiteral(" At "),
-                 QStringLiteral(" While Opening File, Your User.ini File May be corrupt or wrong type!!"), vbCritical});
+    showFailure(error, kOpenFailure);
 }
 
 void frmMain::mnuFileSave_Click() {
@@ -694,18 +692,13 @@ void frmMain::mnuFileSave_Click() {
 }
 
 void frmMain::CloseINIFiles() {
-    try {
-        runSteps(closeSteps_);
-    } catch (const std::exception& error) {
-        leaveNoFileState();
-        showFailure(error,
-                    {QStringLiteral(" in "),
-                     QStringLiteral(" While Closing File!\rMake Sure File is a Valid User.ini or User.ini Type File"),
-                     vbInformation});
-    }
+    runHandler(
+        {QStringLiteral(" in "),
+         QStringLiteral(" While Closing File!\rMake Sure File is a Valid User.ini or User.ini Type File"),
+         vbInformation},
+        [&] { runSteps(closeSteps_); }, [&](Failure&) { leaveNoFileState(); });
 }
 
-// No input can make this handler fail today; its message stays for an error a later change may bring.
 void frmMain::mnuFileExit_Click() {
     if (copying_) return;
     runHandler({QStringLiteral(" - "), QStringLiteral(" While Exiting File!"), vbInformation}, [&] {
@@ -722,7 +715,6 @@ void frmMain::mnuEditmnuUserOptions_Click() {
     Show<frmOptions>();
 }
 
-// No input can make this handler fail today; its message stays for an error a later change may bring.
 void frmMain::mnuViewStatusBar_Click() {
     runHandler({QStringLiteral(" - "), QStringLiteral(" While Toggling Status Bar!"), vbInformation}, [&] {
         // The action has already flipped its own check mark when it was triggered.

@@ -1,36 +1,17 @@
 #include "info/frmTextInfo.h"
 
 #include <QCloseEvent>
-#include <QFile>
 #include <QFileInfo>
 #include <QFontDatabase>
 #include <QIcon>
 #include <QPlainTextEdit>
 
+#include "config/MainWindow.h"
 #include "config/Startup.h"
-#include "editor/frmMain.h"
-#include "platform/error.h"
+#include "platform/files.h"
 #include "platform/qt/controls.h"
 #include "platform/qt/msgbox.h"
 #include "platform/qt/text.h"
-
-namespace {
-
-// Opens path for reading. Only a regular file is opened: a folder or a device would fail the read, and a
-// named pipe would block the window until some other program wrote to it.
-std::unique_ptr<QFile> openText(const QString& path) {
-    const QFileInfo info(path);
-    if (!info.exists()) throw platform::AppError(platform::kFileNotFound);
-    if (!info.isFile()) throw platform::AppError("Path/File access error");
-    auto file = std::make_unique<QFile>(path);
-    if (!file->open(QIODevice::ReadOnly)) {
-        if (file->error() == QFileDevice::PermissionsError) throw platform::AppError(platform::kPermissionDenied);
-        throw platform::AppError(file->errorString().toStdString());
-    }
-    return file;
-}
-
-}  // namespace
 
 frmTextInfo::frmTextInfo(const TextInfoConfig& config) : config_(config) {
     setObjectName(QLatin1String(config.formName));
@@ -57,25 +38,21 @@ frmTextInfo::~frmTextInfo() = default;
 void frmTextInfo::Form_Load() {
     runHandler({QStringLiteral(" - "), QLatin1String(config_.loadTail), vbInformation}, [&] {
         ResizeTextBox();
-        file_ = openText(joinPath(programFolder(), QLatin1String(config_.fileName)));
-        const QByteArray bytes = file_->readAll();
+        // Only a regular file is opened: a named pipe would block the window until some other program wrote to it.
+        file_ = std::make_unique<platform::ReadOnlyFile>(
+            toNativePath(joinPath(programFolder(), QLatin1String(config_.fileName))));
         // A file that opens but cannot be read is reported like a missing one; the box stays empty.
-        if (file_->error() != QFileDevice::NoError) throw platform::AppError(file_->errorString().toStdString());
-        textBox->setPlainText(fromAnsi(bytes.toStdString()));
+        textBox->setPlainText(fromAnsi(file_->readAll()));
     });
 }
 
-// No input can make this handler fail today; its message stays for an error a later change may bring.
 void frmTextInfo::Form_Unload() {
     runHandler({QStringLiteral(" - "), QLatin1String(config_.unloadTail), vbInformation}, [&] {
-        if (file_) {
-            file_->close();
-            file_.reset();
-        }
+        file_.reset();
         // Whatever was typed into the box is dropped: the file is never written.
         textBox->clear();
         hide();
-        if (frmMain* main = FormSlot<frmMain>::instance()) main->activateWindow();
+        if (QWidget* main = loadedMainWindow()) main->activateWindow();
     });
 }
 

@@ -6,8 +6,10 @@
 
 #include "platform/qt/forms.h"
 
-class QFile;
 class QPlainTextEdit;
+namespace platform {
+class ReadOnlyFile;
+}
 
 struct TextInfoConfig {
     const char* formName;  // "frmAliasNFO"
@@ -39,23 +41,17 @@ class frmTextInfo : public QWidget, public Form {
 
   private:
     TextInfoConfig config_;
-    std::unique_ptr<QFile> file_;
+    std::unique_ptr<platform::ReadOnlyFile> file_;
 };
 
 class frmAliasNFO : public frmTextInfo {
     Q_OBJECT
   public:
     frmAliasNFO();
-    // The window's own names for its text box and its layout procedure.
-    QPlainTextEdit* const txtAliasNFO = textBox;
-    void ResizeAliasNFO() { ResizeTextBox(); }
 };
 
 class frmSpeechNFO : public frmTextInfo {
     Q_OBJECT
   public:
     frmSpeechNFO();
-    // The window's own names for its text box and its layout procedure.
-    QPlainTextEdit* const txtSpeechNFO = textBox;
-    void ResizeSpeechNFO() { ResizeTextBox(); }
 };

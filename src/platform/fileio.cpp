@@ -18,11 +18,6 @@ int FileDescriptor::close() {
     return result;
 }
 
-void FileDescriptor::reset(int fd) {
-    if (fd_ >= 0) ::close(fd_);
-    fd_ = fd;
-}
-
 int FileDescriptor::release() {
     const int fd = fd_;
     fd_ = -1;

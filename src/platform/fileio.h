@@ -29,8 +29,6 @@ class FileDescriptor {
     int get() const { return fd_; }
     // Closes now and returns close()'s result: a failed close can mean the data never reached the disk.
     int close();
-    // Closes the one it holds and takes fd.
-    void reset(int fd);
     // Gives the descriptor up without closing it.
     int release();
 

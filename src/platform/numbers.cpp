@@ -2,7 +2,6 @@
 
 #include <charconv>
 #include <cmath>
-#include <limits>
 #include <system_error>
 
 #include "platform/error.h"
@@ -93,31 +92,45 @@ bool exponentIsLarge(std::string_view magnitude) {
     return scale > 0;
 }
 
+// What a text gives as a number: Ok with its value, or why it gives none. Throws nothing, so that a test
+// whether a text is a number costs no exception.
+enum class Parsed { Ok, TypeMismatch, Overflow };
+
+Parsed parseNumber(std::string_view text, double& value) noexcept {
+    std::string_view magnitude;
+    bool negative = false;
+    if (!splitNumber(text, magnitude, negative)) return Parsed::TypeMismatch;
+    value = 0.0;
+    const auto [end, error] = std::from_chars(magnitude.data(), magnitude.data() + magnitude.size(), value);
+    if (error == std::errc::result_out_of_range) {
+        if (exponentIsLarge(magnitude)) return Parsed::Overflow;
+        value = 0.0;
+    } else if (error != std::errc() || end != magnitude.data() + magnitude.size()) {
+        return Parsed::TypeMismatch;
+    }
+    if (std::isinf(value)) return Parsed::Overflow;
+    if (negative) value = -value;
+    return Parsed::Ok;
+}
+
 }  // namespace
 
 double toNumber(std::string_view text) {
-    std::string_view magnitude;
-    bool negative = false;
-    if (!splitNumber(text, magnitude, negative)) throw AppError(kTypeMismatch);
     double value = 0.0;
-    const auto [end, error] = std::from_chars(magnitude.data(), magnitude.data() + magnitude.size(), value);
-    if (error == std::errc::result_out_of_range) {
-        if (exponentIsLarge(magnitude)) throw AppError(kOverflow);
-        value = 0.0;
-    } else if (error != std::errc() || end != magnitude.data() + magnitude.size()) {
-        throw AppError(kTypeMismatch);
+    switch (parseNumber(text, value)) {
+        case Parsed::Ok:
+            return value;
+        case Parsed::Overflow:
+            throw AppError(kOverflow);
+        case Parsed::TypeMismatch:
+            break;
     }
-    if (std::isinf(value)) throw AppError(kOverflow);
-    return negative ? -value : value;
+    throw AppError(kTypeMismatch);
 }
 
 bool isNumeric(std::string_view text) {
-    try {
-        toNumber(text);
-        return true;
-    } catch (const AppError&) {
-        return false;
-    }
+    double value = 0.0;
+    return parseNumber(text, value) == Parsed::Ok;
 }
 
 std::int32_t roundToInt(double value) {

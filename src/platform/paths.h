@@ -4,9 +4,6 @@
 
 namespace platform {
 
-// The native separator used wherever the program joins a folder and a name.
-inline constexpr char kSeparator = '/';
-
 // A Windows path as the registry holds it ("C:\Games\UT2003") becomes the path of the same folder on this
 // machine: the drive letter through the Wine prefix ($WINEPREFIX, default ~/.wine; drive X: is the target
 // of dosdevices/x:, or dosdevices/x: itself when it cannot be resolved), backslashes to slashes. A path

@@ -9,7 +9,6 @@
 #include <optional>
 #include <stdexcept>
 #include <string_view>
-#include <system_error>
 
 #include "platform/fileio.h"
 #include "platform/replacement.h"
@@ -198,16 +197,6 @@ std::string_view fileLineEnding(std::string_view text) {
     if (br == std::string_view::npos) return "\r\n";
     if (text[br] == '\n') return "\n";
     return (br + 1 < text.size() && text[br + 1] == '\n') ? std::string_view("\r\n") : std::string_view("\r");
-}
-
-// Replaces the file at target with bytes so that a crash at any moment leaves the old file or the new one. A new
-// file gets the permissions the umask gives; a replacement takes the original's permissions (and owner, where
-// allowed). On failure the original is untouched.
-void replaceFile(const std::string& target, std::string_view bytes, const struct stat* original) {
-    Replacement replacement(target, original ? 0600 : 0666);
-    if (original) replacement.takeAttributesOf(*original);
-    replacement.write(bytes);
-    replacement.commit();
 }
 
 bool hasBreakOrNul(std::string_view s) {

@@ -242,4 +242,11 @@ void Replacement::commit() {
     if (dir.get() >= 0 && ::fsync(dir.get()) != 0 && errno != EINVAL) throwSystemError(errno, "Cannot flush " + folder);
 }
 
+void replaceFile(const std::string& target, std::string_view bytes, const struct stat* original) {
+    Replacement replacement(target, original ? 0600 : 0666);
+    if (original) replacement.takeAttributesOf(*original);
+    replacement.write(bytes);
+    replacement.commit();
+}
+
 }  // namespace platform

@@ -60,4 +60,10 @@ class Replacement {
     bool committed_ = false;
 };
 
+// Replaces the file at target (a path whose links are already followed) with bytes, so that a crash at any moment
+// leaves the old file or the new one; on failure the original is untouched. A replacement takes the permissions (and,
+// where allowed, the owner) of original, the status of the file it replaces; a new file (original null) gets the
+// permissions the umask gives.
+void replaceFile(const std::string& target, std::string_view bytes, const struct stat* original);
+
 }  // namespace platform

@@ -7,6 +7,7 @@
 #include "IniText.h"
 #include "config/Startup.h"
 #include "config/frmSplash.h"
+#include "editor/MainWindowHooks.h"
 #include "editor/frmMain.h"
 #include "info/frmAbout.h"
 #include "info/frmTextInfo.h"
@@ -20,6 +21,7 @@ void GuiTest::SetUp() {
     ASSERT_TRUE(dir_.isValid());
     std::filesystem::copy(CORVANE_DATA, dir_.path().toStdString(), std::filesystem::copy_options::recursive);
     setProgramFolder(dir_.path());
+    installMainWindowHooks();
     writeHive("WINE REGISTRY Version 2\n");
     platform::setLocalMachineHive(hivePath().toStdString());
     // Answers from the queues; when a queue is empty: vbNo to a question, vbOK to any other message, Cancel to a

@@ -25,12 +25,6 @@ void registerLoaded(Form* form, void (*clearSlot)()) {
     entries().append({form, clearSlot});
 }
 
-bool isRegistered(const Form* form) {
-    for (const Entry& e : entries())
-        if (e.form == form) return true;
-    return false;
-}
-
 void unload(Form* form) {
     static QList<Form*> unloading;
     auto& list = entries();

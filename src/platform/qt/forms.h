@@ -18,7 +18,6 @@ namespace forms {
 QList<Form*> loadedForms();
 // clearSlot forgets the global instance, so the next load builds the window afresh.
 void registerLoaded(Form* form, void (*clearSlot)());
-bool isRegistered(const Form* form);
 // Runs the window's unload step, removes it from the list, hides it and destroys it later (it may be the
 // window whose handler is running). Unloading a window that is not loaded does nothing. A window's close
 // box unloads it too (each window's closeEvent calls this).

@@ -3,6 +3,7 @@
 #include <QString>
 #include <exception>
 #include <functional>
+#include <utility>
 
 // Styles: 0 none, 16 critical, 48 exclamation, 64 information, plus 4 for Yes/No buttons.
 inline constexpr int vbOKOnly = 0;
@@ -35,12 +36,23 @@ struct Failure {
 void showFailure(const std::exception& error, const Failure& failure);
 
 // Runs a handler's body. An error that reaches it is shown as the handler's failure message, and the handler
-// ends there: what it did before stays done.
-template <class Body>
-void runHandler(const Failure& failure, Body&& body) {
+// ends there: what it did before stays done. Every handler with a failure message of its own goes through here.
+// Some handlers can fail on no input today; each keeps its message all the same, for an error a later change may
+// bring. onFailure is a step the handler takes when an error reaches it, before its message is shown: work the
+// failure leaves to do (a load that stopped part-way takes the no-file state), or a part of the message that is
+// known only then (the file a command had chosen by that time).
+template <class Body, class OnFailure>
+void runHandler(const Failure& failure, Body&& body, OnFailure&& onFailure) {
     try {
         body();
     } catch (const std::exception& error) {
-        showFailure(error, failure);
+        Failure shown = failure;
+        onFailure(shown);
+        showFailure(error, shown);
     }
+}
+
+template <class Body>
+void runHandler(const Failure& failure, Body&& body) {
+    runHandler(failure, std::forward<Body>(body), [](Failure&) {});
 }
