@@ -16,11 +16,6 @@
 #include "platform/error.h"
 #include "platform/qt/text.h"
 
-// Paths print as text in a failure, not as arrays of code units.
-static void PrintTo(const QString& text, std::ostream* os) {
-    *os << '"' << text.toStdString() << '"';
-}
-
 namespace {
 
 const QByteArray kGameKey =
@@ -47,10 +42,7 @@ class StartupTest : public GuiTest {
     // Writes the settings file from "key=value ..."; none when keys is empty.
     void settings(const QString& keys) const {
         QFile::remove(path("Quarl.ini"));
-        QList<QPair<QString, QString>> list;
-        for (const QString& key : keys.split(' ', Qt::SkipEmptyParts))
-            list.append({key.section('=', 0, 0), key.section('=', 1)});
-        if (!list.isEmpty()) writeSettings(list);
+        if (!keys.isEmpty()) writeSettings(keys);
     }
     // The messages shown, each as "style prompt" and a line break.
     QString shown() const {

@@ -111,7 +111,7 @@ class LooksTest : public GuiTest {
 
 TEST_F(LooksTest, NoWindowCutsOffItsTexts) {
     // The player file named by the settings is not there yet: the window opens with no file.
-    writeSettings({{"UT2003UserINIPath", userIni()}});
+    writeSettings("UT2003UserINIPath=" + userIni());
     runMain();
     expectMainWindowWhole(FormSlot<frmMain>::instance(), "nofile");
     unloadAll();
@@ -137,8 +137,9 @@ TEST_F(LooksTest, NoWindowCutsOffItsTexts) {
     }
     // The reference texts are laid out in columns for a fixed-pitch font: every character as wide as any other.
     for (const char* name : {"txtAliasNFO", "txtSpeechNFO"}) {
-        const QFontMetrics metrics = find<QPlainTextEdit>(name)->fontMetrics();
-        EXPECT_EQ(metrics.horizontalAdvance("iiii"), metrics.horizontalAdvance("WWWW")) << name;
+        const auto* box = control<QPlainTextEdit>(name);
+        EXPECT_TRUE(box && box->fontMetrics().horizontalAdvance("iiii") == box->fontMetrics().horizontalAdvance("WWWW"))
+            << name;
     }
 }
 
