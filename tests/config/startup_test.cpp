@@ -126,6 +126,11 @@ TEST_F(StartupTest, RegistryValuesAndTheGameFolder) {
     EXPECT_EQ(query("Blob"), "found unchanged");              // other types leave the text alone
     EXPECT_EQ(query("Long"), "found " + QString(1023, 'x'));  // the longest value the buffer takes, whole
     EXPECT_EQ(query("TooLong"), "missing ");  // a longer one is not read (nothing cut) and the text emptied
+    // A 32-bit game on 64-bit Windows has its key under Wow6432Node.
+    writeHive(
+        "WINE REGISTRY Version 2\n\n[Software\\\\Wow6432Node\\\\Unreal Technology\\\\Installed Apps\\\\UT2003] 1\n"
+        "\"Folder\"=\"/g/UT2003\"\n");
+    EXPECT_EQ(GetGameFolder(), "/g/UT2003");
     EXPECT_EQ(shown(), "");
 }
 

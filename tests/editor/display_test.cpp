@@ -75,6 +75,7 @@ TEST_F(DisplayTest, LoadShowsTheFilesValueAndTheSaveWritesItBack) {
         {"Pawn/bWeaponBob=true | chkWeaponBob=0 | Pawn/bWeaponBob=False"},
         {"D3D/DetailTextures=true | chkDefaultVars(0)=0 | D3D/DetailTextures=False"},
         {"PC/DefaultFOV | lblFOV=85 | PC/DefaultFOV=85"},
+        {"D3D/DesiredRefreshRate | txtDesiredRefRate=0 | D3D/DesiredRefreshRate=0"},
         // No button for an unknown device, no list position for an unknown width: the file keeps either.
         {"Engine/RenderDevice=SoftDrv.SoftwareRenderDevice | optRenderType(1)=0"},
         {"Client/FullscreenViewportX=1152 | cboResolution=Resolution"},
