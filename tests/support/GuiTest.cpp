@@ -182,12 +182,6 @@ struct StepFailed {};
 }
 }  // namespace
 
-template <class T>
-T* GuiTest::need(const QString& name) {
-    if (T* found = control<T>(name)) return found;
-    throw StepFailed();
-}
-
 bool GuiTest::act(const QString& steps) try {
     for (const QString& step : steps.split(QStringLiteral("; "), Qt::SkipEmptyParts)) {
         SCOPED_TRACE("step \"" + step.toStdString() + '"');
@@ -196,34 +190,37 @@ bool GuiTest::act(const QString& steps) try {
         QString last = words.section(' ', 2);
         if (last.startsWith('"') && (last.size() < 2 || !last.endsWith('"'))) cannot("an unclosed quote");
         if (last.startsWith('"')) last = last.mid(1).chopped(1);
+        // The control a step acts on; the step fails when there is none of that name and kind.
+        const auto need = [](auto* found) { return found ? found : throw StepFailed(); };
         const std::map<QString, std::function<void()>> verbs = {
             {"type",
              [&] {
-                 need<QLineEdit>(name)->end(false);
-                 QTest::keyClicks(need<QLineEdit>(name), last);
+                 need(control<QLineEdit>(name))->end(false);
+                 QTest::keyClicks(need(control<QLineEdit>(name)), last);
              }},
             {"text",
              [&] {
                  if (auto* list = find<QComboBox>(name)) return list->setEditText(last);
                  // A control without the property would take it as a new one and show nothing.
-                 if (!need<QWidget>(name)->setProperty("text", last)) cannot("a control without a text");
+                 if (!need(control<QWidget>(name))->setProperty("text", last)) cannot("a control without a text");
              }},
-            {"click", [&] { need<QAbstractButton>(name)->click(); }},
-            {"trigger", [&] { need<QAction>(name)->trigger(); }},
-            {"press", [&] { QTest::mouseClick(need<QWidget>(name), Qt::LeftButton); }},
+            {"click", [&] { need(control<QAbstractButton>(name))->click(); }},
+            {"trigger", [&] { need(control<QAction>(name))->trigger(); }},
+            {"press", [&] { QTest::mouseClick(need(control<QWidget>(name)), Qt::LeftButton); }},
             {"pick",
              [&] {
                  bool number = false;
                  const int position = last.toInt(&number);
                  if (!number) cannot("a list position that is no number");
-                 need<QComboBox>(name)->setCurrentIndex(position);
+                 need(control<QComboBox>(name))->setCurrentIndex(position);
              }},
             {"slide",
              [&] {
                  if (last != "max" && last != "+1" && last != "-1") cannot("a slider move other than +1, -1 or max");
-                 need<QSlider>(name)->triggerAction(last == "max"  ? QSlider::SliderToMaximum
-                                                    : last == "+1" ? QSlider::SliderSingleStepAdd
-                                                                   : QSlider::SliderSingleStepSub);
+                 need(control<QSlider>(name))
+                     ->triggerAction(last == "max"  ? QSlider::SliderToMaximum
+                                     : last == "+1" ? QSlider::SliderSingleStepAdd
+                                                    : QSlider::SliderSingleStepSub);
              }},
             {"answer",
              [&] {
@@ -256,7 +253,7 @@ bool GuiTest::act(const QString& steps) try {
                  : name == "frmSpeechNFO" ? (void)Show<frmSpeechNFO>()
                                           : cannot("no such window");
              }},
-            {"splashtimer", [] { need<frmSplash>("frmSplash")->Timer1_Timer(); }},
+            {"splashtimer", [&] { need(control<frmSplash>("frmSplash"))->Timer1_Timer(); }},
         };
         if (!verbs.count(verb)) cannot("no such verb");
         verbs.at(verb)();

@@ -115,8 +115,5 @@ class GuiTest : public ::testing::Test {
     }
 
   private:
-    // The control of that name and kind for a step; the step fails when there is none.
-    template <class T>
-    static T* need(const QString& name);
     QTemporaryDir dir_;
 };
