@@ -16,11 +16,6 @@
 #include "platform/error.h"
 #include "platform/qt/text.h"
 
-// Paths print as text in a failure, not as arrays of code units.
-static void PrintTo(const QString& text, std::ostream* os) {
-    *os << '"' << text.toStdString() << '"';
-}
-
 namespace {
 
 const QByteArray kGameKey =
@@ -47,10 +42,7 @@ class StartupTest : public GuiTest {
     // Writes the settings file from "key=value ..."; none when keys is empty.
     void settings(const QString& keys) const {
         QFile::remove(path("Quarl.ini"));
-        QList<QPair<QString, QString>> list;
-        for (const QString& key : keys.split(' ', Qt::SkipEmptyParts))
-            list.append({key.section('=', 0, 0), key.section('=', 1)});
-        if (!list.isEmpty()) writeSettings(list);
+        if (!keys.isEmpty()) writeSettings(keys);
     }
     // The messages shown, each as "style prompt" and a line break.
     QString shown() const {
@@ -134,6 +126,11 @@ TEST_F(StartupTest, RegistryValuesAndTheGameFolder) {
     EXPECT_EQ(query("Blob"), "found unchanged");              // other types leave the text alone
     EXPECT_EQ(query("Long"), "found " + QString(1023, 'x'));  // the longest value the buffer takes, whole
     EXPECT_EQ(query("TooLong"), "missing ");  // a longer one is not read (nothing cut) and the text emptied
+    // A 32-bit game on 64-bit Windows has its key under Wow6432Node.
+    writeHive(
+        "WINE REGISTRY Version 2\n\n[Software\\\\Wow6432Node\\\\Unreal Technology\\\\Installed Apps\\\\UT2003] 1\n"
+        "\"Folder\"=\"/g/UT2003\"\n");
+    EXPECT_EQ(GetGameFolder(), "/g/UT2003");
     EXPECT_EQ(shown(), "");
 }
 

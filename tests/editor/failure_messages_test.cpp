@@ -1,5 +1,7 @@
 // Every handler's failure message that some input can bring about, with its full text and its icon; the cases are
 // in fixtures/failure_messages.txt.
+#include <set>
+
 #include "GuiTest.h"
 #include "IniText.h"
 
@@ -7,18 +9,25 @@ namespace {
 
 struct Failure {
     std::string name;
+    TableLine line;  // the case's first line
     QString steps;
     QStringList expected;  // "style | prompt", in order
+    bool read = true;      // false: the line is no part of a case, and the case that stands for it fails
+    friend void PrintTo(const Failure& failure, std::ostream* os) { *os << failure.line.where; }
 };
 
 std::vector<Failure> readFailures() {
+    static const QRegularExpression head("^(\\w+): (.+)$");
     std::vector<Failure> failures;
-    for (const QByteArray& raw : fixtureBytes("failure_messages.txt").split('\n')) {
-        const QString line = QString::fromUtf8(raw);
-        if (line.startsWith(QLatin1String("  ")))
-            failures.back().expected << line.trimmed();
-        else if (!line.startsWith('#') && line.contains(QLatin1String(": ")))
-            failures.push_back({line.section(": ", 0, 0).toStdString(), line.section(": ", 1), {}});
+    std::set<std::string> names;
+    for (const TableLine& line : tableLines("failure_messages.txt")) {
+        const QRegularExpressionMatch match = head.match(line.text);
+        if (line.text.startsWith(QLatin1String("  ")) && !failures.empty())
+            failures.back().expected << line.text.trimmed();
+        else if (match.hasMatch() && names.insert(match.captured(1).toStdString()).second)
+            failures.push_back({match.captured(1).toStdString(), line, match.captured(2), {}});
+        else
+            failures.push_back({"Unread" + std::to_string(failures.size()), line, {}, {}, false});
     }
     return failures;
 }
@@ -26,7 +35,9 @@ std::vector<Failure> readFailures() {
 class FailureMessagesTest : public GuiTest, public ::testing::WithParamInterface<Failure> {};
 
 TEST_P(FailureMessagesTest, ShowsItsOwnTextAndIcon) {
-    act(GetParam().steps);
+    SCOPED_TRACE(GetParam().line.where);
+    ASSERT_TRUE(GetParam().read) << GetParam().line.unreadable();
+    ASSERT_TRUE(act(GetParam().steps));
     EXPECT_EQ(shownMessages(), GetParam().expected.join('\n').toStdString());
 }
 

@@ -33,12 +33,6 @@ struct Reports : QObject {
     QStringList status, all;
 };
 
-// How many files of the folder this process holds open.
-auto openFilesUnder(const QString& folder) {
-    const QFileInfoList fds = QDir("/proc/self/fd").entryInfoList(QDir::System | QDir::Files | QDir::NoDotAndDotDot);
-    return std::count_if(fds.begin(), fds.end(), [&](auto& fd) { return fd.symLinkTarget().startsWith(folder); });
-}
-
 const QStringList kSaveAsStatus = {"Copying Original File!", "Closing Files!", "Files Closed", "Saving File...",
                                    "File Saved !"};
 
@@ -49,8 +43,9 @@ class FileCommandsTest : public GuiTest {
     static QStringList paths(frmMain* main) { return {UseriniPath, OpenedUseriniPath, main->lblOFile->text()}; }
 };
 
-// The three file procedures, each run on a loaded window, as tests/fixtures/procedures.txt gives them: their steps
-// in order (a swapped step fails here), their reports in order, and the file-open state they leave.
+// The three file procedures, each run on a loaded window, as tests/fixtures/procedures.txt gives them: their reports
+// in order, the file-open state they leave and, where the table lists them, their steps in order (a swapped step
+// fails here).
 TEST_F(FileCommandsTest, ProceduresRunTheirStepsInOrderAndReportThem) {
     const std::map<QString, std::function<void(frmMain*)>> procedures = {
         {"load", &frmMain::OpenINIFiles},
@@ -59,29 +54,34 @@ TEST_F(FileCommandsTest, ProceduresRunTheirStepsInOrderAndReportThem) {
         {"save", &frmMain::mnuFileSave_Click},
         {"close", &frmMain::CloseINIFiles},
         {"close twice", [](frmMain* m) { m->CloseINIFiles(), m->CloseINIFiles(); }}};
-    QMap<QString, QString> expected;  // "procedure: steps" and so on
+    static const QRegularExpression form("^  (steps|reports|state): (.+)$");
+    QMap<QString, QMap<QString, TableLine>> told;  // the lines by procedure and by what they tell
     QString procedure;
-    for (const QString& line : QString(fixtureBytes("procedures.txt")).split('\n')) {
-        if (line.startsWith("  "))
-            expected[procedure + ": " + line.trimmed().section(": ", 0, 0)] =
-                line.section(": ", 1).replace("{user}", userIni());
-        else if (!line.isEmpty() && !line.startsWith('#'))
-            procedure = line;
+    for (const TableLine& line : tableLines("procedures.txt")) {
+        const QRegularExpressionMatch said = form.match(line.text);
+        if (said.hasMatch() && !procedure.isEmpty())
+            told[procedure][said.captured(1)] = {said.captured(2), line.where};
+        else if (!procedures.count(line.text))
+            ADD_FAILURE() << line.unreadable();
+        if (!line.text.startsWith(' ')) procedure = line.text;
     }
-    ASSERT_EQ(expected.size(), 3 * procedures.size());
     for (const auto& [name, run] : procedures) {
         SCOPED_TRACE(name.toStdString());
         frmMain* main = openEditorWithFixtures();
         Reports reports(main);
         run(main);
-        EXPECT_EQ(main->stepsRun().join(' '), expected[name + ": steps"]);
-        EXPECT_EQ(reports.all.join(' '), expected[name + ": reports"]);
-        EXPECT_EQ(QString("%1, Save %2, Open %3, %4, %5, bar %6/%7")
-                      .arg(FileIsOpen ? "open" : "closed", main->mnuFileSave->isEnabled() ? "on" : "off",
-                           main->mnuFileOpen->isEnabled() ? "on" : "off", main->lblOFile->text(),
-                           main->statusPanels[1]->text(), QString::number(main->ProgressBar1->value()),
-                           QString::number(main->ProgressBar1->maximum())),
-                  expected[name + ": state"]);
+        const QMap<QString, QString> is = {
+            {"steps", main->stepsRun().join(' ')},
+            {"reports", reports.all.join(' ')},
+            {"state", QString("%1, Save %2, Open %3, %4, %5, bar %6/%7")
+                          .arg(FileIsOpen ? "open" : "closed", main->mnuFileSave->isEnabled() ? "on" : "off",
+                               main->mnuFileOpen->isEnabled() ? "on" : "off", main->lblOFile->text(),
+                               main->statusPanels[1]->text(), QString::number(main->ProgressBar1->value()),
+                               QString::number(main->ProgressBar1->maximum()))}};
+        EXPECT_TRUE(told[name].contains("reports") && told[name].contains("state"))
+            << "procedures.txt has no reports or no state";
+        for (auto said = told[name].begin(); said != told[name].end(); ++said)
+            EXPECT_EQ(is[said.key()], QString(said->text).replace("{user}", userIni())) << said->where;
         unloadAll();
     }
     EXPECT_EQ(messages.size(), 1u);  // the stopped load's, whose text the failure table holds

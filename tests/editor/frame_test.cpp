@@ -7,15 +7,13 @@
 #include "config/Startup.h"
 #include "editor/frmMain.h"
 
-using KeyList = QList<QPair<QString, QString>>;
-
 class FrameTest : public GuiTest {
   protected:
     // Starts the program on the main window, with the fixture game files beside a settings file that points at
     // them, plus more keys.
-    frmMain* start(const KeyList& keys = {}) {
+    frmMain* start(const QString& keys = {}) {
         copyFixture("User.ini"), copyFixture("UT2003.ini");
-        writeSettings(KeyList{{"UT2003UserINIPath", userIni()}} + keys);
+        writeSettings("UT2003UserINIPath=" + userIni() + " " + keys);
         runMain();
         QCoreApplication::sendPostedEvents();  // lets the status bar lay out its panels
         return FormSlot<frmMain>::instance();
@@ -59,7 +57,7 @@ TEST_F(FrameTest, AutoOpenINI) {
         {"1", true, 0}, {"0", false, 0}, {"2", false, 0}, {nullptr, false, 0}, {"abc", false, 2}};
     for (const auto& [value, opens, shown] : cases) {
         SCOPED_TRACE(value ? value : "(missing)");
-        frmMain* main = start(value ? KeyList{{"AutoOpenINI", value}} : KeyList{});
+        frmMain* main = start(value ? QString("AutoOpenINI=") + value : QString());
         EXPECT_TRUE(main->isVisible());
         EXPECT_EQ(FileIsOpen, opens);
         EXPECT_EQ(main->lblOFile->text(), opens ? userIni() : "NO File Open");
@@ -81,7 +79,7 @@ TEST_F(FrameTest, AutoOpenINI) {
 // Closing the main window, or File > Exit, unloads every other window.
 TEST_F(FrameTest, UnloadTakesTheOtherWindowsAlong) {
     for (const bool exit : {false, true}) {
-        frmMain* main = start({{"AutoOpenINI", "1"}});
+        frmMain* main = start("AutoOpenINI=1");
         main->mnuAliasLNCH->trigger();
         main->mnuAliasLNCH->trigger();  // brings the same window forward
         main->mnuSpeechLNCH->trigger();

@@ -209,7 +209,7 @@ class LooksTest : public GuiTest {
 
 TEST_F(LooksTest, NoWindowCutsOffItsTexts) {
     // The player file named by the settings is not there yet: the window opens with no file.
-    writeSettings({{"UT2003UserINIPath", userIni()}});
+    writeSettings("UT2003UserINIPath=" + userIni());
     runMain();
     expectMainWindowWhole(FormSlot<frmMain>::instance(), "nofile");
     unloadAll();
@@ -236,8 +236,9 @@ TEST_F(LooksTest, NoWindowCutsOffItsTexts) {
     }
     // The reference texts are laid out in columns for a fixed-pitch font: every character as wide as any other.
     for (const char* name : {"txtAliasNFO", "txtSpeechNFO"}) {
-        const QFontMetrics metrics = find<QPlainTextEdit>(name)->fontMetrics();
-        EXPECT_EQ(metrics.horizontalAdvance("iiii"), metrics.horizontalAdvance("WWWW")) << name;
+        const auto* box = control<QPlainTextEdit>(name);
+        EXPECT_TRUE(box && box->fontMetrics().horizontalAdvance("iiii") == box->fontMetrics().horizontalAdvance("WWWW"))
+            << name;
     }
 }
 
@@ -330,7 +331,8 @@ TEST_F(LooksTest, LongPathKeepsItsFileNameInView) {
     const QString user = folder + QStringLiteral("/User.ini");
     writeFile(user, readFile(QStringLiteral(CORVANE_FIXTURES "/User.ini")));
     writeFile(folder + QStringLiteral("/UT2003.ini"), readFile(QStringLiteral(CORVANE_FIXTURES "/UT2003.ini")));
-    writeSettings({{"UT2003UserINIPath", user}});
+    // The path holds blanks, so the settings file is written whole.
+    writeFile(path("Quarl.ini"), "[Quarl_UT2003.Settings]\r\nUT2003UserINIPath=" + user.toUtf8() + "\r\n");
     runMain();
     frmMain* main = mainWindow();
     ASSERT_NE(main, nullptr);

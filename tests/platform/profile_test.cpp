@@ -34,6 +34,7 @@ TEST(Profile, ReadGivesValueOrDefault) {
         {" [ x ]\r\nk=v\r\n", "x", "k", "d", 2048, "v"},
         {"[S]\r\nk=v\r\n", "  S  ", "k", "d", 2048, "v"},
         {"[S]\r\nk=v\r\n", "\tS", "k", "d", 2048, "d"},
+        {"[S]\r\nk=\"v'\r\n", "S", "k", "d", 2048, "\"v'"},  // only a matching pair of quotes goes
         // A byte-order mark at the start is not part of the first line; anywhere else it is an ordinary byte.
         {kBom + "[S]\r\nk=v\r\n", "S", "k", "d", 2048, "v"},
         {kBom + "k=v\r\n[S]\r\n", "S", "k", "d", 2048, "d"},

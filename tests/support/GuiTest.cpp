@@ -76,9 +76,9 @@ QByteArray GuiTest::readFile(const QString& filePath) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-void GuiTest::writeSettings(const QList<QPair<QString, QString>>& keys) const {
+void GuiTest::writeSettings(const QString& keys) const {
     QByteArray bytes = "[Quarl_UT2003.Settings]\r\n";
-    for (const auto& [key, value] : keys) bytes += key.toLatin1() + "=" + value.toLatin1() + "\r\n";
+    for (const QString& key : keys.split(' ', Qt::SkipEmptyParts)) bytes += key.toUtf8() + "\r\n";
     writeFile(path(QStringLiteral("Quarl.ini")), bytes);
 }
 
@@ -107,7 +107,7 @@ frmMain* GuiTest::mainWindow() {
 frmMain* GuiTest::openEditor(const QByteArray& userIniBytes, const QByteArray& engineIniBytes) {
     writeFile(userIni(), userIniBytes);
     writeFile(engineIni(), engineIniBytes);
-    writeSettings({{QStringLiteral("UT2003UserINIPath"), userIni()}});
+    writeSettings("UT2003UserINIPath=" + userIni());
     runMain();
     UseriniPath = userIni();
     OpenedUseriniPath = userIni();
@@ -176,42 +176,53 @@ QMap<QString, QString> GuiTest::describeControls(QWidget* window) {
 }
 
 namespace {
-// The file with the value of "[section] key=value".
-QByteArray withSetting(QByteArray bytes, const QString& setting) {
-    const QString keyValue = setting.section(QStringLiteral("] "), 1);
-    EXPECT_TRUE(replaceIniValue(bytes, setting.section(QStringLiteral("] "), 0, 0).mid(1).toLatin1(),
-                                keyValue.section('=', 0, 0).toLatin1(), keyValue.section('=', 1).toLatin1()))
-        << qPrintable(setting);
-    return bytes;
+// Ends the steps at one that cannot be taken, after the failure that says why.
+struct StepFailed {};
+[[noreturn]] void cannot(const char* why) {
+    ADD_FAILURE() << why;
+    throw StepFailed();
 }
 }  // namespace
 
-void GuiTest::act(const QString& steps) {
+bool GuiTest::act(const QString& steps) try {
     for (const QString& step : steps.split(QStringLiteral("; "), Qt::SkipEmptyParts)) {
+        SCOPED_TRACE("step \"" + step.toStdString() + '"');
         const QString verb = step.section(' ', 0, 0), words = QString(step).replace("{dir}", programDir());
         const QString name = words.section(' ', 1, 1), rest = words.section(' ', 1);
         QString last = words.section(' ', 2);
+        if (last.startsWith('"') && (last.size() < 2 || !last.endsWith('"'))) cannot("an unclosed quote");
         if (last.startsWith('"')) last = last.mid(1).chopped(1);
+        // The control a step acts on; the step fails when there is none of that name and kind.
+        const auto need = [](auto* found) { return found ? found : throw StepFailed(); };
         const std::map<QString, std::function<void()>> verbs = {
             {"type",
              [&] {
-                 find<QLineEdit>(name)->end(false);
-                 QTest::keyClicks(find<QLineEdit>(name), last);
+                 need(control<QLineEdit>(name))->end(false);
+                 QTest::keyClicks(need(control<QLineEdit>(name)), last);
              }},
             {"text",
              [&] {
                  if (auto* list = find<QComboBox>(name)) return list->setEditText(last);
-                 find<QWidget>(name)->setProperty("text", last);
+                 // A control without the property would take it as a new one and show nothing.
+                 if (!need(control<QWidget>(name))->setProperty("text", last)) cannot("a control without a text");
              }},
-            {"click", [&] { find<QAbstractButton>(name)->click(); }},
-            {"trigger", [&] { find<QAction>(name)->trigger(); }},
-            {"press", [&] { QTest::mouseClick(find<QWidget>(name), Qt::LeftButton); }},
-            {"pick", [&] { find<QComboBox>(name)->setCurrentIndex(last.toInt()); }},
+            {"click", [&] { need(control<QAbstractButton>(name))->click(); }},
+            {"trigger", [&] { need(control<QAction>(name))->trigger(); }},
+            {"press", [&] { QTest::mouseClick(need(control<QWidget>(name)), Qt::LeftButton); }},
+            {"pick",
+             [&] {
+                 bool number = false;
+                 const int position = last.toInt(&number);
+                 if (!number) cannot("a list position that is no number");
+                 need(control<QComboBox>(name))->setCurrentIndex(position);
+             }},
             {"slide",
              [&] {
-                 find<QSlider>(name)->triggerAction(last == "max"  ? QSlider::SliderToMaximum
-                                                    : last == "+1" ? QSlider::SliderSingleStepAdd
-                                                                   : QSlider::SliderSingleStepSub);
+                 if (last != "max" && last != "+1" && last != "-1") cannot("a slider move other than +1, -1 or max");
+                 need(control<QSlider>(name))
+                     ->triggerAction(last == "max"  ? QSlider::SliderToMaximum
+                                     : last == "+1" ? QSlider::SliderSingleStepAdd
+                                                    : QSlider::SliderSingleStepSub);
              }},
             {"answer",
              [&] {
@@ -220,11 +231,8 @@ void GuiTest::act(const QString& steps) {
              }},
             {"start",
              [&] {
-                 QList<QPair<QString, QString>> settings;
-                 for (const QString& s : rest.split(' ', Qt::SkipEmptyParts))
-                     settings.append({s.section('=', 0, 0), s.section('=', 1)});
                  // Of two lines of a key the first counts: a player file given above wins over User.ini.
-                 writeSettings(settings << qMakePair(QString("UT2003UserINIPath"), userIni()));
+                 writeSettings(rest + " UT2003UserINIPath=" + userIni());
                  OpenedUseriniPath.clear();  // as in a new process
                  runMain();
              }},
@@ -235,20 +243,24 @@ void GuiTest::act(const QString& steps) {
                             fixtureBytes("UT2003.ini"));
              }},
             {"set", [&] { writeFile(path(name), withSetting(readFile(path(name)), words.section(' ', 2))); }},
-            {"remove", [&] { EXPECT_TRUE(QFile::remove(path(name))) << qPrintable(name); }},
+            {"remove", [&] { QFile::remove(path(name)) ? void() : cannot("no such file"); }},
             {"readonly", [&] { QFile::setPermissions(path(name), QFile::ReadOwner | QFile::ReadGroup); }},
             {"failbox", [&] { failNextMessageBox = true; }},
             {"faildialog", [&] { failFileDialogs = true; }},
             {"nolauncher", [] { setStartProgramHandler(nullptr); }},
             {"show",
              [&] {
-                 name == "frmAbout"      ? (void)Show<frmAbout>()
-                 : name == "frmAliasNFO" ? (void)Show<frmAliasNFO>()
-                                         : (void)Show<frmSpeechNFO>();
+                 name == "frmAbout"       ? (void)Show<frmAbout>()
+                 : name == "frmAliasNFO"  ? (void)Show<frmAliasNFO>()
+                 : name == "frmSpeechNFO" ? (void)Show<frmSpeechNFO>()
+                                          : cannot("no such window");
              }},
-            {"splashtimer", [] { FormSlot<frmSplash>::instance()->Timer1_Timer(); }},
+            {"splashtimer", [&] { need(control<frmSplash>("frmSplash"))->Timer1_Timer(); }},
         };
-        ASSERT_TRUE(verbs.count(verb)) << "no step " << qPrintable(step);
+        if (!verbs.count(verb)) cannot("no such verb");
         verbs.at(verb)();
     }
+    return true;
+} catch (const StepFailed&) {
+    return false;
 }

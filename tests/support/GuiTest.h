@@ -12,6 +12,11 @@
 
 void Main();  // the start-up (config/Startup.h)
 
+// Texts print as text in a failure, not as arrays of code units.
+inline void PrintTo(const QString& text, std::ostream* os) {
+    *os << '"' << text.toStdString() << '"';
+}
+
 struct ShownMessage {
     QString prompt;
     int style = 0;
@@ -29,8 +34,8 @@ class GuiTest : public ::testing::Test {
     QString copyFixture(const QString& name, const QString& newName = QString()) const;
     void writeFile(const QString& filePath, const QByteArray& bytes) const;
     static QByteArray readFile(const QString& filePath);
-    // Writes a "Quarl.ini" in the program folder with the given key=value lines of section Quarl_UT2003.Settings.
-    void writeSettings(const QList<QPair<QString, QString>>& keys) const;
+    // Writes a "Quarl.ini" in the program folder with the lines "key=value ..." (apart by blanks) of its section.
+    void writeSettings(const QString& keys) const;
 
     // Message boxes: every prompt shown is recorded; answers are taken from the queue (when it is empty: vbNo for
     // a question, vbOK otherwise).
@@ -76,7 +81,9 @@ class GuiTest : public ::testing::Test {
     //   failbox                   the next message box fails     faildialog   every file dialog fails
     //   nolauncher                the real program start         splashtimer  the splash window's timer fires
     //   show frmAbout|frmAliasNFO|frmSpeechNFO
-    void act(const QString& steps);
+    // A step that cannot be taken (no such verb, no control of that name and kind, a word the verb cannot read)
+    // fails the test, naming the step; the steps after it are not taken and the result is false.
+    bool act(const QString& steps);
 
     template <class T>
     static T* find(const QString& name) {
@@ -86,6 +93,13 @@ class GuiTest : public ::testing::Test {
         }
         return nullptr;
     }
+    // The same, failing the test with the name and kind asked for when there is no such control.
+    template <class T>
+    static T* control(const QString& name) {
+        T* found = find<T>(name);
+        if (!found) ADD_FAILURE() << "no " << T::staticMetaObject.className() << " named " << qPrintable(name);
+        return found;
+    }
     // The messages shown, a line "style | prompt" each, with {dir} for the program folder and \r for a carriage return.
     std::string shownMessages() const;
     static QWidget* window(const QString& name);
@@ -93,6 +107,12 @@ class GuiTest : public ::testing::Test {
     // and enabled state: "text" value list-position/items picture background on|off.
     static QMap<QString, QString> describeControls(QWidget* window);
     static class frmMain* mainWindow();
+    // How many descriptors of this process are open on files at or below path.
+    static long openFilesUnder(const QString& path) {
+        const QFileInfoList fds =
+            QDir("/proc/self/fd").entryInfoList(QDir::System | QDir::Files | QDir::NoDotAndDotDot);
+        return std::count_if(fds.begin(), fds.end(), [&](auto& fd) { return fd.symLinkTarget().startsWith(path); });
+    }
 
   private:
     QTemporaryDir dir_;

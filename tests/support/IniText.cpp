@@ -16,6 +16,16 @@ bool isHeader(const QByteArray& line) {
 }
 }  // namespace
 
+QList<TableLine> tableLines(const char* name, QByteArray table) {
+    QList<TableLine> lines;
+    const QList<QByteArray> raw = (table.isNull() ? fixtureBytes(name) : table).split('\n');
+    for (int i = 0; i < raw.size(); ++i)
+        if (const QString text = QString::fromUtf8(withoutEnding(raw[i]));
+            !text.trimmed().isEmpty() && !text.startsWith('#'))
+            lines.push_back({text, std::string(name) + ":" + std::to_string(i + 1)});
+    return lines;
+}
+
 QByteArray sectionText(const QByteArray& file, const QByteArray& section) {
     qsizetype start = -1, pos = 0;
     for (const QByteArray& raw : file.split('\n')) {
@@ -54,6 +64,16 @@ bool replaceIniValue(QByteArray& file, const QByteArray& section, const QByteArr
         at += raw.size() + 1;
     }
     return false;
+}
+
+QByteArray withSetting(QByteArray file, const QString& setting) {
+    const QByteArray section = setting.section("] ", 0, 0).mid(1).toLatin1(),
+                     keyValue = setting.section("] ", 1).toLatin1(), key = keyValue.split('=').first();
+    const std::optional<QByteArray> value = iniValue(file, section, key);
+    EXPECT_TRUE(value) << qPrintable(setting);
+    if (!keyValue.contains('=')) return file.replace("\n" + key + "=" + value.value_or("") + "\r\n", "\n");
+    replaceIniValue(file, section, key, keyValue.mid(key.size() + 1));
+    return file;
 }
 
 QByteArray quietEngineFile() {

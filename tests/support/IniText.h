@@ -11,6 +11,16 @@
 // The bytes of tests/fixtures/<name>.
 QByteArray fixtureBytes(const char* name);
 
+// A line of a table that a test reads, and its place ("name:number") for the failures that name it.
+struct TableLine {
+    QString text;
+    std::string where;
+    std::string unreadable() const { return where + ": cannot read \"" + text.toStdString() + '"'; }
+};
+// The lines of a table (UTF-8; by default tests/fixtures/<name>) that hold something: blank lines and "#" comments
+// left out, line endings removed.
+QList<TableLine> tableLines(const char* name, QByteArray table = {});
+
 // A section's text: its header line through the line before the next header (blank lines included), or "".
 QByteArray sectionText(const QByteArray& file, const QByteArray& section);
 // A section's lines without their endings, blank lines left out; with keys given, only the lines of those keys.
@@ -19,6 +29,9 @@ QList<QByteArray> sectionLines(const QByteArray& file, const QByteArray& section
 std::optional<QByteArray> iniValue(const QByteArray& file, const QByteArray& section, const QByteArray& key);
 // Sets key in section of a file text (the first match) to value; false when the key is not there.
 bool replaceIniValue(QByteArray& file, const QByteArray& section, const QByteArray& key, const QByteArray& value);
+// The file with "[section] key=value" set, or with the line of "[section] key" removed; a key that is not there fails
+// the test.
+QByteArray withSetting(QByteArray file, const QString& setting);
 
 // An engine file that every group loads without a message (CR LF).
 QByteArray quietEngineFile();
