@@ -9,12 +9,11 @@
 #include <QRadioButton>
 
 #include "config/Startup.h"
-#include "editor/Controls.h"
-#include "editor/InputGroup.h"
-#include "editor/frmMain.h"
+#include "editor/GroupControls.h"
+#include "editor/Pictures.h"
 #include "platform/error.h"
+#include "platform/qt/controls.h"
 #include "platform/qt/msgbox.h"
-#include "platform/qt/startprogram.h"
 #include "platform/qt/text.h"
 
 namespace {
@@ -36,9 +35,8 @@ constexpr int kViewFile = 1;
 
 }  // namespace
 
-FileViewer::FileViewer(frmMain& main) : main_(main) {
-    QWidget* page = main_.tabPages[7];
-    picKey4 = makeDecorativePicture(page, arrayName("picKey", 4), QStringLiteral("document.png"), 4, 4);
+FileViewer::FileViewer(QWidget* page, int pageGrowth, editor::GameFiles files) : files_(std::move(files)) {
+    editor::makeDecorativePicture(page, arrayName("picKey", 4), QStringLiteral("document.png"), 4, 4);
 
     const char* optionCaptions[] = {"Open User.ini File", "Open UT2003.ini File"};
     const char* optionTips[] = {"Select to put User.ini File in Que.", "Select to put UT2003.ini File in Que."};
@@ -49,7 +47,7 @@ FileViewer::FileViewer(frmMain& main) : main_(main) {
         option->setGeometry(64, 6 + 24 * static_cast<int>(i), 160, 22);
         optINIFile[i] = option;
     }
-    groupcontrols::makeOptionGroup(this, {optINIFile[0], optINIFile[1]});
+    editor::makeOptionGroup(this, {optINIFile[0], optINIFile[1]});
     optINIFile[0]->setChecked(true);
 
     cmdOpenRefresh = new QPushButton(QStringLiteral("Open/Refresh File"), page);
@@ -79,7 +77,7 @@ FileViewer::FileViewer(frmMain& main) : main_(main) {
     txtFileView->setLineWrapMode(QPlainTextEdit::NoWrap);
     txtFileView->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     txtFileView->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    txtFileView->setGeometry(4, 62, 781 + main_.pageGrowth(), 397);
+    txtFileView->setGeometry(4, 62, 781 + pageGrowth, 397);
 
     connect(cmdOpenRefresh, &QPushButton::clicked, this, [this] { cmdOpenRefresh_Click(); });
     connect(cmdCloseFile, &QPushButton::clicked, this, [this] { cmdCloseFile_Click(); });
@@ -107,7 +105,7 @@ void FileViewer::cmdOpenRefresh_Click() {
         // window resolved since; with none open, the paths as they stand now.
         const bool player = optINIFile[0]->isChecked();
         const QString path =
-            FileIsOpen ? (player ? main_.playerFile() : main_.engineFile()) : (player ? UseriniPath : UT2003iniPath);
+            FileIsOpen ? (player ? files_.player() : files_.engine()) : (player ? UseriniPath : UT2003iniPath);
         auto file = std::make_unique<QFile>(path);
         if (!QFileInfo(path).isFile() || !file->open(QIODevice::ReadOnly)) throwOpenError(path);
         const QByteArray bytes = file->readAll();
@@ -121,20 +119,11 @@ void FileViewer::cmdOpenRefresh_Click() {
     });
 }
 
-// No input can make this handler fail today; its message stays for an error a later change may bring.
 void FileViewer::cmdCloseFile_Click() {
     runHandler({QStringLiteral(" - "), QStringLiteral(" while closing open file!"), vbExclamation}, [&] {
         closeViewFile();
         txtFileView->setPlainText(QStringLiteral("NO File Open!!"));
         lblLOF->setText(QStringLiteral("NFO"));
         cmdCloseFile->setEnabled(false);
-    });
-}
-
-void FileViewer::cmdLaunch_Click() {
-    runHandler({QStringLiteral(" - "), QStringLiteral(" While Trying To Launch UT2003!"), vbInformation}, [&] {
-        // Unsaved edits are dropped without a question; the game starts whatever the reset reported.
-        main_.CloseINIFiles();
-        StartProgram(UT2003exePath, vbMinimizedFocus);
     });
 }
