@@ -39,6 +39,10 @@ const std::array<QString, 5> kWidths = {QStringLiteral("640"), QStringLiteral("8
 const std::array<QString, 5> kHeights = {QStringLiteral("480"), QStringLiteral("600"), QStringLiteral("768"),
                                          QStringLiteral("1024"), QStringLiteral("1200")};
 
+// The texts the two lists show before any file is loaded.
+const QString kResolutionText = QStringLiteral("Resolution");
+const QString kColorDepthText = QStringLiteral("Color Depth");
+
 constexpr int kUse16Bit = 10;  // the box of chkDefaultVars (and entry of D3DKeys) that mirrors the colour depth
 
 const char* const kD3DCaptions[19] = {"Detail Textures",
@@ -132,10 +136,10 @@ DisplayGroup::DisplayGroup(const Frames& frames, GameFiles files) : keys_(std::m
 }
 
 void DisplayGroup::buildEngineSettings(QGroupBox* frame) {
-    cboResolution = makeList(frame, "cboResolution", QStringLiteral("Resolution"), QRect(8, 20, 110, 22),
+    cboResolution = makeList(frame, "cboResolution", kResolutionText, QRect(8, 20, 110, 22),
                              QStringLiteral("Select Desired Resolution"));
     makeLabel(frame, QStringLiteral("lblTxtSetRes"), QStringLiteral(":: Desired Resolution"), {124, 22, 118, 18});
-    cboColorDepth = makeList(frame, "cboColorDepth", QStringLiteral("Color Depth"), QRect(8, 46, 110, 22),
+    cboColorDepth = makeList(frame, "cboColorDepth", kColorDepthText, QRect(8, 46, 110, 22),
                              QStringLiteral("Select Either 16 or 32 Bit Color Depth"));
     makeLabel(frame, QStringLiteral("lblTxtColorDepth"), QStringLiteral(":: Desired Color Depth"), {124, 48, 118, 18});
     chkFullScreen = new QCheckBox(QStringLiteral("  :: Start Up Full Screen"), frame);
@@ -242,7 +246,7 @@ void DisplayGroup::bindKeys() {
                          if (p != kWidths.end())
                              selectListPosition(cboResolution, static_cast<int>(p - kWidths.begin()));
                          else
-                             dropListPosition(cboResolution, QStringLiteral("Resolution"));
+                             dropListPosition(cboResolution, kResolutionText);
                      },
                      [listedResolution] { return listedResolution(kWidths); }}};
     // The height follows the list; the load reads only the width.
@@ -312,7 +316,7 @@ void DisplayGroup::loadD3D() {
     // depth cannot turn this file's "Error !!" into a depth.
     {
         const QSignalBlocker listBlocker(cboColorDepth), boxBlocker(chkDefaultVars[kUse16Bit]);
-        dropListPosition(cboColorDepth, QStringLiteral("Color Depth"));
+        dropListPosition(cboColorDepth, kColorDepthText);
         chkDefaultVars[kUse16Bit]->setChecked(false);
     }
     keys_.load(colourDepth_, direct3D_, desiredRefresh_);
