@@ -32,3 +32,18 @@ TEST_F(PlayerTest, CharacterPicksAndFieldOfViewSteps) {
     }
     EXPECT_TRUE(messages.empty());
 }
+
+// A player file without its login and field of view: the login boxes show nothing and the field of view the game's
+// 85, and an untouched save writes them so.
+TEST_F(PlayerTest, MissingLoginAndFieldOfViewShowTheirStandIns) {
+    openEditor(quietPlayerFile(), quietEngineFile());
+    EXPECT_EQ(find<QLineEdit>("txtStatsName")->text(), "");
+    EXPECT_EQ(find<QLineEdit>("txtStatsPW")->text(), "");
+    EXPECT_EQ(find<QLabel>("lblFOV")->text(), "85");
+    act("trigger mnuFileSave");
+    const QByteArray saved = readFile(userIni());
+    EXPECT_EQ(iniValue(saved, "Engine.PlayerController", "StatsUsername"), QByteArray());
+    EXPECT_EQ(iniValue(saved, "Engine.PlayerController", "StatsPassword"), QByteArray());
+    EXPECT_EQ(iniValue(saved, "Engine.PlayerController", "DefaultFOV"), QByteArray("85"));
+    EXPECT_TRUE(messages.empty());
+}
