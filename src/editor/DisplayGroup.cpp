@@ -250,10 +250,8 @@ void DisplayGroup::bindKeys() {
                      },
                      [listedResolution] { return listedResolution(kWidths); }}};
     // The height follows the list; the load reads only the width.
-    resolutionY_ = {
-        file, kClientSection, QStringLiteral("FullscreenViewportY"), QString(), {{}, [listedResolution] {
-                                                                                     return listedResolution(kHeights);
-                                                                                 }}};
+    const Accessor listedHeight{{}, [listedResolution] { return listedResolution(kHeights); }};
+    resolutionY_ = {file, kClientSection, QStringLiteral("FullscreenViewportY"), QString(), listedHeight};
     minRefresh_ = {file, kClientSection, QStringLiteral("MinDesiredFrameRate"), NDF, text(txtMinRefRate)};
     fullScreen_ = {file,
                    kClientSection,
