@@ -43,9 +43,10 @@ InputGroup::InputGroup(const Pages& pages, int pageGrowth, GameFiles files) : ke
 }
 
 void InputGroup::bindKeys() {
-    // Box i of an array is bound to key i of its table (the start-up built them) or of its numbered pattern. No
-    // comparison with the sentinel: a missing key shows "No Data Found!!" as it is, and an empty box writes the
-    // key with an empty value.
+    // Box i of an array is bound to key i of its table (the start-up built them) or of its numbered pattern; the
+    // keys name the boxes' labels, so the rows come first and reach their boxes, built next, through the arrays.
+    // No comparison with the sentinel: a missing key shows "No Data Found!!" as it is, and an empty box writes
+    // the key with an empty value.
     const std::array<std::pair<Part, std::vector<QString>>, PartCount> keys = {{
         {Aliases, numberedKeys("Aliases[%1]", 40, 0)},
         {Digits, numberedKeys("%1", 10, 0)},
