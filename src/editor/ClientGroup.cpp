@@ -10,14 +10,12 @@
 #include <QString>
 
 #include "config/Startup.h"
-#include "editor/Controls.h"
-#include "editor/DisplayGroup.h"
-#include "editor/frmMain.h"
+#include "editor/GroupControls.h"
 #include "platform/numbers.h"
+#include "platform/qt/controls.h"
 #include "platform/qt/msgbox.h"
-#include "platform/qt/text.h"
 
-using namespace groupcontrols;
+using namespace editor;
 
 namespace {
 
@@ -60,39 +58,50 @@ const char* const kDetailCaptions[7] = {"Interface Detail", "Terrain Detail", "W
 
 }  // namespace
 
-ClientGroup::ClientGroup(frmMain& main) : main_(main) {
-    buildClientAndTextures();
-    buildController();
-    buildSound();
-    for (QWidget* frame : std::initializer_list<QWidget*>{main_.frameClientSetup, main_.frameTextures0,
-                                                          main_.frameController, main_.frameSound})
-        fitCaptionsIn(frame);
+ClientGroup::Frames ClientGroup::buildFrames(QWidget* playerPage, QWidget* settingsPage, int pageGrowth) {
+    Frames frames{};
+    frames.controller = makeFrame(playerPage, QStringLiteral("frameController"), QStringLiteral("Controller Setup"),
+                                  QRect(144, 234, 290 + pageGrowth, 46));
+    frames.textures = makeFrame(settingsPage, QStringLiteral("frameTextures(0)"), QStringLiteral("Texture Setup"),
+                                QRect(4, 304, 426, 155));
+    frames.clientSetup = makeFrame(settingsPage, QStringLiteral("frameClientSetup"), QStringLiteral("Client Setup"),
+                                   QRect(606, 4, 179, 170), QStringLiteral("Client Screen Setup"));
+    frames.sound =
+        makeFrame(settingsPage, QStringLiteral("frameSound"), QStringLiteral("Sound Setup"), QRect(606, 178, 179, 281));
+    return frames;
 }
 
-void ClientGroup::buildClientAndTextures() {
+ClientGroup::ClientGroup(const Frames& frames, GameFiles files) : keys_(std::move(files)) {
+    buildClientAndTextures(frames);
+    buildController(frames.controller);
+    buildSound(frames.sound);
+    for (QWidget* frame :
+         std::initializer_list<QWidget*>{frames.clientSetup, frames.textures, frames.controller, frames.sound})
+        fitCaptionsIn(frame);
+    bindKeys();
+}
+
+void ClientGroup::buildClientAndTextures(const Frames& frames) {
     // Row 7 of the client frame (top 144) holds the player group's "Weapon Bob ON".
-    makeCheckColumn(main_.frameClientSetup, chkClientSU, "chkClientSU", kClientCaptions, kClientTooltips, 8, 18, 165);
+    makeCheckColumn(frames.clientSetup, chkClientSU, "chkClientSU", kClientCaptions, kClientTooltips, 8, 18, 165);
     for (int i = 0; i < static_cast<int>(chkClientSU.size()); ++i)
         connect(chkClientSU[static_cast<std::size_t>(i)], &QCheckBox::toggled, this,
                 [this, i] { chkClientSU_Click(i); });
 
     // Two columns: lists 0 to 3 on the left, 4 to 6 on the right, each with its caption to its right.
-    QGroupBox* frame = main_.frameTextures0;
+    QGroupBox* frame = frames.textures;
     for (int i = 0; i < static_cast<int>(cboTexDetail.size()); ++i) {
         const int left = i < 4 ? 8 : 212;
         const int top = 22 + 32 * (i % 4);
         cboTexDetail[static_cast<std::size_t>(i)] =
-            makeList(frame, arrayName("cboTexDetail", i), QStringLiteral("NFO"), {left, top, 96, 22});
-        lbTxtDetail[static_cast<std::size_t>(i)] =
-            makeLabel(frame, arrayName("lbTxtDetail", i), QString::fromLatin1(kDetailCaptions[i]),
-                      {left + 100, top + 2, 100, 18});
+            makeList(frame, arrayName("cboTexDetail", i), kNFO, {left, top, 96, 22});
+        makeLabel(frame, arrayName("lbTxtDetail", i), QString::fromLatin1(kDetailCaptions[i]),
+                  {left + 100, top + 2, 100, 18});
     }
 }
 
-void ClientGroup::buildController() {
-    QGroupBox* frame = main_.frameController;
-    lblTxtControllerSU =
-        makeLabel(frame, QStringLiteral("lblTxtControllerSU"), QStringLiteral("Controller S/U ::"), {8, 21, 96, 18});
+void ClientGroup::buildController(QGroupBox* frame) {
+    makeLabel(frame, QStringLiteral("lblTxtControllerSU"), QStringLiteral("Controller S/U ::"), {8, 21, 96, 18});
     const char* const captions[2] = {"Use Mouse", "Use Joystick"};
     const char* const tooltips[2] = {"Click to use Mouse as main control.", "Click to use Joystick as main control."};
     const int lefts[2] = {106, 192};
@@ -107,9 +116,11 @@ void ClientGroup::buildController() {
     makeOptionGroup(this, {optController.begin(), optController.end()});
 }
 
-void ClientGroup::buildSound() {
-    QGroupBox* frame = main_.frameSound;
+void ClientGroup::buildSound(QGroupBox* frame) {
     makeCheckColumn(frame, chkSoundSetup, "chkSoundSetup", kSoundCaptions, kSoundTooltips, 8, 18, 165);
+    QLabel* lblTxtMusic = nullptr;
+    QLabel* lblTxtAnnouncer = nullptr;
+    QLabel* lblTxtEffects = nullptr;
     const SliderRow rows[] = {
         {lblTxtMusic, slideMusic, lblMusic, "lblTxtMusic", "Music ", "slideMusic", "lblMusic", 0, 100, 5, 1, 5, 0,
          "Set Music Voulume", "Music Voulume"},
@@ -133,117 +144,138 @@ void ClientGroup::fillLists() {
     for (QComboBox* combo : cboTexDetail) fillList(combo, kDetailWords);
 }
 
+// ---- Keys ----
+
+void ClientGroup::bindKeys() {
+    const GameFile file = GameFile::Engine;
+    // Button 1 is set after button 0, so with both keys true "Use Joystick" ends selected; with both false
+    // neither is. A value that is no Boolean ends the load. With neither button selected the save leaves both
+    // keys as the file has them: writing the pair would turn the joystick on.
+    controller_.clear();
+    for (std::size_t i = 0; i < optController.size(); ++i) {
+        QRadioButton* option = optController[i];
+        const bool mouse = i == 0;
+        controller_.push_back(
+            {file,
+             kClientSection,
+             ControllerKeys[i],
+             QStringLiteral("0"),
+             {[option](const QString& value) { option->setChecked(platform::toBoolean(value.toStdString())); },
+              [this, mouse]() -> std::optional<QString> {
+                  if (!optController[0]->isChecked() && !optController[1]->isChecked()) return std::nullopt;
+                  return boolText(optController[0]->isChecked() == mouse);
+              }}});
+    }
+    client_ = checkBoxRows(file, kClientSection, ClientKeys, chkClientSU, QStringLiteral("0"));
+    // An unrecognised word shows "Error" and is not written, so the file keeps its own (or stays without it).
+    textures_.clear();
+    for (std::size_t i = 0; i < cboTexDetail.size(); ++i) {
+        QComboBox* list = cboTexDetail[i];
+        textures_.push_back({file,
+                             kClientSection,
+                             TextureDetailKeys[i],
+                             NDF,
+                             {[list](const QString& word) {
+                                  const int p = kDetailWords.indexOf(word);
+                                  if (p >= 0)
+                                      selectListPosition(list, p);
+                                  else
+                                      showUnlistedText(list, kDetailError);
+                              },
+                              [list]() -> std::optional<QString> {
+                                  const QString text = list->currentText();
+                                  if (text == kDetailError) return std::nullopt;
+                                  return text;
+                              }}});
+    }
+    sound_ = checkBoxRows(file, kSoundSection, SoundKeys, chkSoundSetup, QStringLiteral("0"));
+    music_ = {file, kSoundSection, QStringLiteral("MusicVolume"), QStringLiteral("0"),
+              scaledSlider(slideMusic, lblMusic)};
+    effects_ = {file, kSoundSection, QStringLiteral("SoundVolume"), QStringLiteral("0"),
+                scaledSlider(slideEffects, lblEffects)};
+    // The level is a whole number, unscaled: a decimal level takes the nearest, halves to the even neighbour
+    // (2.5 gives 2); a level above 4, however large, is held at 4. The read-out keeps the file's text.
+    announcer_ = {
+        GameFile::Player,
+        kPlayerControllerSection,
+        QStringLiteral("AnnouncerVolume"),
+        QStringLiteral("0"),
+        {[this](const QString& level) {
+             slideAnnouncer->setValue(positionWithin(slideAnnouncer, platform::toNumber(level.toStdString())));
+             lblAnnouncer->setText(level);
+         },
+         [this] { return std::optional(lblAnnouncer->text()); }}};
+}
+
 // ---- Load ----
 
 void ClientGroup::loadControllerAndClient() {
-    // Button 1 is set after button 0, so with both keys true "Use Joystick" ends selected; with both false
-    // neither is. A value that is no Boolean ends the load.
-    for (std::size_t i = 0; i < optController.size(); ++i) {
-        const QString value = ReadINI(kClientSection, ControllerKeys[i], QStringLiteral("0"), main_.engineFile());
-        optController[i]->setChecked(platform::toBoolean(value.toStdString()));
-    }
+    keys_.load(controller_);
     // Each box set runs the lighting rule, so "Use Normal Lighting" has the last word. The pair starts cleared, as
     // in a window that never held a file, so that an earlier file's lighting cannot decide this file's.
     for (int box : {kDynamicLighting, kNormalLighting}) {
         const QSignalBlocker blocker(chkClientSU[static_cast<std::size_t>(box)]);
         chkClientSU[static_cast<std::size_t>(box)]->setChecked(false);
     }
-    loadChecks(chkClientSU, ClientKeys, kClientSection, QStringLiteral("0"), main_.engineFile());
+    keys_.load(client_);
 }
 
 void ClientGroup::loadTextureDetail() {
-    for (std::size_t i = 0; i < cboTexDetail.size(); ++i) {
-        const QString word = ReadINI(kClientSection, TextureDetailKeys[i], NDF, main_.engineFile());
-        const int p = kDetailWords.indexOf(word);
-        if (p >= 0)
-            selectListPosition(cboTexDetail[i], p);
-        else
-            showUnlistedText(cboTexDetail[i], kDetailError);
-    }
+    keys_.load(textures_);
 }
 
 void ClientGroup::loadSound() {
-    loadChecks(chkSoundSetup, SoundKeys, kSoundSection, QStringLiteral("0"), main_.engineFile());
-    showScaledValue(slideMusic, lblMusic,
-                    ReadINI(kSoundSection, QStringLiteral("MusicVolume"), QStringLiteral("0"), main_.engineFile()));
-    showScaledValue(slideEffects, lblEffects,
-                    ReadINI(kSoundSection, QStringLiteral("SoundVolume"), QStringLiteral("0"), main_.engineFile()));
+    keys_.load(sound_, music_, effects_);
 }
 
 void ClientGroup::loadAnnouncer() {
-    // The level is a whole number, unscaled: a decimal level takes the nearest, halves to the even neighbour
-    // (2.5 gives 2); a level above 4, however large, is held at 4. The read-out keeps the file's text.
-    const QString level =
-        ReadINI(kPlayerControllerSection, QStringLiteral("AnnouncerVolume"), QStringLiteral("0"), main_.playerFile());
-    slideAnnouncer->setValue(positionWithin(slideAnnouncer, platform::toNumber(level.toStdString())));
-    lblAnnouncer->setText(level);
+    keys_.load(announcer_);
 }
 
 // ---- Save ----
 
 void ClientGroup::saveController() {
-    // With neither button selected (both keys false or missing in the file) the file keeps what it has: writing the
-    // pair would turn the joystick on.
-    if (!optController[0]->isChecked() && !optController[1]->isChecked()) return;
-    const bool mouse = optController[0]->isChecked();
-    WriteINI(kClientSection, QStringLiteral("CaptureMouse"), boolText(mouse), main_.engineFile());
-    WriteINI(kClientSection, QStringLiteral("UseJoystick"), boolText(!mouse), main_.engineFile());
+    keys_.save(controller_);
 }
 
 void ClientGroup::saveClientAndTexture() {
-    saveChecks(chkClientSU, ClientKeys, kClientSection, main_.engineFile());
-    // An unrecognised word shows "Error" and is not written, so the file keeps its own (or stays without it).
-    for (std::size_t i = 0; i < cboTexDetail.size(); ++i) {
-        const QString text = cboTexDetail[i]->currentText();
-        if (text != kDetailError) WriteINI(kClientSection, TextureDetailKeys[i], text, main_.engineFile());
-    }
+    keys_.save(client_, textures_);
 }
 
 void ClientGroup::saveSoundAndMusic() {
-    saveChecks(chkSoundSetup, SoundKeys, kSoundSection, main_.engineFile());
-    WriteINI(kSoundSection, QStringLiteral("MusicVolume"), lblMusic->text(), main_.engineFile());
+    keys_.save(sound_, music_);
 }
 
 void ClientGroup::saveAnnouncer() {
-    WriteINI(kPlayerControllerSection, QStringLiteral("AnnouncerVolume"), lblAnnouncer->text(), main_.playerFile());
+    keys_.save(announcer_);
 }
 
 void ClientGroup::saveSoundVolume() {
-    WriteINI(kSoundSection, QStringLiteral("SoundVolume"), lblEffects->text(), main_.engineFile());
+    keys_.save(effects_);
 }
 
 // ---- Reset ----
 
 void ClientGroup::resetVolumeLabels() {
-    for (QLabel* label : {lblMusic, lblAnnouncer, lblEffects}) label->setText(QStringLiteral("NFO"));
+    for (QLabel* label : {lblMusic, lblAnnouncer, lblEffects}) label->setText(kNFO);
 }
 
 void ClientGroup::resetVolumeSliders() {
     for (QSlider* slider : {slideMusic, slideAnnouncer, slideEffects}) slider->setValue(0);
 }
 
-// ---- Enabled states ----
+// ---- Editing ----
 
-void ClientGroup::setControllerEnabled(bool enabled) {
-    setEnabledAll(optController, enabled);
-}
-
-void ClientGroup::setVolumeSlidersEnabled(bool enabled) {
-    setEnabledAll(std::initializer_list<QWidget*>{slideMusic, slideAnnouncer, slideEffects}, enabled);
-}
-
-void ClientGroup::setChecksEnabled(bool enabled) {
-    setEnabledAll(chkSoundSetup, enabled);
-    setEnabledAll(chkClientSU, enabled);
-}
-
-void ClientGroup::setTextureListsEnabled(bool enabled) {
-    setEnabledAll(cboTexDetail, enabled);
+void ClientGroup::setEditing(bool editing) {
+    setEnabledAll(optController, editing);
+    setEnabledAll(std::initializer_list<QWidget*>{slideMusic, slideAnnouncer, slideEffects}, editing);
+    setEnabledAll(chkSoundSetup, editing);
+    setEnabledAll(chkClientSU, editing);
+    setEnabledAll(cboTexDetail, editing);
 }
 
 // ---- Handlers ----
 
-// No input can make this handler fail today; its message stays for an error a later change may bring.
 void ClientGroup::chkClientSU_Click(int Index) {
     runHandler(
         {QStringLiteral(" - "), QStringLiteral(" While Setting Up Lighting in the UT2003.ini File!"), vbInformation},
@@ -267,5 +299,5 @@ void ClientGroup::slideEffects_Scroll() {
 }
 
 void ClientGroup::slideAnnouncer_Scroll() {
-    lblAnnouncer->setText(QString::fromStdString(platform::decimalText(slideAnnouncer->sliderPosition())));
+    lblAnnouncer->setText(decimal(slideAnnouncer->sliderPosition()));
 }

@@ -3,19 +3,33 @@
 // sound switches and the music, effects and announcer volumes.
 #include <QObject>
 #include <array>
+#include <vector>
+
+#include "editor/KeyBinding.h"
 
 class QCheckBox;
 class QComboBox;
+class QGroupBox;
 class QLabel;
 class QRadioButton;
 class QSlider;
-class frmMain;
+class QWidget;
 
 class ClientGroup : public QObject {
     Q_OBJECT
   public:
-    // Builds the controls inside frameClientSetup, frameTextures0, frameController and frameSound.
-    explicit ClientGroup(frmMain& main);
+    // The group's frames: one on the "Player Settings" tab, three on the "UT2003 Settings" tab.
+    struct Frames {
+        QGroupBox* controller;   // "Controller Setup", below the player's frame
+        QGroupBox* textures;     // "Texture Setup"
+        QGroupBox* clientSetup;  // "Client Setup": the player group's "Weapon Bob ON" stands in it too
+        QGroupBox* sound;        // "Sound Setup"
+    };
+    // Builds the frames at their design places, the controller frame as wide as the player page has grown; the
+    // main window then arranges the columns of the settings tab.
+    static Frames buildFrames(QWidget* playerPage, QWidget* settingsPage, int pageGrowth);
+    // Builds the controls inside the frames and fits the frames to their captions.
+    ClientGroup(const Frames& frames, editor::GameFiles files);
 
     void fillLists();  // the seven texture lists
 
@@ -26,23 +40,27 @@ class ClientGroup : public QObject {
     void loadAnnouncer();            // "AnnouncerVolume" of the player file
 
     // Save steps.
-    void saveController();        // "CaptureMouse", "UseJoystick"
+    void saveController();        // ControllerKeys
     void saveClientAndTexture();  // ClientKeys, TextureDetailKeys
     void saveSoundAndMusic();     // SoundKeys, "MusicVolume"
     void saveAnnouncer();         // "AnnouncerVolume" into the player file
     void saveSoundVolume();       // "SoundVolume"
 
     // Reset steps, in the order the close runs them.
-    void resetVolumeLabels();  // the three read-outs "NFO"
-
+    void resetVolumeLabels();   // the three read-outs "NFO"
     void resetVolumeSliders();  // the three sliders to 0
 
-    // Enabled states, set by the load (on) and the close (off).
-    void setControllerEnabled(bool enabled);     // the two controller options
-    void setVolumeSlidersEnabled(bool enabled);  // music, announcer and effects sliders
-    void setChecksEnabled(bool enabled);         // sound and client check boxes
-    void setTextureListsEnabled(bool enabled);   // the seven texture lists
+    // The controller options, the three volume sliders, the sound and client boxes and the texture lists: on
+    // after a load, off after a close.
+    void setEditing(bool editing);
 
+  private:
+    void buildClientAndTextures(const Frames& frames);
+    void buildController(QGroupBox* frame);
+    void buildSound(QGroupBox* frame);
+    void bindKeys();
+
+    // Handlers.
     void chkClientSU_Click(int Index);
     // The user moved a volume slider: music and effects show the position / 100, the announcer the position.
     void slideMusic_Scroll();
@@ -60,17 +78,13 @@ class ClientGroup : public QObject {
     QSlider* slideEffects = nullptr;
     QLabel* lblEffects = nullptr;
 
-    // Captions of the other controls of the group.
-    std::array<QLabel*, 7> lbTxtDetail{};
-    QLabel* lblTxtControllerSU = nullptr;
-    QLabel* lblTxtMusic = nullptr;
-    QLabel* lblTxtAnnouncer = nullptr;
-    QLabel* lblTxtEffects = nullptr;
-
-  private:
-    void buildClientAndTextures();
-    void buildController();
-    void buildSound();
-
-    frmMain& main_;
+    // The keys, each bound once; the steps name them in the load's and the save's order.
+    editor::KeyBinder keys_;
+    std::vector<editor::KeyBinding> controller_;
+    std::vector<editor::KeyBinding> client_;
+    std::vector<editor::KeyBinding> textures_;
+    std::vector<editor::KeyBinding> sound_;
+    editor::KeyBinding music_;
+    editor::KeyBinding effects_;
+    editor::KeyBinding announcer_;
 };

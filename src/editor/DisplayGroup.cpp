@@ -1,6 +1,5 @@
 #include "editor/DisplayGroup.h"
 
-#include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -13,13 +12,13 @@
 #include <algorithm>
 
 #include "config/Startup.h"
-#include "editor/Controls.h"
-#include "editor/frmMain.h"
+#include "editor/GroupControls.h"
 #include "platform/numbers.h"
+#include "platform/qt/controls.h"
 #include "platform/qt/msgbox.h"
 #include "platform/qt/text.h"
 
-using namespace groupcontrols;
+using namespace editor;
 
 // ---- The display and render group ----
 
@@ -39,6 +38,10 @@ const std::array<QString, 5> kWidths = {QStringLiteral("640"), QStringLiteral("8
                                         QStringLiteral("1280"), QStringLiteral("1600")};
 const std::array<QString, 5> kHeights = {QStringLiteral("480"), QStringLiteral("600"), QStringLiteral("768"),
                                          QStringLiteral("1024"), QStringLiteral("1200")};
+
+// The texts the two lists show before any file is loaded.
+const QString kResolutionText = QStringLiteral("Resolution");
+const QString kColorDepthText = QStringLiteral("Color Depth");
 
 constexpr int kUse16Bit = 10;  // the box of chkDefaultVars (and entry of D3DKeys) that mirrors the colour depth
 
@@ -107,25 +110,38 @@ QLineEdit* makeTextBox(QWidget* parent, const char* name, const QRect& rect, con
 
 }  // namespace
 
-DisplayGroup::DisplayGroup(frmMain& main) : main_(main) {
-    buildEngineSettings();
-    buildRenderFrames();
-    for (QWidget* frame :
-         std::initializer_list<QWidget*>{main_.frameEngineSettings, main_.frameRenderEngine,
-                                         main_.frameRenderVariablesD3D, main_.frameOpenGlVars, main_.frameNullDevice})
-        fitCaptionsIn(frame);
+DisplayGroup::Frames DisplayGroup::buildFrames(QWidget* page) {
+    Frames frames{};
+    frames.engineSettings = makeFrame(page, QStringLiteral("frameEngineSettings"),
+                                      QStringLiteral("Render Engine Settings"), QRect(4, 4, 250, 242));
+    frames.renderEngine = makeFrame(page, QStringLiteral("frameRenderEngine"), QStringLiteral("Render Method"),
+                                    QRect(4, 250, 250, 50), QStringLiteral("Render Method Selection"));
+    frames.openGl = makeFrame(page, QStringLiteral("frameOpenGlVars"), QStringLiteral("OpenGL Render Values"),
+                              QRect(258, 4, 172, 164), QStringLiteral("OpenGL Render Settings."));
+    frames.nullDevice = makeFrame(page, QStringLiteral("frameNullDevice"), QStringLiteral("Null Device Render Values"),
+                                  QRect(258, 172, 172, 128), QStringLiteral("Null Render Device Settings."));
+    frames.direct3D =
+        makeFrame(page, QStringLiteral("frameRenderVariablesD3D"), QStringLiteral("Direct3D Render Values"),
+                  QRect(434, 4, 168, 410), QStringLiteral("Direct3D Render Values."));
+    return frames;
 }
 
-void DisplayGroup::buildEngineSettings() {
-    QGroupBox* frame = main_.frameEngineSettings;
-    cboResolution = makeList(frame, "cboResolution", QStringLiteral("Resolution"), QRect(8, 20, 110, 22),
+DisplayGroup::DisplayGroup(const Frames& frames, GameFiles files) : keys_(std::move(files)) {
+    buildEngineSettings(frames.engineSettings);
+    buildRenderFrames(frames);
+    for (QWidget* frame : std::initializer_list<QWidget*>{frames.engineSettings, frames.renderEngine, frames.direct3D,
+                                                          frames.openGl, frames.nullDevice})
+        fitCaptionsIn(frame);
+    bindKeys();
+}
+
+void DisplayGroup::buildEngineSettings(QGroupBox* frame) {
+    cboResolution = makeList(frame, "cboResolution", kResolutionText, QRect(8, 20, 110, 22),
                              QStringLiteral("Select Desired Resolution"));
-    lblTxtSetRes =
-        makeLabel(frame, QStringLiteral("lblTxtSetRes"), QStringLiteral(":: Desired Resolution"), {124, 22, 118, 18});
-    cboColorDepth = makeList(frame, "cboColorDepth", QStringLiteral("Color Depth"), QRect(8, 46, 110, 22),
+    makeLabel(frame, QStringLiteral("lblTxtSetRes"), QStringLiteral(":: Desired Resolution"), {124, 22, 118, 18});
+    cboColorDepth = makeList(frame, "cboColorDepth", kColorDepthText, QRect(8, 46, 110, 22),
                              QStringLiteral("Select Either 16 or 32 Bit Color Depth"));
-    lblTxtColorDepth = makeLabel(frame, QStringLiteral("lblTxtColorDepth"), QStringLiteral(":: Desired Color Depth"),
-                                 {124, 48, 118, 18});
+    makeLabel(frame, QStringLiteral("lblTxtColorDepth"), QStringLiteral(":: Desired Color Depth"), {124, 48, 118, 18});
     chkFullScreen = new QCheckBox(QStringLiteral("  :: Start Up Full Screen"), frame);
     chkFullScreen->setObjectName(QStringLiteral("chkFullScreen"));
     chkFullScreen->setGeometry(8, 72, 234, 20);
@@ -133,9 +149,12 @@ void DisplayGroup::buildEngineSettings() {
     chkFullScreen->setEnabled(false);
     txtMinRefRate =
         makeTextBox(frame, "txtMinRefRate", QRect(8, 96, 72, 22), QStringLiteral("Minimum In Game Refresh Rate"));
-    lblMinDesireRefRate = makeLabel(frame, QStringLiteral("lblMinDesireRefRate"),
-                                    QStringLiteral(":: Minimum Refresh Rate"), {86, 98, 156, 18});
+    makeLabel(frame, QStringLiteral("lblMinDesireRefRate"), QStringLiteral(":: Minimum Refresh Rate"),
+              {86, 98, 156, 18});
 
+    QLabel* lblTxtGamma = nullptr;
+    QLabel* lblTxtBrightness = nullptr;
+    QLabel* lblTxtContrast = nullptr;
     const SliderRow rows[] = {
         {lblTxtGamma, slideGamma, lblGamma, "lblTxtGamma", "Gamma", "slideGamma", "lblGamma", 50, 250, 10, 1, 5, 50,
          "Set Desired Gamma Amount", "Gamma Value"},
@@ -157,13 +176,13 @@ void DisplayGroup::buildEngineSettings() {
     connect(slideContrast, &QSlider::actionTriggered, this, [this] { slideContrast_Scroll(); });
 }
 
-void DisplayGroup::buildRenderFrames() {
+void DisplayGroup::buildRenderFrames(const Frames& frames) {
     const char* const captions[3] = {"OpenGL", "Direct3D", "Null Device"};
     const char* const tooltips[3] = {"Render in OpenGL", "Render With Direct3D", "Use System Render Device"};
     const int lefts[3] = {8, 84, 164};
     const int widths[3] = {72, 76, 80};
     for (int i = 0; i < 3; ++i) {
-        auto* option = new QRadioButton(QString::fromLatin1(captions[i]), main_.frameRenderEngine);
+        auto* option = new QRadioButton(QString::fromLatin1(captions[i]), frames.renderEngine);
         option->setObjectName(arrayName("optRenderType", i));
         option->setGeometry(lefts[i], 22, widths[i], 20);
         option->setToolTip(QString::fromLatin1(tooltips[i]));
@@ -172,14 +191,13 @@ void DisplayGroup::buildRenderFrames() {
     }
     makeOptionGroup(this, {optRenderType.begin(), optRenderType.end()});
 
-    QGroupBox* d3d = main_.frameRenderVariablesD3D;
+    QGroupBox* d3d = frames.direct3D;
     makeCheckColumn(d3d, chkDefaultVars, "chkDefaultVars", kD3DCaptions, kD3DTooltips, 6, 18, 158);
-    lblTxtDRefRate =
-        makeLabel(d3d, QStringLiteral("lblTxtDRefRate"), QStringLiteral("Desired Refresh Rate"), {8, 366, 108, 18});
+    makeLabel(d3d, QStringLiteral("lblTxtDRefRate"), QStringLiteral("Desired Refresh Rate"), {8, 366, 108, 18});
     txtDesiredRefRate = makeTextBox(d3d, "txtDesiredRefRate", QRect(118, 364, 44, 22),
                                     QStringLiteral("Desired Refresh Rate (Overide Only)"));
-    makeD3DChoice(main_.frameOpenGlVars, chkOpenGL, "chkOpenGL", kOpenGLFromD3D);
-    makeD3DChoice(main_.frameNullDevice, chkNullDevice, "chkNullDevice", kNullFromD3D);
+    makeD3DChoice(frames.openGl, chkOpenGL, "chkOpenGL", kOpenGLFromD3D);
+    makeD3DChoice(frames.nullDevice, chkNullDevice, "chkNullDevice", kNullFromD3D);
 
     for (int i = 0; i < static_cast<int>(chkDefaultVars.size()); ++i)
         connect(chkDefaultVars[static_cast<std::size_t>(i)], &QCheckBox::toggled, this,
@@ -193,123 +211,148 @@ void DisplayGroup::fillLists() {
     fillList(cboColorDepth, {QStringLiteral("16-Bit Color"), QStringLiteral("32-Bit Color")});
 }
 
+// ---- Keys ----
+
+void DisplayGroup::bindKeys() {
+    const GameFile file = GameFile::Engine;
+    // A device the list does not know selects no button, whatever an earlier file selected, so the save keeps
+    // this file's device; with no button selected the file keeps its render device.
+    renderDevice_ = {file,
+                     kEngineSection,
+                     QStringLiteral("RenderDevice"),
+                     QStringLiteral("0"),
+                     {[this](const QString& device) {
+                          for (std::size_t i = 0; i < kRenderDevices.size(); ++i)
+                              optRenderType[i]->setChecked(device == kRenderDevices[i]);
+                      },
+                      [this]() -> std::optional<QString> {
+                          for (std::size_t i = 0; i < optRenderType.size(); ++i)
+                              if (optRenderType[i]->isChecked()) return kRenderDevices[i];
+                          return std::nullopt;
+                      }}};
+    // A width the list does not offer leaves no list position (an earlier file's is dropped), so the save keeps
+    // this file's resolution: without a list position neither key is written.
+    auto listedResolution = [this](const std::array<QString, 5>& values) -> std::optional<QString> {
+        const int p = listPosition(cboResolution);
+        if (p < 0 || p >= static_cast<int>(values.size())) return std::nullopt;
+        return values[static_cast<std::size_t>(p)];
+    };
+    resolutionX_ = {file,
+                    kClientSection,
+                    QStringLiteral("FullscreenViewportX"),
+                    QStringLiteral("0"),
+                    {[this](const QString& width) {
+                         const auto p = std::find(kWidths.begin(), kWidths.end(), width);
+                         if (p != kWidths.end())
+                             selectListPosition(cboResolution, static_cast<int>(p - kWidths.begin()));
+                         else
+                             dropListPosition(cboResolution, kResolutionText);
+                     },
+                     [listedResolution] { return listedResolution(kWidths); }}};
+    // The height follows the list; the load reads only the width.
+    const Accessor listedHeight{{}, [listedResolution] { return listedResolution(kHeights); }};
+    resolutionY_ = {file, kClientSection, QStringLiteral("FullscreenViewportY"), QString(), listedHeight};
+    minRefresh_ = {file, kClientSection, QStringLiteral("MinDesiredFrameRate"), NDF, text(txtMinRefRate)};
+    fullScreen_ = {file,
+                   kClientSection,
+                   QStringLiteral("StartupFullscreen"),
+                   QStringLiteral("0"),
+                   {[this](const QString& value) {
+                        if (value == QLatin1String("True")) {
+                            chkFullScreen->setChecked(true);
+                        } else if (value == QLatin1String("False")) {
+                            chkFullScreen->setChecked(false);
+                        } else {
+                            // The box shows what a window that never held a file shows, not an earlier file's value.
+                            chkFullScreen->setChecked(false);
+                            MsgBox(QStringLiteral(
+                                "A value of 'True' or 'False' needs to be present in the UT2003.ini File ,Please "
+                                "Check [WinDrv.WindowsClient] KeyValue 'StartupFullScreen'"));
+                        }
+                    },
+                    [this] { return std::optional(boolText(chkFullScreen->isChecked())); }}};
+    gamma_ = {file, kClientSection, QStringLiteral("Gamma"), QStringLiteral("0"), scaledSlider(slideGamma, lblGamma)};
+    contrast_ = {file, kClientSection, QStringLiteral("Contrast"), QStringLiteral("0"),
+                 scaledSlider(slideContrast, lblContrast)};
+    brightness_ = {file, kClientSection, QStringLiteral("Brightness"), QStringLiteral("0"),
+                   scaledSlider(slideBrightness, lblBrightness)};
+    // The colour depth list follows "Use 16 Bit"'s key, which the Direct3D boxes read again right after; the save
+    // writes that key from the box alone, never from the list.
+    colourDepth_ = {file,
+                    kD3DSection,
+                    D3DKeys[kUse16Bit],
+                    QStringLiteral("0"),
+                    {[this](const QString& use16) {
+                         if (use16 == QLatin1String("True"))
+                             selectListPosition(cboColorDepth, 0);
+                         else if (use16 == QLatin1String("False"))
+                             selectListPosition(cboColorDepth, 1);
+                         else
+                             showUnlistedText(cboColorDepth, QStringLiteral("Error !!"));
+                     },
+                     {}}};
+    direct3D_ = checkBoxRows(file, kD3DSection, D3DKeys, chkDefaultVars, QStringLiteral("0"));
+    desiredRefresh_ = {file, kD3DSection, QStringLiteral("DesiredRefreshRate"), QStringLiteral("0"),
+                       text(txtDesiredRefRate)};
+    openGl_ = checkBoxRows(file, kOpenGLSection, OpenGLKeys, chkOpenGL, QStringLiteral("0"));
+    nullDevice_ = checkBoxRows(file, kNullSection, NullDeviceKeys, chkNullDevice, QStringLiteral("0"));
+}
+
 // ---- Load ----
 
 void DisplayGroup::loadRenderDevice() {
-    const QString device =
-        ReadINI(kEngineSection, QStringLiteral("RenderDevice"), QStringLiteral("0"), main_.engineFile());
-    // A device the list does not know selects no button, whatever an earlier file selected, so the save keeps
-    // this file's device.
-    for (std::size_t i = 0; i < kRenderDevices.size(); ++i) optRenderType[i]->setChecked(device == kRenderDevices[i]);
+    keys_.load(renderDevice_);
 }
 
 void DisplayGroup::loadWindowsClient() {
-    const QString width =
-        ReadINI(kClientSection, QStringLiteral("FullscreenViewportX"), QStringLiteral("0"), main_.engineFile());
-    // A width the list does not offer leaves no list position (an earlier file's is dropped), so the save keeps
-    // this file's resolution.
-    const auto p = std::find(kWidths.begin(), kWidths.end(), width);
-    if (p != kWidths.end())
-        selectListPosition(cboResolution, static_cast<int>(p - kWidths.begin()));
-    else
-        dropListPosition(cboResolution, QStringLiteral("Resolution"));
-
-    txtMinRefRate->setText(ReadINI(kClientSection, QStringLiteral("MinDesiredFrameRate"), NDF, main_.engineFile()));
-
-    const QString fullScreen =
-        ReadINI(kClientSection, QStringLiteral("StartupFullscreen"), QStringLiteral("0"), main_.engineFile());
-    if (fullScreen == QLatin1String("True")) {
-        chkFullScreen->setChecked(true);
-    } else if (fullScreen == QLatin1String("False")) {
-        chkFullScreen->setChecked(false);
-    } else {
-        // The box shows what a window that never held a file shows, not an earlier file's value.
-        chkFullScreen->setChecked(false);
-        MsgBox(
-            QStringLiteral("A value of 'True' or 'False' needs to be present in the UT2003.ini File ,Please Check "
-                           "[WinDrv.WindowsClient] KeyValue 'StartupFullScreen'"));
-    }
-
-    showScaledValue(slideGamma, lblGamma,
-                    ReadINI(kClientSection, QStringLiteral("Gamma"), QStringLiteral("0"), main_.engineFile()));
-    showScaledValue(slideContrast, lblContrast,
-                    ReadINI(kClientSection, QStringLiteral("Contrast"), QStringLiteral("0"), main_.engineFile()));
-    showScaledValue(slideBrightness, lblBrightness,
-                    ReadINI(kClientSection, QStringLiteral("Brightness"), QStringLiteral("0"), main_.engineFile()));
+    keys_.load(resolutionX_, minRefresh_, fullScreen_, gamma_, contrast_, brightness_);
 }
 
 void DisplayGroup::loadD3D() {
-    // The colour depth list follows "Use16bit"; its click handler checks or clears "Use 16 Bit", and the
-    // D3DKeys loop then reads the same key into that box again. The pair starts as in a window that never held a
-    // file, so an earlier file's depth cannot turn this file's "Error !!" into a depth.
+    // The colour depth list's click handler checks or clears "Use 16 Bit", and the Direct3D boxes then read the
+    // same key into that box again. The pair starts as in a window that never held a file, so an earlier file's
+    // depth cannot turn this file's "Error !!" into a depth.
     {
         const QSignalBlocker listBlocker(cboColorDepth), boxBlocker(chkDefaultVars[kUse16Bit]);
-        dropListPosition(cboColorDepth, QStringLiteral("Color Depth"));
+        dropListPosition(cboColorDepth, kColorDepthText);
         chkDefaultVars[kUse16Bit]->setChecked(false);
     }
-    const QString use16 = ReadINI(kD3DSection, QStringLiteral("Use16bit"), QStringLiteral("0"), main_.engineFile());
-    if (use16 == QLatin1String("True"))
-        selectListPosition(cboColorDepth, 0);
-    else if (use16 == QLatin1String("False"))
-        selectListPosition(cboColorDepth, 1);
-    else
-        showUnlistedText(cboColorDepth, QStringLiteral("Error !!"));
-    loadChecks(chkDefaultVars, D3DKeys, kD3DSection, QStringLiteral("0"), main_.engineFile());
-    txtDesiredRefRate->setText(
-        ReadINI(kD3DSection, QStringLiteral("DesiredRefreshRate"), QStringLiteral("0"), main_.engineFile()));
+    keys_.load(colourDepth_, direct3D_, desiredRefresh_);
 }
 
 void DisplayGroup::loadOpenGLAndNull() {
-    loadChecks(chkOpenGL, OpenGLKeys, kOpenGLSection, QStringLiteral("0"), main_.engineFile());
-    loadChecks(chkNullDevice, NullDeviceKeys, kNullSection, QStringLiteral("0"), main_.engineFile());
+    keys_.load(openGl_, nullDevice_);
 }
 
 // ---- Save ----
 
 void DisplayGroup::saveResolution() {
-    // Without a list position neither key is written, so the file keeps a resolution the list does not offer.
-    const int p = listPosition(cboResolution);
-    if (p < 0 || p >= static_cast<int>(kWidths.size())) return;
-    WriteINI(kClientSection, QStringLiteral("FullscreenViewportX"), kWidths[static_cast<std::size_t>(p)],
-             main_.engineFile());
-    WriteINI(kClientSection, QStringLiteral("FullscreenViewportY"), kHeights[static_cast<std::size_t>(p)],
-             main_.engineFile());
+    keys_.save(resolutionX_, resolutionY_);
 }
 
 void DisplayGroup::saveWindowsClient() {
-    WriteINI(kClientSection, QStringLiteral("StartupFullscreen"), boolText(chkFullScreen->isChecked()),
-             main_.engineFile());
-    WriteINI(kClientSection, QStringLiteral("MinDesiredFrameRate"), txtMinRefRate->text(), main_.engineFile());
-    WriteINI(kClientSection, QStringLiteral("Gamma"), lblGamma->text(), main_.engineFile());
-    WriteINI(kClientSection, QStringLiteral("Brightness"), lblBrightness->text(), main_.engineFile());
-    WriteINI(kClientSection, QStringLiteral("Contrast"), lblContrast->text(), main_.engineFile());
+    keys_.save(fullScreen_, minRefresh_, gamma_, brightness_, contrast_);
 }
 
 void DisplayGroup::saveRenderDevice() {
-    // With no button selected the file keeps its render device.
-    for (std::size_t i = 0; i < optRenderType.size(); ++i)
-        if (optRenderType[i]->isChecked())
-            WriteINI(kEngineSection, QStringLiteral("RenderDevice"), kRenderDevices[i], main_.engineFile());
+    keys_.save(renderDevice_);
 }
 
 void DisplayGroup::saveOpenGL() {
-    saveChecks(chkOpenGL, OpenGLKeys, kOpenGLSection, main_.engineFile());
+    keys_.save(openGl_);
 }
 
 void DisplayGroup::saveD3DAndNull() {
-    // "Use16bit" is written here, from "Use 16 Bit", and nowhere from the colour depth list.
-    saveChecks(chkDefaultVars, D3DKeys, kD3DSection, main_.engineFile());
-    WriteINI(kD3DSection, QStringLiteral("DesiredRefreshRate"), txtDesiredRefRate->text(), main_.engineFile());
-    saveChecks(chkNullDevice, NullDeviceKeys, kNullSection, main_.engineFile());
+    keys_.save(direct3D_, desiredRefresh_, nullDevice_);
 }
 
 // ---- Reset ----
 
 void DisplayGroup::resetListsRefreshAndLabels() {
-    showUnlistedText(cboResolution, QStringLiteral("NO File Open"));
-    showUnlistedText(cboColorDepth, QStringLiteral("NO File Open"));
+    showUnlistedText(cboResolution, kNoFileOpen);
+    showUnlistedText(cboColorDepth, kNoFileOpen);
     txtDesiredRefRate->setText(QString());
-    for (QLabel* label : {lblGamma, lblBrightness, lblContrast}) label->setText(QStringLiteral("NFO"));
+    for (QLabel* label : {lblGamma, lblBrightness, lblContrast}) label->setText(kNFO);
 }
 
 void DisplayGroup::resetMinRefresh() {
@@ -326,28 +369,21 @@ void DisplayGroup::resetSliders() {
     slideContrast->setValue(0);
 }
 
-// ---- Enabled states ----
+// ---- Editing ----
 
-void DisplayGroup::setListsAndSlidersEnabled(bool enabled) {
+void DisplayGroup::setEditing(bool editing) {
     setEnabledAll(
         std::initializer_list<QWidget*>{cboResolution, cboColorDepth, slideGamma, slideContrast, slideBrightness},
-        enabled);
-}
-
-void DisplayGroup::setFullScreenEnabled(bool enabled) {
-    chkFullScreen->setEnabled(enabled);
-}
-
-void DisplayGroup::setRenderChecksEnabled(bool enabled) {
-    setEnabledAll(optRenderType, enabled);
-    setEnabledAll(chkDefaultVars, enabled);
-    setEnabledAll(chkOpenGL, enabled);
-    setEnabledAll(chkNullDevice, enabled);
+        editing);
+    chkFullScreen->setEnabled(editing);
+    setEnabledAll(optRenderType, editing);
+    setEnabledAll(chkDefaultVars, editing);
+    setEnabledAll(chkOpenGL, editing);
+    setEnabledAll(chkNullDevice, editing);
 }
 
 // ---- Handlers ----
 
-// No input can make this handler fail today; its message stays for an error a later change may bring.
 void DisplayGroup::cboColorDepth_Click() {
     runHandler({QStringLiteral(" - "), QStringLiteral(" While Selecting Color Depth!"), vbInformation}, [&] {
         const int p = cboColorDepth->currentIndex();
@@ -358,7 +394,6 @@ void DisplayGroup::cboColorDepth_Click() {
     });
 }
 
-// No input can make this handler fail today; its message stays for an error a later change may bring.
 void DisplayGroup::chkDefaultVars_Click(int Index) {
     runHandler({QStringLiteral(" - "), QStringLiteral(" While Setting Color Depth!"), vbInformation}, [&] {
         if (Index != kUse16Bit) return;

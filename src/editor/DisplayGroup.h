@@ -2,28 +2,36 @@
 // The display and render group: render device, resolution, full screen, colour depth, refresh rates, gamma,
 // brightness, contrast and the switches of the three render devices. Engine file.
 #include <QObject>
-#include <QRect>
 #include <QString>
-#include <QStringList>
 #include <array>
-#include <span>
 #include <vector>
+
+#include "editor/KeyBinding.h"
 
 class QCheckBox;
 class QComboBox;
+class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QRadioButton;
 class QSlider;
 class QWidget;
-class frmMain;
 
 class DisplayGroup : public QObject {
     Q_OBJECT
   public:
-    // Builds the controls inside frameEngineSettings, frameRenderEngine, frameRenderVariablesD3D,
-    // frameOpenGlVars and frameNullDevice.
-    explicit DisplayGroup(frmMain& main);
+    // The group's frames on the "UT2003 Settings" tab.
+    struct Frames {
+        QGroupBox* engineSettings;  // "Render Engine Settings": resolution, colour depth, refresh, the three sliders
+        QGroupBox* renderEngine;    // "Render Method": the three render devices
+        QGroupBox* openGl;          // "OpenGL Render Values"
+        QGroupBox* nullDevice;      // "Null Device Render Values"
+        QGroupBox* direct3D;        // "Direct3D Render Values"
+    };
+    // Builds the frames at their design places; the main window then arranges the tab's columns.
+    static Frames buildFrames(QWidget* page);
+    // Builds the controls inside the frames and fits the frames to their captions.
+    DisplayGroup(const Frames& frames, editor::GameFiles files);
 
     void fillLists();  // cboResolution, cboColorDepth
 
@@ -45,14 +53,20 @@ class DisplayGroup : public QObject {
     void resetListsRefreshAndLabels();  // list texts, txtDesiredRefRate, gamma/brightness/contrast labels
     void resetMinRefresh();             // txtMinRefRate
     void resetRenderType();             // the three render options cleared
+    void resetSliders();                // gamma 50, brightness and contrast 0
 
-    void resetSliders();  // gamma 50, brightness and contrast 0
+    // The two lists, full screen, the three sliders, the render options and every render device box: on after a
+    // load, off after a close.
+    void setEditing(bool editing);
 
-    // Enabled states, set by the load (on) and the close (off).
-    void setListsAndSlidersEnabled(bool enabled);  // resolution and colour depth lists, gamma, contrast, brightness
-    void setFullScreenEnabled(bool enabled);
-    void setRenderChecksEnabled(bool enabled);  // render options, Direct3D, OpenGL and null device boxes
+  private:
+    void buildEngineSettings(QGroupBox* frame);
+    void buildRenderFrames(const Frames& frames);
+    void bindKeys();
+    // The numeric check of the two refresh-rate boxes; tail is the box's own failure text.
+    void checkNumeric(QLineEdit* box, const QString& tail);
 
+    // Handlers.
     void cboColorDepth_Click();
     void chkDefaultVars_Click(int Index);
     void txtMinRefRate_Change();
@@ -78,20 +92,19 @@ class DisplayGroup : public QObject {
     std::array<QCheckBox*, 8> chkOpenGL{};
     std::array<QCheckBox*, 6> chkNullDevice{};
 
-    // Captions of the other controls of the group.
-    QLabel* lblTxtSetRes = nullptr;
-    QLabel* lblTxtColorDepth = nullptr;
-    QLabel* lblMinDesireRefRate = nullptr;
-    QLabel* lblTxtGamma = nullptr;
-    QLabel* lblTxtBrightness = nullptr;
-    QLabel* lblTxtContrast = nullptr;
-    QLabel* lblTxtDRefRate = nullptr;
-
-  private:
-    void buildEngineSettings();
-    void buildRenderFrames();
-    // The numeric check of the two refresh-rate boxes; tail is the box's own failure text.
-    void checkNumeric(QLineEdit* box, const QString& tail);
-
-    frmMain& main_;
+    // The keys, each bound once; the steps name them in the load's and the save's order.
+    editor::KeyBinder keys_;
+    editor::KeyBinding renderDevice_;
+    editor::KeyBinding resolutionX_;
+    editor::KeyBinding resolutionY_;
+    editor::KeyBinding minRefresh_;
+    editor::KeyBinding fullScreen_;
+    editor::KeyBinding gamma_;
+    editor::KeyBinding contrast_;
+    editor::KeyBinding brightness_;
+    editor::KeyBinding colourDepth_;
+    std::vector<editor::KeyBinding> direct3D_;
+    editor::KeyBinding desiredRefresh_;
+    std::vector<editor::KeyBinding> openGl_;
+    std::vector<editor::KeyBinding> nullDevice_;
 };

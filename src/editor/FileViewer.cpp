@@ -6,12 +6,11 @@
 #include <QRadioButton>
 
 #include "config/Startup.h"
-#include "editor/Controls.h"
-#include "editor/InputGroup.h"
-#include "editor/frmMain.h"
+#include "editor/GroupControls.h"
+#include "editor/Pictures.h"
 #include "platform/files.h"
+#include "platform/qt/controls.h"
 #include "platform/qt/msgbox.h"
-#include "platform/qt/startprogram.h"
 #include "platform/qt/text.h"
 
 namespace {
@@ -21,9 +20,8 @@ constexpr int kViewFile = 1;
 
 }  // namespace
 
-FileViewer::FileViewer(frmMain& main) : main_(main) {
-    QWidget* page = main_.tabPages[7];
-    picKey4 = makeDecorativePicture(page, arrayName("picKey", 4), QStringLiteral("document.png"), 4, 4);
+FileViewer::FileViewer(QWidget* page, int pageGrowth, editor::GameFiles files) : files_(std::move(files)) {
+    editor::makeDecorativePicture(page, arrayName("picKey", 4), QStringLiteral("document.png"), 4, 4);
 
     const char* optionCaptions[] = {"Open User.ini File", "Open UT2003.ini File"};
     const char* optionTips[] = {"Select to put User.ini File in Que.", "Select to put UT2003.ini File in Que."};
@@ -34,7 +32,7 @@ FileViewer::FileViewer(frmMain& main) : main_(main) {
         option->setGeometry(64, 6 + 24 * static_cast<int>(i), 160, 22);
         optINIFile[i] = option;
     }
-    groupcontrols::makeOptionGroup(this, {optINIFile[0], optINIFile[1]});
+    editor::makeOptionGroup(this, {optINIFile[0], optINIFile[1]});
     optINIFile[0]->setChecked(true);
 
     cmdOpenRefresh = new QPushButton(QStringLiteral("Open/Refresh File"), page);
@@ -64,7 +62,7 @@ FileViewer::FileViewer(frmMain& main) : main_(main) {
     txtFileView->setLineWrapMode(QPlainTextEdit::NoWrap);
     txtFileView->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     txtFileView->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    txtFileView->setGeometry(4, 62, 781 + main_.pageGrowth(), 397);
+    txtFileView->setGeometry(4, 62, 781 + pageGrowth, 397);
 
     connect(cmdOpenRefresh, &QPushButton::clicked, this, [this] { cmdOpenRefresh_Click(); });
     connect(cmdCloseFile, &QPushButton::clicked, this, [this] { cmdCloseFile_Click(); });
@@ -92,7 +90,7 @@ void FileViewer::cmdOpenRefresh_Click() {
         // window resolved since; with none open, the paths as they stand now.
         const bool player = optINIFile[0]->isChecked();
         const QString path =
-            FileIsOpen ? (player ? main_.playerFile() : main_.engineFile()) : (player ? UseriniPath : UT2003iniPath);
+            FileIsOpen ? (player ? files_.player() : files_.engine()) : (player ? UseriniPath : UT2003iniPath);
         // Only a regular file is opened, so a pipe or a device never blocks the window.
         auto file = std::make_unique<platform::ReadOnlyFile>(toNativePath(path));
         const std::string bytes = file->readAll();
@@ -111,13 +109,5 @@ void FileViewer::cmdCloseFile_Click() {
         txtFileView->setPlainText(QStringLiteral("NO File Open!!"));
         lblLOF->setText(QStringLiteral("NFO"));
         cmdCloseFile->setEnabled(false);
-    });
-}
-
-void FileViewer::cmdLaunch_Click() {
-    runHandler({QStringLiteral(" - "), QStringLiteral(" While Trying To Launch UT2003!"), vbInformation}, [&] {
-        // Unsaved edits are dropped without a question; the game starts whatever the reset reported.
-        main_.CloseINIFiles();
-        StartProgram(UT2003exePath, vbMinimizedFocus);
     });
 }

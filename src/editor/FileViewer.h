@@ -1,14 +1,16 @@
 #pragma once
-// The raw file viewer on the "File Viewer" tab, and the game launcher of the toolbar.
+// The raw file viewer on the "File Viewer" tab.
 #include <QObject>
 #include <array>
 #include <memory>
+
+#include "editor/KeyBinding.h"
 
 class QLabel;
 class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
-class frmMain;
+class QWidget;
 namespace platform {
 class ReadOnlyFile;
 }
@@ -16,7 +18,9 @@ class ReadOnlyFile;
 class FileViewer : public QObject {
     Q_OBJECT
   public:
-    explicit FileViewer(frmMain& main);
+    // Builds the viewer on its page; the text box takes the width that the pages have grown. While a file is open
+    // the viewer shows the game files of the last load.
+    FileViewer(QWidget* page, int pageGrowth, editor::GameFiles files);
     ~FileViewer() override;
 
     // Releases the held file; nothing held is no error.
@@ -24,9 +28,9 @@ class FileViewer : public QObject {
     // The close's reset: text and length "NO File Open".
     void resetTexts();
 
+  private:
     void cmdOpenRefresh_Click();
     void cmdCloseFile_Click();
-    void cmdLaunch_Click();
 
     std::array<QRadioButton*, 2> optINIFile{};
     QPushButton* cmdOpenRefresh = nullptr;
@@ -34,9 +38,7 @@ class FileViewer : public QObject {
     QLabel* lblTxtLOF = nullptr;
     QLabel* lblLOF = nullptr;
     QPlainTextEdit* txtFileView = nullptr;
-    QLabel* picKey4 = nullptr;  // the decorative picture "picKey(4)"
 
-  private:
-    frmMain& main_;
+    editor::GameFiles files_;
     std::unique_ptr<platform::ReadOnlyFile> file_;
 };

@@ -9,32 +9,31 @@
 #include <QPixmap>
 #include <QSignalBlocker>
 #include <QSlider>
-#include <QStyle>
-#include <QStyleOptionComboBox>
 #include <algorithm>
 
 #include "config/Startup.h"
-#include "editor/Controls.h"
+#include "editor/GroupControls.h"
 #include "editor/Pictures.h"
-#include "editor/frmMain.h"
 #include "platform/error.h"
 #include "platform/numbers.h"
+#include "platform/qt/controls.h"
 #include "platform/qt/msgbox.h"
-#include "platform/qt/text.h"
+
+using namespace editor;
 
 namespace {
 
 const QString kSection = QStringLiteral("Engine.Hud");
 
-// Check boxes: caption, tooltip, column, row, enabled at design.
-struct CheckSpec {
+// Where each HUD switch stands: caption, tooltip, column, row, enabled at design.
+struct HudSwitchPlace {
     const char* caption;
     const char* tooltip;
     int column;
     int row;
     bool enabled;
 };
-const std::array<CheckSpec, 8> kChecks = {{
+const std::array<HudSwitchPlace, 8> kSwitchPlaces = {{
     {"Hide Hud", "Click to Hide Hud Completely", 0, 0, false},
     {"Beep On Message", "Click to Beep On Message", 0, 1, false},
     {"Show Weapon Info", "Shows Weapon Info (Exp:: Ammo Left)", 0, 2, false},
@@ -46,11 +45,11 @@ const std::array<CheckSpec, 8> kChecks = {{
 }};
 
 // The crosshair styles: list text and picture file; the list index is the stored "CrosshairStyle".
-struct StyleSpec {
+struct CrosshairPicture {
     const char* text;
     const char* picture;
 };
-const std::array<StyleSpec, 14> kStyles = {{
+const std::array<CrosshairPicture, 14> kStyles = {{
     {"Cross (1)", "cross_1.jpg"},
     {"Cross (2)", "cross_2.jpg"},
     {"Cross (3)", "cross_3.jpg"},
@@ -82,42 +81,29 @@ const std::array<std::pair<const char*, const char*>, 3> kConsoleCaptions = {{
 
 // Colour sliders (top to bottom: red, green, blue, alpha): tooltip, letter label element and its letter, and
 // the value label that shows the slider's value. The value labels run blue, green, red, alpha.
-struct ColourSpec {
+struct ColourRow {
     const char* tooltip;
     int letterLabel;
     const char* letter;
     int valueLabel;
     const char* valueTooltip;
 };
-const std::array<ColourSpec, 4> kColours = {{
+const std::array<ColourRow, 4> kColours = {{
     {"Sets Red Value Of CrossHair", 5, "R", 2, "Red Byte Value"},
     {"Sets Green Value Of CrossHair", 4, "G", 1, "Green Byte Value"},
     {"Sets Blue Value Of CrossHair", 3, "B", 0, "Blue Byte Value"},
     {"Sets CrossHair Opacity  (Alpha Channel)", 6, "A", 3, "Alpha Byte Value"},
 }};
 
-// Geometry inside frameHudSettings (pixels), at the frame's design width. Column 4 stands close to column 3, so
-// that the crosshair list has room for its texts and its caption beside it.
-constexpr int kFrameWidth = 773;
-constexpr std::array<int, 5> kColumnX = {8, 166, 324, 476, 640};
+// Geometry inside frameHudSettings (pixels); the columns are the frame's (hudColumnLeft).
 constexpr int kColourColumnWidth = 128;
 constexpr int kRowTop = 18;
 constexpr int kRowHeight = 18;
 constexpr int kCheckWidth = 150;
 constexpr int kShowCrossHairTop = 134;  // "Show CrossHair", under the style list
 
-QString placeholderNFO() {
-    return QStringLiteral("NFO");
-}
-QString noFileOpen() {
-    return QStringLiteral("NO File Open");
-}
-
 std::string ascii(const QString& text) {
     return text.toStdString();
-}
-QString decimal(long long value) {
-    return QString::fromStdString(platform::decimalText(value));
 }
 
 [[noreturn]] void invalidCall() {
@@ -154,6 +140,22 @@ void setSliderFromFile(QSlider* slider, int position) {
     slider->setValue(position);
 }
 
+// A slider with its read-out, which shows the file's text; a missing key (the short sentinel) shows the game's
+// default. A value that the slider cannot hold stops the load.
+Accessor defaultedSlider(QSlider* slider, QLabel* readOut, const QString& missingText, int missingPosition,
+                         std::function<int(const QString&)> position) {
+    return {[=](const QString& value) {
+                if (value == NDF) {
+                    readOut->setText(missingText);
+                    slider->setValue(missingPosition);
+                } else {
+                    readOut->setText(value);
+                    setSliderFromFile(slider, position(value));
+                }
+            },
+            [readOut] { return std::optional(readOut->text()); }};
+}
+
 // A list position from the file: -1 (no entry) up to last; anything else is refused.
 void setListIndexFromFile(QComboBox* list, int index, int last) {
     if (index < -1 || index > last) invalidProperty();
@@ -172,13 +174,9 @@ QSlider* makeSlider(QWidget* parent, const QString& name, int maximum, int tick,
     slider->setValue(0);
     slider->setToolTip(tooltip);
     slider->setGeometry(rect);
+    // Off until a file is loaded.
+    slider->setEnabled(false);
     return slider;
-}
-
-// A label with a single border: the value read-outs and the colour sample.
-QLabel* boxed(QLabel* label) {
-    label->setFrameShape(QFrame::Box);
-    return label;
 }
 
 // A text wider than the list box shows its beginning, as a list box does before it is edited.
@@ -196,22 +194,22 @@ void setBackground(QLabel* label, const QColor& colour) {
 
 }  // namespace
 
-HudGroup::HudGroup(frmMain& main) : main_(main) {
-    build();
+QGroupBox* HudGroup::buildFrame(QWidget* page, int pageGrowth) {
+    return makeFrame(page, QStringLiteral("frameHudSettings"), QStringLiteral("Hud Settings"),
+                     QRect(8, 284, 773 + pageGrowth, 175), QStringLiteral("Setup User Hud"));
 }
 
-int HudGroup::columnLeft(const QWidget* frame, int column) {
-    const int gained = std::max(frame->width() - kFrameWidth, 0);
-    return kColumnX[static_cast<std::size_t>(column)] + gained * column / 4;
+HudGroup::HudGroup(QGroupBox* frame, GameFiles files) : keys_(std::move(files)) {
+    build(frame);
+    bindKeys();
 }
 
-void HudGroup::build() {
-    QWidget* frame = main_.frameHudSettings;
-    auto column = [frame](int i) { return columnLeft(frame, i); };
+void HudGroup::build(QGroupBox* frame) {
+    auto column = [frame](int i) { return hudColumnLeft(frame, i); };
 
     // HUD switches: columns 1 and 2 by rows; "Show CrossHair" under the style list in column 4.
     for (int i = 0; i < 8; ++i) {
-        const CheckSpec& entry = kChecks[static_cast<std::size_t>(i)];
+        const HudSwitchPlace& entry = kSwitchPlaces[static_cast<std::size_t>(i)];
         auto* box = new QCheckBox(QString::fromLatin1(entry.caption), frame);
         box->setObjectName(arrayName("chkHud", i));
         box->setToolTip(QString::fromLatin1(entry.tooltip));
@@ -225,23 +223,18 @@ void HudGroup::build() {
     // HUD scale (column 1) and opacity (column 2): caption, slider, "Value:" and the value label.
     const int x1 = column(0);
     const int x2 = column(1);
-    lblTxtHudScale =
-        makeLabel(frame, QStringLiteral("lblTxtHudScale"), QStringLiteral("Hud Scale (0 - 1.000)"), {x1, 94, 150, 16});
+    makeLabel(frame, QStringLiteral("lblTxtHudScale"), QStringLiteral("Hud Scale (0 - 1.000)"), {x1, 94, 150, 16});
     slideHudScale = makeSlider(frame, QStringLiteral("slideHudScale"), 1000, 100, QStringLiteral("Sets Hud Scale"),
                                {x1, 111, 150, 22});
-    lblTxtHudOpacity = makeLabel(frame, QStringLiteral("lblTxtHudOpacity"), QStringLiteral("Hud Opacity (0 - 255)"),
-                                 {x2, 94, 150, 16});
+    makeLabel(frame, QStringLiteral("lblTxtHudOpacity"), QStringLiteral("Hud Opacity (0 - 255)"), {x2, 94, 150, 16});
     slideHudOpacity = makeSlider(frame, QStringLiteral("slideHudOpacity"), 255, 15,
                                  QStringLiteral("Sets Hud Opacity (Alpha Channel)"), {x2, 111, 150, 22});
-    for (int i = 0; i < 2; ++i) {
-        const int x = column(i);
-        lblTxtValueHUD[static_cast<std::size_t>(i)] =
-            makeLabel(frame, arrayName("lblTxtValueHUD", i), QStringLiteral("Value:"), {x, 140, 40, 18});
-    }
-    lblHudScale = boxed(makeLabel(frame, QStringLiteral("lblHudScale"), placeholderNFO(), {x1 + 42, 140, 96, 18},
-                                  QStringLiteral("Hud Scale Value")));
-    lblHudOpacity = boxed(makeLabel(frame, QStringLiteral("lblHudOpacity"), placeholderNFO(), {x2 + 42, 140, 96, 18},
-                                    QStringLiteral("Hud Opacity Value")));
+    for (int i = 0; i < 2; ++i)
+        makeLabel(frame, arrayName("lblTxtValueHUD", i), QStringLiteral("Value:"), {column(i), 140, 40, 18});
+    lblHudScale = makeValueLabel(frame, QStringLiteral("lblHudScale"), kNFO, {x1 + 42, 140, 96, 18},
+                                 QStringLiteral("Hud Scale Value"));
+    lblHudOpacity = makeValueLabel(frame, QStringLiteral("lblHudOpacity"), kNFO, {x2 + 42, 140, 96, 18},
+                                   QStringLiteral("Hud Opacity Value"));
 
     // Column 3: the player group's four boxes above; the crosshair preview below them, with its built-in
     // picture (an empty dark panel).
@@ -259,23 +252,21 @@ void HudGroup::build() {
         const int top = kRowTop + 28 * i;
         cboMssgSetup[static_cast<std::size_t>(i)] = makeList(frame, arrayName("cboMssgSetup", i), QString(),
                                                              {x4, top + 3, 40, 22}, QString::fromLatin1(tooltip));
-        groupcontrols::settleTypedTextOnLeave(cboMssgSetup[static_cast<std::size_t>(i)]);
-        QLabel* label =
-            makeLabel(frame, arrayName("lblTxtHud", i), QString::fromLatin1(caption), {x4 + 44, top, 100, 28});
-        label->setWordWrap(true);
-        lblTxtHud[static_cast<std::size_t>(i)] = label;
+        settleTypedTextOnLeave(cboMssgSetup[static_cast<std::size_t>(i)]);
+        makeLabel(frame, arrayName("lblTxtHud", i), QString::fromLatin1(caption), {x4 + 44, top, 100, 28})
+            ->setWordWrap(true);
     }
     cboCrossSelect = makeList(frame, QStringLiteral("cboCrossSelect"), QStringLiteral("Selcet Reticle"),
                               {x4, 105, 89, 22}, QStringLiteral("Select The Desired Cross Hair Style"));
     showTextStart(cboCrossSelect);
-    groupcontrols::settleTypedTextOnLeave(cboCrossSelect);
+    settleTypedTextOnLeave(cboCrossSelect);
     // The list shows its texts whole (the design's text and the closed state's are its longest); its caption
     // takes the room left before the colour column.
-    fitCaption(cboCrossSelect, {noFileOpen()});
+    fitCaption(cboCrossSelect, {kNoFileOpen});
     const int captionLeft = x4 + cboCrossSelect->width() + 3;
-    lblTxtHud[8] = makeLabel(frame, arrayName("lblTxtHud", 8), QStringLiteral("Select CrossHair"),
-                             {captionLeft, 102, column(4) - 2 - captionLeft, 28});
-    lblTxtHud[8]->setWordWrap(true);
+    makeLabel(frame, arrayName("lblTxtHud", 8), QStringLiteral("Select CrossHair"),
+              {captionLeft, 102, column(4) - 2 - captionLeft, 28})
+        ->setWordWrap(true);
     connect(cboCrossSelect, &QComboBox::currentIndexChanged, this, [this] {
         showTextStart(cboCrossSelect);
         cboCrossSelect_Click();
@@ -284,16 +275,16 @@ void HudGroup::build() {
     // Column 5: the colour rows (letter, slider, value label) under their caption, then the colour sample.
     const int x5 = column(4);
     // The caption's two lines stand below the frame's top line.
-    lblTxtHud[7] = makeLabel(frame, arrayName("lblTxtHud", 7), QStringLiteral("CrossHair Color Settings"),
-                             {x5, frameInside(main_.frameHudSettings).top(), 128, 27});
-    lblTxtHud[7]->setWordWrap(true);
+    makeLabel(frame, arrayName("lblTxtHud", 7), QStringLiteral("CrossHair Color Settings"),
+              {x5, frameInside(frame).top(), 128, 27})
+        ->setWordWrap(true);
     for (int i = 0; i < 4; ++i) {
-        const ColourSpec& entry = kColours[static_cast<std::size_t>(i)];
+        const ColourRow& entry = kColours[static_cast<std::size_t>(i)];
         const int top = 46 + 20 * i;
-        lblTxtHud[static_cast<std::size_t>(entry.letterLabel)] = makeLabel(
-            frame, arrayName("lblTxtHud", entry.letterLabel), QString::fromLatin1(entry.letter), {x5, top + 1, 12, 18});
-        QLabel* value = boxed(makeLabel(frame, arrayName("lblCrossColor", entry.valueLabel), placeholderNFO(),
-                                        {x5 + 96, top + 1, 32, 18}, QString::fromLatin1(entry.valueTooltip)));
+        makeLabel(frame, arrayName("lblTxtHud", entry.letterLabel), QString::fromLatin1(entry.letter),
+                  {x5, top + 1, 12, 18});
+        QLabel* value = makeValueLabel(frame, arrayName("lblCrossColor", entry.valueLabel), kNFO,
+                                       {x5 + 96, top + 1, 32, 18}, QString::fromLatin1(entry.valueTooltip));
         // The value label is as wide as "NFO" needs, at the column's right edge; the slider takes the rest.
         const int valueWidth = std::max(value->width(), value->sizeHint().width());
         value->setGeometry(x5 + kColourColumnWidth - valueWidth, top + 1, valueWidth, 18);
@@ -302,8 +293,8 @@ void HudGroup::build() {
             makeSlider(frame, arrayName("slideCrossColor", i), 255, 15, QString::fromLatin1(entry.tooltip),
                        {x5 + 14, top, value->x() - 2 - (x5 + 14), 20});
     }
-    lblCHcolor = boxed(makeLabel(frame, QStringLiteral("lblCHcolor"), QStringLiteral("Cross Hair Color"),
-                                 {x5, 130, 128, 34}, QStringLiteral("In Game Cross Hair Color")));
+    lblCHcolor = makeValueLabel(frame, QStringLiteral("lblCHcolor"), QStringLiteral("Cross Hair Color"),
+                                {x5, 130, 128, 34}, QStringLiteral("In Game Cross Hair Color"));
     lblCHcolor->setAlignment(Qt::AlignCenter);
     lblCHcolor->setAutoFillBackground(true);
     setBackground(lblCHcolor, QApplication::palette().color(QPalette::Button));
@@ -318,24 +309,14 @@ void HudGroup::build() {
 
 // ---- Main window load ----
 
-void HudGroup::disableAtLoad() {
-    setStyleAndSlidersEnabled(false);
-    setColourSlidersEnabled(false);
-    setConsoleListsEnabled(false);
-}
-
 void HudGroup::fillLists() {
     // Adding entries selects nothing and raises no Click; the lists keep their own text.
     auto fill = [](QComboBox* list, const QStringList& entries) {
-        const QSignalBlocker blocker(list);
-        const QString text = list->currentText();
-        list->addItems(entries);
-        list->setCurrentIndex(-1);
-        list->setEditText(text);
+        fillList(list, entries);
         showTextStart(list);
     };
     QStringList styles;
-    for (const StyleSpec& style : kStyles) styles << QString::fromLatin1(style.text);
+    for (const CrosshairPicture& style : kStyles) styles << QString::fromLatin1(style.text);
     fill(cboCrossSelect, styles);
     QStringList up;
     QStringList down;
@@ -348,48 +329,79 @@ void HudGroup::fillLists() {
     fill(cboMssgSetup[2], up);
 }
 
+// ---- Keys ----
+
+void HudGroup::bindKeys() {
+    const GameFile file = GameFile::Player;
+    switches_ = checkBoxRows(file, kSection, HudKeys, chkHud, NoDataFound, TrueText::OrLower);
+    scale_ = {file, kSection, QStringLiteral("HudScale"), NDF,
+              defaultedSlider(slideHudScale, lblHudScale, QStringLiteral("1"), 1000, [](const QString& value) {
+                  return platform::roundToInt(platform::toNumber(ascii(value)) * 1000.0);
+              })};
+    // The list index is the stored style; the preview follows it. A save settles typed text first, and writes a
+    // position past the list's end as 0.
+    style_ = {file,
+              kSection,
+              QStringLiteral("CrosshairStyle"),
+              NoDataFound,
+              {[this](const QString& value) {
+                   if (value == NoDataFound)
+                       cboCrossSelect->setCurrentIndex(0);
+                   else
+                       setListIndexFromFile(cboCrossSelect, platform::toInt(ascii(value)), kLastStyle);
+                   LoadCrossHair();
+               },
+               [this] {
+                   settleTypedText(cboCrossSelect);
+                   const int index = listPosition(cboCrossSelect);
+                   return std::optional(index <= kLastStyle ? decimal(index) : QStringLiteral("0"));
+               }}};
+    opacity_ = {file, kSection, QStringLiteral("HudOpacity"), NDF,
+                defaultedSlider(slideHudOpacity, lblHudOpacity, QStringLiteral("255"), 255,
+                                [](const QString& value) { return platform::toInt(ascii(value)); })};
+    // A missing console key puts its own list at the game's default; the other two keep the file's values. The
+    // lists are saved by their positions: text typed over one is settled first, so it never writes -1.
+    console_.clear();
+    for (std::size_t i = 0; i < ConsoleKeys.size(); ++i) {
+        QComboBox* list = cboMssgSetup[i];
+        console_.push_back({file,
+                            kSection,
+                            ConsoleKeys[i],
+                            NDF,
+                            {[list, i](const QString& value) {
+                                 if (value == NDF)
+                                     list->setCurrentIndex(kConsoleDefaults[i]);
+                                 else
+                                     setListIndexFromFile(list, platform::toInt(ascii(value)), kLastConsoleIndex);
+                             },
+                             [list] {
+                                 settleTypedText(list);
+                                 return std::optional(decimal(listPosition(list)));
+                             }}});
+    }
+    colour_ = {file,
+               kSection,
+               QStringLiteral("CrossHairColor"),
+               NDF,
+               {[this](const QString& value) { showCrossHairColor(value); },
+                [this] {
+                    return std::optional(QStringLiteral("(B=") + lblCrossColor[0]->text() + QStringLiteral(",G=") +
+                                         lblCrossColor[1]->text() + QStringLiteral(",R=") + lblCrossColor[2]->text() +
+                                         QStringLiteral(",A=") + lblCrossColor[3]->text() + QStringLiteral(")"));
+                }}};
+}
+
 // ---- Load ----
 
 void HudGroup::loadHud() {
-    loadChecks(chkHud, HudKeys, kSection, NoDataFound, main_.playerFile(), true);
-
-    const QString scale = ReadINI(kSection, QStringLiteral("HudScale"), NDF, main_.playerFile());
-    if (scale == NDF) {
-        lblHudScale->setText(QStringLiteral("1"));
-        slideHudScale->setValue(1000);
-    } else {
-        lblHudScale->setText(scale);
-        setSliderFromFile(slideHudScale, platform::roundToInt(platform::toNumber(ascii(scale)) * 1000.0));
-    }
-
-    const QString style = ReadINI(kSection, QStringLiteral("CrosshairStyle"), NoDataFound, main_.playerFile());
-    if (style == NoDataFound)
-        cboCrossSelect->setCurrentIndex(0);
-    else
-        setListIndexFromFile(cboCrossSelect, platform::toInt(ascii(style)), kLastStyle);
-    LoadCrossHair();
-
-    const QString opacity = ReadINI(kSection, QStringLiteral("HudOpacity"), NDF, main_.playerFile());
-    if (opacity == NDF) {
-        lblHudOpacity->setText(QStringLiteral("255"));
-        slideHudOpacity->setValue(255);
-    } else {
-        lblHudOpacity->setText(opacity);
-        setSliderFromFile(slideHudOpacity, platform::toInt(ascii(opacity)));
-    }
-
-    // A missing console key puts its own list at the game's default; the other two keep the file's values.
-    for (std::size_t i = 0; i < ConsoleKeys.size(); ++i) {
-        const QString value = ReadINI(kSection, ConsoleKeys[i], NDF, main_.playerFile());
-        if (value == NDF)
-            cboMssgSetup[i]->setCurrentIndex(kConsoleDefaults[i]);
-        else
-            setListIndexFromFile(cboMssgSetup[i], platform::toInt(ascii(value)), kLastConsoleIndex);
-    }
+    keys_.load(switches_, scale_, style_, opacity_, console_);
 }
 
 void HudGroup::loadCrossHairColor() {
-    const QString value = ReadINI(kSection, QStringLiteral("CrossHairColor"), NDF, main_.playerFile());
+    keys_.load(colour_);
+}
+
+void HudGroup::showCrossHairColor(const QString& value) {
     if (value == NDF) {
         for (std::size_t i = 0; i < 4; ++i) {
             lblCrossColor[i]->setText(QStringLiteral("255"));
@@ -427,31 +439,19 @@ std::array<QString, 4> HudGroup::parseCrossHairColor(const QString& value) {
 // ---- Save ----
 
 void HudGroup::saveHudKeys() {
-    saveChecks(chkHud, HudKeys, kSection, main_.playerFile());
+    keys_.save(switches_);
 }
 
 void HudGroup::saveScaleOpacityConsole() {
-    WriteINI(kSection, QStringLiteral("HudScale"), lblHudScale->text(), main_.playerFile());
-    WriteINI(kSection, QStringLiteral("HudOpacity"), lblHudOpacity->text(), main_.playerFile());
-    // The lists are saved by their positions: text typed over one is settled first, so it never writes -1.
-    for (std::size_t i = 0; i < ConsoleKeys.size(); ++i) {
-        groupcontrols::settleTypedText(cboMssgSetup[i]);
-        WriteINI(kSection, ConsoleKeys[i], decimal(groupcontrols::listPosition(cboMssgSetup[i])), main_.playerFile());
-    }
+    keys_.save(scale_, opacity_, console_);
 }
 
 void HudGroup::saveCrossHairColor() {
-    const QString value = QStringLiteral("(B=") + lblCrossColor[0]->text() + QStringLiteral(",G=") +
-                          lblCrossColor[1]->text() + QStringLiteral(",R=") + lblCrossColor[2]->text() +
-                          QStringLiteral(",A=") + lblCrossColor[3]->text() + QStringLiteral(")");
-    WriteINI(kSection, QStringLiteral("CrossHairColor"), value, main_.playerFile());
+    keys_.save(colour_);
 }
 
 void HudGroup::saveCrosshairStyle() {
-    groupcontrols::settleTypedText(cboCrossSelect);
-    const int index = groupcontrols::listPosition(cboCrossSelect);
-    WriteINI(kSection, QStringLiteral("CrosshairStyle"), index <= kLastStyle ? decimal(index) : QStringLiteral("0"),
-             main_.playerFile());
+    keys_.save(style_);
 }
 
 // ---- Reset ----
@@ -460,14 +460,14 @@ void HudGroup::resetChecksScaleOpacityStyleText() {
     for (QCheckBox* box : chkHud) box->setChecked(false);
     slideHudScale->setValue(0);
     slideHudOpacity->setValue(0);
-    lblHudScale->setText(noFileOpen());
-    lblHudOpacity->setText(noFileOpen());
+    lblHudScale->setText(kNoFileOpen);
+    lblHudOpacity->setText(kNoFileOpen);
     // A text that is no entry of the list leaves no entry selected; it raises no Click.
     {
         const QSignalBlocker blocker(cboCrossSelect);
         cboCrossSelect->setCurrentIndex(-1);
     }
-    cboCrossSelect->setEditText(noFileOpen());
+    cboCrossSelect->setEditText(kNoFileOpen);
     showTextStart(cboCrossSelect);
 }
 
@@ -475,7 +475,7 @@ void HudGroup::resetConsoleAndColour() {
     for (QComboBox* list : cboMssgSetup) list->setCurrentIndex(0);
     for (std::size_t i = 0; i < 4; ++i) {
         slideCrossColor[i]->setValue(0);
-        lblCrossColor[i]->setText(placeholderNFO());
+        lblCrossColor[i]->setText(kNFO);
     }
 }
 
@@ -484,29 +484,20 @@ void HudGroup::resetPreviewAndSample() {
     setBackground(lblCHcolor, QApplication::palette().color(QPalette::Button));
 }
 
-// ---- Enabled states ----
+// ---- Editing ----
 
-void HudGroup::setChecksEnabled(bool enabled) {
-    setEnabledAll(chkHud, enabled);
-}
-
-void HudGroup::setStyleAndSlidersEnabled(bool enabled) {
-    setEnabledAll(std::initializer_list<QWidget*>{cboCrossSelect, slideHudScale, slideHudOpacity}, enabled);
-}
-
-void HudGroup::setColourSlidersEnabled(bool enabled) {
-    setEnabledAll(slideCrossColor, enabled);
-}
-
-void HudGroup::setConsoleListsEnabled(bool enabled) {
-    setEnabledAll(cboMssgSetup, enabled);
+void HudGroup::setEditing(bool editing) {
+    setEnabledAll(chkHud, editing);
+    setEnabledAll(std::initializer_list<QWidget*>{cboCrossSelect, slideHudScale, slideHudOpacity}, editing);
+    setEnabledAll(slideCrossColor, editing);
+    setEnabledAll(cboMssgSetup, editing);
 }
 
 // ---- Preview and sample ----
 
 void HudGroup::LoadCrossHair() {
     try {
-        const int index = groupcontrols::listPosition(cboCrossSelect);
+        const int index = listPosition(cboCrossSelect);
         QString file = kHiddenPicture;
         if (index >= 0 && index <= kLastStyle && chkHud[5]->isChecked())
             file = QString::fromLatin1(kStyles[static_cast<std::size_t>(index)].picture);
@@ -518,7 +509,6 @@ void HudGroup::LoadCrossHair() {
     }
 }
 
-// No input can make this handler fail today; its message stays for an error a later change may bring.
 void HudGroup::SetCrossHairColor(unsigned char red, unsigned char green, unsigned char blue) {
     try {
         setBackground(lblCHcolor, QColor(red, green, blue));
@@ -548,7 +538,6 @@ void HudGroup::slideHudOpacity_Scroll() {
     lblHudOpacity->setText(decimal(slideHudOpacity->sliderPosition()));
 }
 
-// No input can make this handler fail today; its message stays for an error a later change may bring.
 void HudGroup::slideCrossColor_Scroll(int index) {
     runHandler({QStringLiteral(" - "), QStringLiteral(" While Loading Scrolling Cross Hair Colors!"), vbInformation},
                [&] {

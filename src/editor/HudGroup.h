@@ -4,25 +4,27 @@
 #include <QObject>
 #include <QString>
 #include <array>
+#include <vector>
+
+#include "editor/KeyBinding.h"
 
 class QCheckBox;
 class QComboBox;
+class QGroupBox;
 class QLabel;
 class QSlider;
 class QWidget;
-class frmMain;
 
 class HudGroup : public QObject {
     Q_OBJECT
   public:
-    // Builds the controls inside frameHudSettings.
-    explicit HudGroup(frmMain& main);
-    // The left edge of column 0 to 4 of the frame: the design's columns, spread evenly over the width that the
-    // frame has gained over its design width. The player group's switches stand in columns 1 and 2.
-    static int columnLeft(const QWidget* frame, int column);
+    // Builds "frameHudSettings" on the "Player Settings" tab, as wide as the page has grown. The player group's
+    // switches stand in it too.
+    static QGroupBox* buildFrame(QWidget* page, int pageGrowth);
+    // Builds the controls inside the frame.
+    HudGroup(QGroupBox* frame, editor::GameFiles files);
 
-    // Main window load: disable the style list, the sliders and the console lists; later fill the lists.
-    void disableAtLoad();
+    // Main window load: fill the style list and the console lists.
     void fillLists();
 
     // Load steps.
@@ -40,15 +42,18 @@ class HudGroup : public QObject {
     void resetConsoleAndColour();             // console lists to index 0, colour sliders 0 and labels "NFO"
     void resetPreviewAndSample();             // "hidden.jpg", sample in the button-face colour
 
+    // The switches, the style list, the console lists and the five sliders: on after a load, off after a close.
+    void setEditing(bool editing);
+
     // The colour parser: cuts "(B=..,G=..,R=..,A=..)" into its four component texts (blue, green, red, alpha),
     // raising AppError("Invalid procedure call or argument") where a cut cannot be made.
-    // Enabled states, set by the load (on) and the close (off).
-    void setChecksEnabled(bool enabled);           // chkHud 0 to 7
-    void setStyleAndSlidersEnabled(bool enabled);  // style list, scale and opacity sliders
-    void setColourSlidersEnabled(bool enabled);    // the four colour sliders
-    void setConsoleListsEnabled(bool enabled);     // the three console lists
-
     static std::array<QString, 4> parseCrossHairColor(const QString& value);
+
+  private:
+    void build(QGroupBox* frame);
+    void bindKeys();
+    // The colour as read: the four value labels and sliders, and the sample.
+    void showCrossHairColor(const QString& value);
 
     void LoadCrossHair();
     void SetCrossHairColor(unsigned char red, unsigned char green, unsigned char blue);
@@ -61,7 +66,6 @@ class HudGroup : public QObject {
     void slideHudOpacity_Scroll();
     void slideCrossColor_Scroll(int index);
 
-    // Controls.
     std::array<QCheckBox*, 8> chkHud{};
     QSlider* slideHudScale = nullptr;
     QLabel* lblHudScale = nullptr;
@@ -73,13 +77,13 @@ class HudGroup : public QObject {
     std::array<QSlider*, 4> slideCrossColor{};
     std::array<QLabel*, 4> lblCrossColor{};
     QLabel* lblCHcolor = nullptr;
-    // Captions.
-    QLabel* lblTxtHudScale = nullptr;
-    QLabel* lblTxtHudOpacity = nullptr;
-    std::array<QLabel*, 2> lblTxtValueHUD{};
-    std::array<QLabel*, 9> lblTxtHud{};
 
-  private:
-    void build();
-    frmMain& main_;
+    // The keys, each bound once; the steps name them in the load's and the save's order.
+    editor::KeyBinder keys_;
+    std::vector<editor::KeyBinding> switches_;
+    editor::KeyBinding scale_;
+    editor::KeyBinding style_;
+    editor::KeyBinding opacity_;
+    std::vector<editor::KeyBinding> console_;
+    editor::KeyBinding colour_;
 };

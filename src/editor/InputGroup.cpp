@@ -1,22 +1,21 @@
 #include "editor/InputGroup.h"
 
-#include <QFileInfo>
-#include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPixmap>
 #include <algorithm>
 #include <vector>
 
 #include "config/Startup.h"
-#include "editor/Controls.h"
-#include "editor/frmMain.h"
+#include "editor/GroupControls.h"
+#include "editor/Pictures.h"
+#include "platform/qt/controls.h"
+
+using namespace editor;
 
 namespace {
 
 const QString kSection = QStringLiteral("Engine.Input");
-const QString kNoFileOpen = QStringLiteral("NO File Open");
 
 // Inside a frame: the first row starts below the caption; columns keep a margin from the frame's edges.
 constexpr int kFirstRowTop = 20;
@@ -37,125 +36,159 @@ std::vector<QString> numberedKeys(const char* pattern, int count, int firstNumbe
 
 }  // namespace
 
-QLabel* makeDecorativePicture(QWidget* page, const QString& name, const QString& iconFile, int left, int top) {
-    auto* box = new QLabel(page);
-    box->setObjectName(name);
-    box->setGeometry(left, top, 52, 52);
-    box->setFrameShape(QFrame::Panel);
-    box->setFrameShadow(QFrame::Sunken);
-    box->setLineWidth(2);
-    box->setAlignment(Qt::AlignCenter);
-    const QString path = joinPath(programFolder(), QStringLiteral("icons/") + iconFile);
-    const QPixmap picture(path);
-    if (QFileInfo(path).isFile() && !picture.isNull())
-        box->setPixmap(picture.scaled(48, 48, Qt::KeepAspectRatio, Qt::SmoothTransformation));
-    return box;
-}
-
-InputGroup::InputGroup(frmMain& main) : main_(main) {
-    // The pairing of boxes and keys is by position; the key tables were built by the start-up.
-    arrays_ = {{
-        {txtAlias, numberedKeys("Aliases[%1]", 40, 0)},
-        {txtNumbers, numberedKeys("%1", 10, 0)},
-        {txtFunctionKeys, numberedKeys("F%1", 24, 1)},
-        {txtKeyLetters, tableKeys(LetterKeys)},
-        {txtKeyboardOth, tableKeys(OtherKeys)},
-        {txtMouseButtons, tableKeys(MouseKeys)},
-        {txtNumPad, tableKeys(NumPadKeys)},
-        {txtJoyStick, tableKeys(JoystickKeys)},
-    }};
-    buildFrames();
+InputGroup::InputGroup(const Pages& pages, int pageGrowth, GameFiles files) : keys_(std::move(files)) {
+    buildFrames(pages, pageGrowth);
+    bindKeys();
     buildBoxes();
 }
 
-void InputGroup::buildFrames() {
+void InputGroup::bindKeys() {
+    // Box i of an array is bound to key i of its table (the start-up built them) or of its numbered pattern; the
+    // keys name the boxes' labels, so the rows come first and reach their boxes, built next, through the arrays.
+    // No comparison with the sentinel: a missing key shows "No Data Found!!" as it is, and an empty box writes
+    // the key with an empty value.
+    const std::array<std::pair<Part, std::vector<QString>>, PartCount> keys = {{
+        {Aliases, numberedKeys("Aliases[%1]", 40, 0)},
+        {Digits, numberedKeys("%1", 10, 0)},
+        {FunctionKeys, numberedKeys("F%1", 24, 1)},
+        {Letters, tableKeys(LetterKeys)},
+        {Others, tableKeys(OtherKeys)},
+        {Mouse, tableKeys(MouseKeys)},
+        {NumPad, tableKeys(NumPadKeys)},
+        {Joystick, tableKeys(JoystickKeys)},
+    }};
+    const std::array<std::span<QLineEdit*>, PartCount> boxes = {
+        txtAlias, txtNumbers, txtFunctionKeys, txtKeyLetters, txtKeyboardOth, txtMouseButtons, txtNumPad, txtJoyStick};
+    for (const auto& [part, names] : keys) {
+        KeyArray& array = arrays_[part];
+        array.boxes = boxes[part];
+        array.rows.clear();
+        for (std::size_t i = 0; i < names.size(); ++i) {
+            QLineEdit*& box = array.boxes[i];
+            array.rows.push_back({GameFile::Player,
+                                  kSection,
+                                  names[i],
+                                  NoDataFound,
+                                  {[&box](const QString& value) {
+                                       box->setText(value);
+                                       box->setCursorPosition(0);
+                                   },
+                                   [&box] { return std::optional(box->text()); }}});
+        }
+    }
+}
+
+void InputGroup::buildFrames(const Pages& pages, int pageGrowth) {
     // Pages are 789 x 461 pixels at design; each tab's picture sits in its top left corner, the frames beside it.
     // Where the pages are wider (the tab strip grew for its captions), the frames that reach the right edge
     // widen with it, or move along where a frame stands left of them.
     enum class Follow { Stays, Widens, Moves };
-    struct FrameSpec {
+    struct BindingFrame {
         QGroupBox*& frame;
         const char* name;
         const char* caption;
         const char* tooltip;
-        int page;
+        QWidget* page;
         QRect rect;
         Follow follow;
     };
-    const FrameSpec frames[] = {
-        {frameNumbers, "frameNumbers", "Number Keys", "Number Key Binds", 1, {60, 4, 136, 292}, Follow::Stays},
+    const BindingFrame frames[] = {
+        {frameNumbers,
+         "frameNumbers",
+         "Number Keys",
+         "Number Key Binds",
+         pages.lettersAndNumbers,
+         {60, 4, 136, 292},
+         Follow::Stays},
         {frameFunctionKeys,
          "frameFunctionKeys",
          "Function Keys",
          "Function Key Binds",
-         1,
+         pages.lettersAndNumbers,
          {200, 4, 360, 292},
          Follow::Widens},
-        {frameNumPad, "frameNumPad", "NumPad Keys", "NumPad Key Binds", 1, {564, 4, 221, 292}, Follow::Moves},
+        {frameNumPad,
+         "frameNumPad",
+         "NumPad Keys",
+         "NumPad Key Binds",
+         pages.lettersAndNumbers,
+         {564, 4, 221, 292},
+         Follow::Moves},
         {framKeyboard1,
          "framKeyboard1",
          "Keyboard Letters",
          "Keyboard Letter Binds",
-         1,
+         pages.lettersAndNumbers,
          {4, 299, 781, 160},
          Follow::Widens},
         {frameKeyboardOthers,
          "frameKeyboardOthers",
          "Keyboard Keys (Non-Letters)",
          "Non-Letter Keyboard Binds",
-         2,
+         pages.otherKeys,
          {60, 4, 725, 446},
          Follow::Widens},
-        {frameJoyStick, "frameJoyStick", "Joy Stick", "Joystick Binds", 3, {60, 4, 460, 292}, Follow::Widens},
-        {frameMouse, "frameMouse", "Mouse Buttons", "Mouse Binds", 3, {528, 60, 257, 204}, Follow::Moves},
+        {frameJoyStick,
+         "frameJoyStick",
+         "Joy Stick",
+         "Joystick Binds",
+         pages.mouseAndJoystick,
+         {60, 4, 460, 292},
+         Follow::Widens},
+        {frameMouse,
+         "frameMouse",
+         "Mouse Buttons",
+         "Mouse Binds",
+         pages.mouseAndJoystick,
+         {528, 60, 257, 204},
+         Follow::Moves},
         {frameAlias,
          "frameAlias",
          "Alias Setup 1",
          "Alias 0 - 19 Setup / Bind Commands",
-         4,
+         pages.aliases1,
          {60, 4, 725, 448},
          Follow::Widens},
         {frameAlias2,
          "frameAlias2",
          "Alias Setup 2",
          "Alias 20 - 39 Setup / Bind Commands",
-         5,
+         pages.aliases2,
          {60, 4, 725, 448},
          Follow::Widens},
     };
-    const int growth = main_.pageGrowth();
-    for (const FrameSpec& entry : frames) {
+    const int growth = pageGrowth;
+    for (const BindingFrame& entry : frames) {
         const QRect rect = entry.follow == Follow::Widens  ? entry.rect.adjusted(0, 0, growth, 0)
                            : entry.follow == Follow::Moves ? entry.rect.translated(growth, 0)
                                                            : entry.rect;
-        entry.frame = makeFrame(main_.tabPages[static_cast<std::size_t>(entry.page)], QLatin1String(entry.name),
-                                QLatin1String(entry.caption), rect, QLatin1String(entry.tooltip));
+        entry.frame = makeFrame(entry.page, QLatin1String(entry.name), QLatin1String(entry.caption), rect,
+                                QLatin1String(entry.tooltip));
     }
 
-    struct PictureSpec {
-        QLabel*& box;
+    // Each tab's picture; "picKey(4)" is the viewer's.
+    struct TabPicture {
         QString name;
         const char* file;
-        int page;
+        QWidget* page;
         int left;
     };
-    const PictureSpec pictures[] = {
-        {picKey[0], arrayName("picKey", 0), "keyboard.png", 1, 4},
-        {picKey[1], arrayName("picKey", 1), "keyboard.png", 2, 4},
-        {picJoy, QStringLiteral("picJoy"), "joystick.png", 3, 4},
-        {Picture2, QStringLiteral("Picture2"), "mouse.png", 3, 528 + growth},  // above the mouse frame
-        {picKey[2], arrayName("picKey", 2), "computer.png", 4, 4},
-        {picKey[3], arrayName("picKey", 3), "computer.png", 5, 4},
+    const TabPicture pictures[] = {
+        {arrayName("picKey", 0), "keyboard.png", pages.lettersAndNumbers, 4},
+        {arrayName("picKey", 1), "keyboard.png", pages.otherKeys, 4},
+        {QStringLiteral("picJoy"), "joystick.png", pages.mouseAndJoystick, 4},
+        {QStringLiteral("Picture2"), "mouse.png", pages.mouseAndJoystick, 528 + growth},  // above the mouse frame
+        {arrayName("picKey", 2), "computer.png", pages.aliases1, 4},
+        {arrayName("picKey", 3), "computer.png", pages.aliases2, 4},
     };
-    for (const PictureSpec& entry : pictures)
-        entry.box = makeDecorativePicture(main_.tabPages[static_cast<std::size_t>(entry.page)], entry.name,
-                                          QString::fromLatin1(entry.file), entry.left, 4);
+    for (const TabPicture& entry : pictures)
+        makeDecorativePicture(entry.page, entry.name, QString::fromLatin1(entry.file), entry.left, 4);
 }
 
 void InputGroup::buildBoxes() {
     // Where the elements first..first+count-1 of an array go: rows of a column fill first; the last column
     // takes whatever is left over.
-    struct Placement {
+    struct BoxColumns {
         Part part;
         int first;
         int count;
@@ -166,7 +199,7 @@ void InputGroup::buildBoxes() {
         const char* boxName;
         const char* labelName;
     };
-    const Placement placements[] = {
+    const BoxColumns placements[] = {
         {Digits, 0, 10, frameNumbers, 12, 1, 22, "txtNumbers", "lblTxtNumbers"},
         {FunctionKeys, 0, 24, frameFunctionKeys, 12, 2, 22, "txtFunctionKeys", "lblTxtFunc"},
         {NumPad, 0, 12, frameNumPad, 12, 1, 22, "txtNumPad", "lblTxtNumPad"},
@@ -177,11 +210,11 @@ void InputGroup::buildBoxes() {
         {Aliases, 0, 20, frameAlias, 20, 1, 21, "txtAlias", "lblTxtAlias"},
         {Aliases, 20, 20, frameAlias2, 20, 1, 21, "txtAlias", "lblTxtAlias"},
     };
-    for (const Placement& place : placements) {
+    for (const BoxColumns& place : placements) {
         KeyArray& array = arrays_[place.part];
         // A key's label reads its key name; an alias label adds " =" ("=" alone for the first).
         auto caption = [&](int i) {
-            const QString& key = array.keys[static_cast<std::size_t>(i)];
+            const QString& key = array.rows[static_cast<std::size_t>(i)].key;
             if (place.part != Aliases) return key;
             return key + QLatin1String(i == 0 ? "=" : " =");
         };
@@ -213,74 +246,67 @@ void InputGroup::buildBoxes() {
     }
 }
 
-void InputGroup::walk(Step step, Part first, Part last) {
-    for (int part = first; part <= last; ++part) {
-        const KeyArray& array = arrays_[static_cast<std::size_t>(part)];
-        for (std::size_t i = 0; i < array.boxes.size(); ++i) {
-            QLineEdit* box = array.boxes[i];
-            switch (step) {
-                case Step::Load:
-                    // No comparison with the sentinel: a missing key shows "No Data Found!!" as it is.
-                    box->setText(ReadINI(kSection, array.keys[i], NoDataFound, main_.playerFile()));
-                    break;
-                case Step::Save:
-                    // An empty box writes the key with an empty value; a character the code page cannot
-                    // hold raises an error that ends the save.
-                    WriteINI(kSection, array.keys[i], box->text(), main_.playerFile());
-                    break;
-                case Step::Reset:
-                    box->setText(kNoFileOpen);
-                    break;
-            }
-            if (step != Step::Save) box->setCursorPosition(0);
+void InputGroup::load(Part first, Part last) {
+    for (int part = first; part <= last; ++part) keys_.load(arrays_[static_cast<std::size_t>(part)].rows);
+}
+
+void InputGroup::save(Part first, Part last) {
+    // A character the code page cannot hold raises an error that ends the save.
+    for (int part = first; part <= last; ++part) keys_.save(arrays_[static_cast<std::size_t>(part)].rows);
+}
+
+void InputGroup::reset(Part first, Part last) {
+    for (int part = first; part <= last; ++part)
+        for (QLineEdit* box : arrays_[static_cast<std::size_t>(part)].boxes) {
+            box->setText(kNoFileOpen);
+            box->setCursorPosition(0);
         }
-    }
 }
 
 void InputGroup::loadAliases() {
-    walk(Step::Load, Aliases, Aliases);
+    load(Aliases, Aliases);
 }
 void InputGroup::loadDigitsFunctionKeysLetters() {
-    walk(Step::Load, Digits, Letters);
+    load(Digits, Letters);
 }
 void InputGroup::loadOtherMouseNumPad() {
-    walk(Step::Load, Others, NumPad);
+    load(Others, NumPad);
 }
 void InputGroup::loadJoystick() {
-    walk(Step::Load, Joystick, Joystick);
+    load(Joystick, Joystick);
 }
 
 void InputGroup::saveAliases() {
-    walk(Step::Save, Aliases, Aliases);
+    save(Aliases, Aliases);
 }
 void InputGroup::saveDigits() {
-    walk(Step::Save, Digits, Digits);
+    save(Digits, Digits);
 }
 void InputGroup::saveFunctionKeysLetters() {
-    walk(Step::Save, FunctionKeys, Letters);
+    save(FunctionKeys, Letters);
 }
 void InputGroup::saveOtherMouse() {
-    walk(Step::Save, Others, Mouse);
+    save(Others, Mouse);
 }
 void InputGroup::saveNumPadJoystick() {
-    walk(Step::Save, NumPad, Joystick);
+    save(NumPad, Joystick);
 }
 
 void InputGroup::resetAliases() {
-    walk(Step::Reset, Aliases, Aliases);
+    reset(Aliases, Aliases);
 }
 void InputGroup::resetDigitsFunctionKeys() {
-    walk(Step::Reset, Digits, FunctionKeys);
+    reset(Digits, FunctionKeys);
 }
 void InputGroup::resetLetters() {
-    walk(Step::Reset, Letters, Letters);
+    reset(Letters, Letters);
 }
 void InputGroup::resetOther() {
-    walk(Step::Reset, Others, Others);
+    reset(Others, Others);
 }
 void InputGroup::resetMouse() {
-    walk(Step::Reset, Mouse, Mouse);
+    reset(Mouse, Mouse);
 }
 void InputGroup::resetNumPadJoystick() {
-    walk(Step::Reset, NumPad, Joystick);
+    reset(NumPad, Joystick);
 }

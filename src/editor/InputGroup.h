@@ -7,21 +7,27 @@
 #include <span>
 #include <vector>
 
+#include "editor/KeyBinding.h"
+
 class QGroupBox;
-class QLabel;
 class QLineEdit;
 class QWidget;
-class frmMain;
-
-// A decorative picture of the tabs: a 48 x 48 icon of the program's "icons" folder in a 52 x 52 sunken box
-// at (left, top) of page. A missing icon leaves the box empty.
-QLabel* makeDecorativePicture(QWidget* page, const QString& name, const QString& iconFile, int left, int top);
 
 class InputGroup : public QObject {
     Q_OBJECT
   public:
-    // Builds the frames, labels and boxes on tabs 1 to 5.
-    explicit InputGroup(frmMain& main);
+    // The tabs the group fills: "Bind Letters and Numbers", "Bind Other Keys", "Bind Mouse And Joystick" and the
+    // two alias tabs.
+    struct Pages {
+        QWidget* lettersAndNumbers;
+        QWidget* otherKeys;
+        QWidget* mouseAndJoystick;
+        QWidget* aliases1;
+        QWidget* aliases2;
+    };
+    // Builds the frames, labels and boxes on the pages; the frames that reach the right edge of a page take
+    // the width that the pages have grown.
+    InputGroup(const Pages& pages, int pageGrowth, editor::GameFiles files);
 
     // Load steps.
     void loadAliases();
@@ -44,6 +50,22 @@ class InputGroup : public QObject {
     void resetMouse();
     void resetNumPadJoystick();
 
+  private:
+    // The control arrays in the order that every load, save and reset walks them.
+    enum Part { Aliases, Digits, FunctionKeys, Letters, Others, Mouse, NumPad, Joystick, PartCount };
+    struct KeyArray {
+        std::span<QLineEdit*> boxes;
+        std::vector<editor::KeyBinding> rows;  // row i binds box i
+    };
+
+    void buildFrames(const Pages& pages, int pageGrowth);
+    void buildBoxes();
+    void bindKeys();
+    // The load, the save and the reset of the key arrays first to last (inclusive).
+    void load(Part first, Part last);
+    void save(Part first, Part last);
+    void reset(Part first, Part last);
+
     std::array<QLineEdit*, 40> txtAlias{};
     std::array<QLineEdit*, 10> txtNumbers{};
     std::array<QLineEdit*, 24> txtFunctionKeys{};
@@ -62,24 +84,7 @@ class InputGroup : public QObject {
     QGroupBox* frameMouse = nullptr;
     QGroupBox* frameAlias = nullptr;
     QGroupBox* frameAlias2 = nullptr;
-    std::array<QLabel*, 4> picKey{};  // element 4 is the viewer's
-    QLabel* picJoy = nullptr;
-    QLabel* Picture2 = nullptr;
 
-  private:
-    // The control arrays in the order that every load, save and reset walks them.
-    enum Part { Aliases, Digits, FunctionKeys, Letters, Others, Mouse, NumPad, Joystick, PartCount };
-    enum class Step { Load, Save, Reset };
-    struct KeyArray {
-        std::span<QLineEdit*> boxes;
-        std::vector<QString> keys;  // key i is bound by box i
-    };
-
-    void buildFrames();
-    void buildBoxes();
-    // The one walk over the key arrays first to last (inclusive).
-    void walk(Step step, Part first, Part last);
-
-    frmMain& main_;
+    editor::KeyBinder keys_;
     std::array<KeyArray, PartCount> arrays_;
 };

@@ -1,6 +1,5 @@
 #include "editor/PlayerGroup.h"
 
-#include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFileInfo>
@@ -15,38 +14,40 @@
 
 #include "config/Startup.h"
 #include "editor/Characters.h"
-#include "editor/Controls.h"
-#include "editor/HudGroup.h"
+#include "editor/GroupControls.h"
 #include "editor/Pictures.h"
-#include "editor/frmMain.h"
 #include "platform/numbers.h"
+#include "platform/qt/controls.h"
 #include "platform/qt/msgbox.h"
-#include "platform/qt/text.h"
+
+using namespace editor;
 
 namespace {
 
 const QString kDefaultPlayer = QStringLiteral("DefaultPlayer");
 const QString kPlayerController = QStringLiteral("Engine.PlayerController");
 const QString kPawn = QStringLiteral("Engine.Pawn");
-const QString kNoFileOpen = QStringLiteral("NO File Open");
 const QString kSelectCharacter = QStringLiteral("Select Desired Character");
 const QString kNoImage = QStringLiteral("no_image.jpg");
 
-// A label that shows a file's value: the text exactly as read, never taken for markup.
-QLabel* borderedLabel(const QString& text, QWidget* parent) {
-    auto* label = new QLabel(text, parent);
-    label->setTextFormat(Qt::PlainText);
-    label->setFrameShape(QFrame::Box);
-    label->setAlignment(Qt::AlignVCenter | Qt::AlignLeft);
-    return label;
-}
-
 }  // namespace
 
-PlayerGroup::PlayerGroup(frmMain& main) : main_(main) {
-    QWidget* tab = main.tabPages[0];
+QGroupBox* PlayerGroup::buildFrame(QWidget* page, int pageGrowth) {
+    return makeFrame(page, QStringLiteral("framePlayer"), QStringLiteral("Player Information"),
+                     QRect(144, 4, 290 + pageGrowth, 226));
+}
+
+PlayerGroup::PlayerGroup(QWidget* page, const Frames& frames, GameFiles files) : keys_(std::move(files)) {
+    buildControls(page, frames);
+    bindKeys();
+    connect(cboCharSelect, &QComboBox::currentIndexChanged, this, [this] { cboCharSelect_Click(); });
+    connect(cmdAdd5, &QPushButton::clicked, this, [this] { cmdAdd5_Click(); });
+    connect(cmdSub5, &QPushButton::clicked, this, [this] { cmdSub5_Click(); });
+}
+
+void PlayerGroup::buildControls(QWidget* page, const Frames& frames) {
     pctPlayer =
-        place(new QLabel(tab), QStringLiteral("pctPlayer"), QRect(8, 8, 128, 160), QStringLiteral("Player Image"));
+        place(new QLabel(page), QStringLiteral("pctPlayer"), QRect(8, 8, 128, 160), QStringLiteral("Player Image"));
     const QString placeholder = joinPath(programFolder(), QStringLiteral("players/placeholder.jpg"));
     if (QFileInfo(placeholder).isFile()) {
         try {
@@ -57,7 +58,7 @@ PlayerGroup::PlayerGroup(frmMain& main) : main_(main) {
     }
 
     // Player Information: one row per setting, the captions on the left and their controls on the right.
-    QGroupBox* frame = main.framePlayer;
+    QGroupBox* frame = frames.player;
     const char* captions[] = {"Player Name   ::",  "Character        ::", "Team Color     ::",
                               "Stats Name     ::", "Stats PW        ::",  "Default FOV    ::"};
     const int rowTop[] = {20, 48, 104, 132, 160, 188};
@@ -74,8 +75,9 @@ PlayerGroup::PlayerGroup(frmMain& main) : main_(main) {
     const int left = 8 + labelWidth + 6, width = frame->width() - left - 8;
     txtPlayerName = place(new QLineEdit(kNoFileOpen, frame), QStringLiteral("txtPlayerName"),
                           QRect(left, rowTop[0], width, 22), QStringLiteral("Current Players Name"));
-    lblCharacterName = place(borderedLabel(kNoFileOpen, frame), QStringLiteral("lblCharacterName"),
-                             QRect(left, rowTop[1], width, 22), QStringLiteral("Current Or Selected Character"));
+    lblCharacterName =
+        makeValueLabel(frame, QStringLiteral("lblCharacterName"), kNoFileOpen, QRect(left, rowTop[1], width, 22),
+                       QStringLiteral("Current Or Selected Character"));
     // The picker has a row of its own below the character's name and spans the frame.
     cboCharSelect = makeList(frame, QStringLiteral("cboCharSelect"), kSelectCharacter,
                              QRect(8, rowTop[1] + 28, frame->width() - 16, 24), QStringLiteral("Character Selector"));
@@ -95,8 +97,8 @@ PlayerGroup::PlayerGroup(frmMain& main) : main_(main) {
     password->setFont(frame->font());
     txtStatsPW = place(password, QStringLiteral("txtStatsPW"), QRect(left, rowTop[4], width, 22),
                        QStringLiteral("Online Stats  Password"));
-    lblFOV = place(borderedLabel(QStringLiteral("NFO"), frame), QStringLiteral("lblFOV"),
-                   QRect(left, rowTop[5], 76, 22), QStringLiteral("Field of View Value"));
+    lblFOV = makeValueLabel(frame, QStringLiteral("lblFOV"), kNFO, QRect(left, rowTop[5], 76, 22),
+                            QStringLiteral("Field of View Value"));
     lblFOV->setAlignment(Qt::AlignCenter);
     cmdAdd5 = place(new QPushButton(QStringLiteral("+"), frame), QStringLiteral("cmdAdd5"),
                     QRect(left + 82, rowTop[5], 26, 22), QStringLiteral("Click to Increase FOV >"));
@@ -106,8 +108,10 @@ PlayerGroup::PlayerGroup(frmMain& main) : main_(main) {
         control->setEnabled(false);
 
     // The two team options may both be clear (before the first load).
-    groupcontrols::makeOptionGroup(this, {optRed, optBlue});
+    makeOptionGroup(this, {optRed, optBlue});
 
+    // "Never Switch On Pickup" stands under the weapon list and is on before any file is loaded; the other five
+    // stand in the HUD frame's columns 1 and 2.
     const char* switchCaptions[] = {"Never Switch On Pickup", "No Voice Messages", "No Voice Taunts",
                                     "No Auto Taunts",         "Auto Taunt",        "No Mature Language"};
     const char* switchTips[] = {"Click To Not Switch to Higer Priority Items On Pickup",
@@ -117,10 +121,10 @@ PlayerGroup::PlayerGroup(frmMain& main) : main_(main) {
                                 "Click to Automaticly Taunt When You Kill Your Opponents",
                                 "Click to Filter out Mature Language During Game Play"};
     for (int i = 0; i < 6; ++i) {
-        QGroupBox* parent = i == 0 ? main.framePlayerSetup : main.frameHudSettings;
+        QGroupBox* parent = i == 0 ? frames.weaponSetup : frames.hud;
         QRect rect(tw(120), tw(3165), tw(2295), tw(255));
-        if (i == 1) rect = QRect(HudGroup::columnLeft(parent, 1), 72, 150, 18);
-        if (i >= 2) rect = QRect(HudGroup::columnLeft(parent, 2), 18 + 18 * (i - 2), 150, 18);
+        if (i == 1) rect = QRect(hudColumnLeft(parent, 1), 72, 150, 18);
+        if (i >= 2) rect = QRect(hudColumnLeft(parent, 2), 18 + 18 * (i - 2), 150, 18);
         auto* box = place(new QCheckBox(QString::fromLatin1(switchCaptions[i]), parent),
                           arrayName("chkPlayerControls", i), rect, QString::fromLatin1(switchTips[i]));
         box->setEnabled(i == 0);
@@ -128,13 +132,43 @@ PlayerGroup::PlayerGroup(frmMain& main) : main_(main) {
         chkPlayerControls[static_cast<std::size_t>(i)] = box;
     }
     chkWeaponBob =
-        place(new QCheckBox(QStringLiteral("Weapon Bob ON"), main.frameClientSetup), QStringLiteral("chkWeaponBob"),
+        place(new QCheckBox(QStringLiteral("Weapon Bob ON"), frames.clientSetup), QStringLiteral("chkWeaponBob"),
               QRect(8, 144, 165, 18), QStringLiteral("Click to Bob while running in the game."));
     chkWeaponBob->setEnabled(false);
+}
 
-    connect(cboCharSelect, &QComboBox::currentIndexChanged, this, [this] { cboCharSelect_Click(); });
-    connect(cmdAdd5, &QPushButton::clicked, this, [this] { cmdAdd5_Click(); });
-    connect(cmdSub5, &QPushButton::clicked, this, [this] { cmdSub5_Click(); });
+void PlayerGroup::bindKeys() {
+    name_ = {GameFile::Player, kDefaultPlayer, QStringLiteral("Name"), QStringLiteral("Player"), text(txtPlayerName)};
+    // Only an exact match of a list entry has a portrait; anything else, even in another letter case, is shown
+    // as read with the picture of an unknown character.
+    character_ = {GameFile::Player,
+                  kDefaultPlayer,
+                  QStringLiteral("Character"),
+                  QStringLiteral("Gorge"),
+                  {[this](const QString& value) {
+                       lblCharacterName->setText(value);
+                       const auto& names = characterNames();
+                       const auto match = std::find(names.begin(), names.end(), value);
+                       showPortrait(PlayerPicPath + (match == names.end() ? kNoImage : portraitFile(*match)));
+                   },
+                   [this] { return std::optional(lblCharacterName->text()); }}};
+    // "0" is the red team; any other value shows blue, and a save writes blue as "255".
+    team_ = {GameFile::Player,
+             kDefaultPlayer,
+             QStringLiteral("team"),
+             QStringLiteral("0"),
+             {[this](const QString& value) { (value == QLatin1String("0") ? optRed : optBlue)->setChecked(true); },
+              [this] { return std::optional(optRed->isChecked() ? QStringLiteral("0") : QStringLiteral("255")); }}};
+    switches_ = checkBoxRows(GameFile::Player, kPlayerController, PlayerControlKeys, chkPlayerControls,
+                             QStringLiteral("0"), TrueText::OrLower);
+    // A missing field of view shows the game's 85; a missing login shows empty boxes.
+    fov_ = {GameFile::Player, kPlayerController, QStringLiteral("DefaultFOV"), NDF,
+            text(lblFOV, NDF, QStringLiteral("85"))};
+    statsName_ = {GameFile::Player, kPlayerController, QStringLiteral("StatsUsername"), NoDataFound,
+                  text(txtStatsName, NoDataFound, QString())};
+    statsPassword_ = {GameFile::Player, kPlayerController, QStringLiteral("StatsPassword"), NDF,
+                      text(txtStatsPW, NDF, QString())};
+    weaponBob_ = {GameFile::Player, kPawn, QStringLiteral("bWeaponBob"), QStringLiteral("0"), checkBox(chkWeaponBob)};
 }
 
 void PlayerGroup::showPortrait(const QString& file) {
@@ -143,72 +177,44 @@ void PlayerGroup::showPortrait(const QString& file) {
 }
 
 void PlayerGroup::fillLists() {
-    cboCharSelect->setEnabled(false);
-    // Filling the list is no pick: Qt would select the first item added to an empty list.
-    const QSignalBlocker blocker(cboCharSelect);
-    for (const QString& name : characterNames()) cboCharSelect->addItem(name);
-    cboCharSelect->setCurrentIndex(-1);
-    cboCharSelect->setEditText(kSelectCharacter);
+    fillList(cboCharSelect, {characterNames().begin(), characterNames().end()});
 }
 
 // ---- Load ----
 
 void PlayerGroup::loadNameAndCharacter() {
-    txtPlayerName->setText(
-        ReadINI(kDefaultPlayer, QStringLiteral("Name"), QStringLiteral("Player"), main_.playerFile()));
-    lblCharacterName->setText(
-        ReadINI(kDefaultPlayer, QStringLiteral("Character"), QStringLiteral("Gorge"), main_.playerFile()));
-    // Only an exact match of a list entry has a portrait; anything else, even in another letter case, is shown
-    // as read with the picture of an unknown character.
-    const auto& names = characterNames();
-    const auto match = std::find(names.begin(), names.end(), lblCharacterName->text());
-    showPortrait(PlayerPicPath + (match == names.end() ? kNoImage : portraitFile(*match)));
+    keys_.load(name_, character_);
     cboCharSelect->setEnabled(true);
 }
 
 void PlayerGroup::loadTeam() {
-    const bool red =
-        ReadINI(kDefaultPlayer, QStringLiteral("team"), QStringLiteral("0"), main_.playerFile()) == QLatin1String("0");
-    (red ? optRed : optBlue)->setChecked(true);
+    keys_.load(team_);
 }
 
 void PlayerGroup::loadPlayerController() {
-    loadChecks(chkPlayerControls, PlayerControlKeys, kPlayerController, QStringLiteral("0"), main_.playerFile(), true);
-    const QString fov = ReadINI(kPlayerController, QStringLiteral("DefaultFOV"), NDF, main_.playerFile());
-    lblFOV->setText(fov == NDF ? QStringLiteral("85") : fov);
-    const QString name = ReadINI(kPlayerController, QStringLiteral("StatsUsername"), NoDataFound, main_.playerFile());
-    txtStatsName->setText(name == NoDataFound ? QString() : name);
-    const QString password = ReadINI(kPlayerController, QStringLiteral("StatsPassword"), NDF, main_.playerFile());
-    txtStatsPW->setText(password == NDF ? QString() : password);
+    keys_.load(switches_, fov_, statsName_, statsPassword_);
 }
 
 void PlayerGroup::loadWeaponBob() {
-    loadChecks(std::array<QCheckBox*, 1>{chkWeaponBob}, std::array<QString, 1>{QStringLiteral("bWeaponBob")}, kPawn,
-               QStringLiteral("0"), main_.playerFile());
+    keys_.load(weaponBob_);
 }
 
 // ---- Save ----
 
 void PlayerGroup::saveDefaultPlayer() {
-    WriteINI(kDefaultPlayer, QStringLiteral("Name"), txtPlayerName->text(), main_.playerFile());
-    WriteINI(kDefaultPlayer, QStringLiteral("Character"), lblCharacterName->text(), main_.playerFile());
-    WriteINI(kDefaultPlayer, QStringLiteral("team"), optRed->isChecked() ? QStringLiteral("0") : QStringLiteral("255"),
-             main_.playerFile());
+    keys_.save(name_, character_, team_);
 }
 
 void PlayerGroup::saveStatsUsername() {
-    WriteINI(kPlayerController, QStringLiteral("StatsUsername"), txtStatsName->text(), main_.playerFile());
+    keys_.save(statsName_);
 }
 
 void PlayerGroup::savePasswordFovAndSwitches() {
-    WriteINI(kPlayerController, QStringLiteral("StatsPassword"), txtStatsPW->text(), main_.playerFile());
-    WriteINI(kPlayerController, QStringLiteral("DefaultFOV"), lblFOV->text(), main_.playerFile());
-    saveChecks(chkPlayerControls, PlayerControlKeys, kPlayerController, main_.playerFile());
+    keys_.save(statsPassword_, fov_, switches_);
 }
 
 void PlayerGroup::saveWeaponBob() {
-    saveChecks(std::array<QCheckBox*, 1>{chkWeaponBob}, std::array<QString, 1>{QStringLiteral("bWeaponBob")}, kPawn,
-               main_.playerFile());
+    keys_.save(weaponBob_);
 }
 
 // ---- Reset ----
@@ -233,21 +239,18 @@ void PlayerGroup::resetPortrait() {
 }
 
 void PlayerGroup::resetFov() {
-    lblFOV->setText(QStringLiteral("NFO"));
+    lblFOV->setText(kNFO);
 }
 
 void PlayerGroup::resetSwitches() {
     for (QCheckBox* box : chkPlayerControls) box->setChecked(false);
 }
 
-// ---- Enabled states ----
+// ---- Editing ----
 
-void PlayerGroup::setTeamFovAndBobEnabled(bool enabled) {
-    setEnabledAll(std::initializer_list<QWidget*>{optRed, optBlue, cmdAdd5, cmdSub5, chkWeaponBob}, enabled);
-}
-
-void PlayerGroup::setSwitchesEnabled(bool enabled) {
-    setEnabledAll(chkPlayerControls, enabled);
+void PlayerGroup::setEditing(bool editing) {
+    setEnabledAll(std::initializer_list<QWidget*>{optRed, optBlue, cmdAdd5, cmdSub5, chkWeaponBob}, editing);
+    setEnabledAll(chkPlayerControls, editing);
 }
 
 // ---- Handlers ----

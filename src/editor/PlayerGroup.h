@@ -5,26 +5,39 @@
 #include <QObject>
 #include <QString>
 #include <array>
+#include <vector>
+
+#include "editor/KeyBinding.h"
 
 class QCheckBox;
 class QComboBox;
+class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
-class frmMain;
+class QWidget;
 
 class PlayerGroup : public QObject {
     Q_OBJECT
   public:
-    // Builds the controls: pctPlayer on the "Player Settings" tab, the framePlayer controls, chkPlayerControls(0)
-    // in framePlayerSetup, (1) to (5) in frameHudSettings, chkWeaponBob in frameClientSetup.
-    explicit PlayerGroup(frmMain& main);
+    // The frames that hold the player's controls: its own, and the three frames of other groups where the layout
+    // puts a player key.
+    struct Frames {
+        QGroupBox* player;       // "Player Information"
+        QGroupBox* weaponSetup;  // " Weapon Setup": "Never Switch On Pickup" under the weapon list
+        QGroupBox* hud;          // "Hud Settings": the other five switches, in the frame's columns 1 and 2
+        QGroupBox* clientSetup;  // "Client Setup": "Weapon Bob ON" below the client switches
+    };
+    // Builds "framePlayer" on the "Player Settings" tab, as wide as the page has grown.
+    static QGroupBox* buildFrame(QWidget* page, int pageGrowth);
+    // Builds the portrait pctPlayer on the page and the controls inside the frames.
+    PlayerGroup(QWidget* page, const Frames& frames, editor::GameFiles files);
 
-    // Main window load: disable cboCharSelect and add the 50 characters.
+    // Main window load: add the 50 characters to cboCharSelect.
     void fillLists();
 
-    // Load steps (the loader places them; reads go to UseriniPath).
+    // Load steps (reads go to the player file of the last load).
     void loadNameAndCharacter();  // "Name"; "Character" with the portrait; then cboCharSelect enabled
     void loadTeam();              // "team"
     void loadPlayerController();  // PlayerControlKeys; "DefaultFOV"; "StatsUsername"; "StatsPassword"
@@ -43,11 +56,23 @@ class PlayerGroup : public QObject {
     void resetFov();               // lblFOV "NFO"
     void resetSwitches();          // the six boxes cleared
 
-    // Enabled states, set by the load (on) and the close (off).
-    void setTeamFovAndBobEnabled(bool enabled);  // optRed, optBlue, cmdAdd5, cmdSub5, chkWeaponBob
-    void setSwitchesEnabled(bool enabled);       // the six player-control boxes
+    // The team, the field of view buttons, weapon bob and the six switches: on after a load, off after a close.
+    // The character list follows the load's first step and the close's reset of the list instead.
+    void setEditing(bool editing);
 
-    // Controls.
+  private:
+    void buildControls(QWidget* page, const Frames& frames);
+    void bindKeys();
+    // Loads a portrait from PlayerPicPath into pctPlayer and lets the box take the picture's size.
+    void showPortrait(const QString& file);
+    // Steps the field of view by delta (+5 or -5) unless the value already lies at or beyond that side's end.
+    void stepFov(double delta, const QString& tail);
+
+    // Handlers.
+    void cboCharSelect_Click();
+    void cmdAdd5_Click();
+    void cmdSub5_Click();
+
     QLineEdit* txtPlayerName = nullptr;
     QLabel* lblCharacterName = nullptr;
     QRadioButton* optRed = nullptr;
@@ -62,16 +87,14 @@ class PlayerGroup : public QObject {
     std::array<QCheckBox*, 6> chkPlayerControls{};
     QCheckBox* chkWeaponBob = nullptr;
 
-    // Handlers.
-    void cboCharSelect_Click();
-    void cmdAdd5_Click();
-    void cmdSub5_Click();
-
-  private:
-    // Loads a portrait from PlayerPicPath into pctPlayer and lets the box take the picture's size.
-    void showPortrait(const QString& file);
-    // Steps the field of view by delta (+5 or -5) unless the value already lies at or beyond that side's end.
-    void stepFov(double delta, const QString& tail);
-
-    frmMain& main_;
+    // The keys, each bound once; the steps name them in the load's and the save's order.
+    editor::KeyBinder keys_;
+    editor::KeyBinding name_;
+    editor::KeyBinding character_;
+    editor::KeyBinding team_;
+    std::vector<editor::KeyBinding> switches_;
+    editor::KeyBinding fov_;
+    editor::KeyBinding statsName_;
+    editor::KeyBinding statsPassword_;
+    editor::KeyBinding weaponBob_;
 };

@@ -1,10 +1,8 @@
 #include "editor/WeaponGroup.h"
 
-#include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
 #include <QEvent>
-#include <QFont>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMouseEvent>
@@ -15,19 +13,19 @@
 #include <iterator>
 
 #include "config/Startup.h"
-#include "editor/Controls.h"
-#include "editor/frmMain.h"
+#include "editor/GroupControls.h"
 #include "platform/error.h"
 #include "platform/numbers.h"
+#include "platform/qt/controls.h"
 #include "platform/qt/msgbox.h"
-#include "platform/qt/text.h"
+
+using namespace editor;
 
 namespace {
 
 const QString kPriority = QStringLiteral("Priority");
 const QString kFireModes = QStringLiteral("ExchangeFireModes");
 const QString kBallLauncher = QStringLiteral("XWeapons.BallLauncher");
-const QString kNoFileOpen = QStringLiteral("NO File Open");
 
 // The listed weapons in the order the loader places them. Where two share a Priority the later one takes the
 // row. Only the Redeemer and the Shield Gun pass the long sentinel as the fire-mode default; every default is
@@ -70,34 +68,6 @@ int fireModeOf(const QString& text) {
     return mode;
 }
 
-// The Ball Launcher is never listed, but the game needs it above all twelve. The user may let the loader write
-// the fix; the question is asked once, and a file that still does not read 13 afterwards is left to the user.
-// A fix that cannot be written (a read-only file) is reported in the loader's words, and the load goes on: the
-// file can still be viewed and edited.
-void checkBallLauncher(const QString& file) {
-    const QString value = ReadINI(kBallLauncher, kPriority, NoDataFound, file);
-    if (number(value) == 13) return;
-    const QString question = QStringLiteral(
-                                 "Error Detected in INI File while Checking weapon priority,\rYour Ball "
-                                 "Launcher Priority is Set to ") +
-                             value +
-                             QStringLiteral(
-                                 ". It should always be to 13!!\rWould You like to fix to fix this "
-                                 "problem Automaticly?");
-    if (MsgBox(question, vbYesNo) == vbYes) {
-        try {
-            WriteINI(kBallLauncher, kPriority, QStringLiteral("13"), file);
-            const std::string check = ReadINI(kBallLauncher, kPriority, NoDataFound, file).toStdString();
-            if (platform::isNumeric(check) && platform::toNumber(check) == 13) return;
-        } catch (const std::exception& error) {
-            frmMain::showOpenFailure(error);
-        }
-    }
-    MsgBox(QStringLiteral("Please Fix your User.ini File, The Priority of the Ball Launcher\rShould always be 13!! "
-                          "You may Still Continue! Data Will not be saved for Priority 13!"),
-           vbOKOnly);
-}
-
 }  // namespace
 
 QColor WeaponGroup::selectedColor() {
@@ -108,8 +78,13 @@ QColor WeaponGroup::unselectedColor() {
     return QApplication::palette().color(QPalette::Dark);
 }
 
-WeaponGroup::WeaponGroup(frmMain& main) : main_(main) {
-    QGroupBox* frame = main.framePlayerSetup;
+QGroupBox* WeaponGroup::buildFrame(QWidget* page, int pageGrowth) {
+    return makeFrame(page, QStringLiteral("framePlayerSetup"), QStringLiteral(" Weapon Setup"),
+                     QRect(440 + pageGrowth, 4, tw(5055), tw(4095)));
+}
+
+WeaponGroup::WeaponGroup(QGroupBox* frame, GameFiles files, FailureReport reportLoadFailure)
+    : files_(std::move(files)), reportLoadFailure_(std::move(reportLoadFailure)) {
     // The place numbers keep their right edge against the weapon names; where two digits are wider in this
     // platform's font than the design's boxes, all twelve grow alike to the left.
     const int placeRight = tw(120) + tw(255);
@@ -172,7 +147,8 @@ WeaponGroup::WeaponGroup(frmMain& main) : main_(main) {
     const QPoint into(std::max(inside.left() - placeLeft, 0), std::max(inside.top() - lblWeaponName[12]->y(), 0));
     for (QWidget* control : frame->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
         control->move(control->pos() + into);
-    disableMoveButtons();
+    cmdMoveUp->setEnabled(false);
+    cmdMoveDown->setEnabled(false);
     connect(cmdMoveUp, &QPushButton::clicked, this, [this] { cmdMoveUp_Click(); });
     connect(cmdMoveDown, &QPushButton::clicked, this, [this] { cmdMoveDown_Click(); });
 }
@@ -207,6 +183,34 @@ void WeaponGroup::setRowColor(int row, const QColor& color) {
 
 // ---- Load, save, reset ----
 
+// The user may let the loader write the fix; the question is asked once, and a file that still does not read 13
+// afterwards is left to the user. A fix that cannot be written (a read-only file) is reported in the loader's
+// words, and the load goes on: the file can still be viewed and edited.
+void WeaponGroup::checkBallLauncher() {
+    const QString file = files_.player();
+    const QString value = ReadINI(kBallLauncher, kPriority, NoDataFound, file);
+    if (number(value) == 13) return;
+    const QString question = QStringLiteral(
+                                 "Error Detected in INI File while Checking weapon priority,\rYour Ball "
+                                 "Launcher Priority is Set to ") +
+                             value +
+                             QStringLiteral(
+                                 ". It should always be to 13!!\rWould You like to fix to fix this "
+                                 "problem Automaticly?");
+    if (MsgBox(question, vbYesNo) == vbYes) {
+        try {
+            WriteINI(kBallLauncher, kPriority, QStringLiteral("13"), file);
+            const std::string check = ReadINI(kBallLauncher, kPriority, NoDataFound, file).toStdString();
+            if (platform::isNumeric(check) && platform::toNumber(check) == 13) return;
+        } catch (const std::exception& error) {
+            reportLoadFailure_(error);
+        }
+    }
+    MsgBox(QStringLiteral("Please Fix your User.ini File, The Priority of the Ball Launcher\rShould always be 13!! "
+                          "You may Still Continue! Data Will not be saved for Priority 13!"),
+           vbOKOnly);
+}
+
 void WeaponGroup::load() {
     // A row that no weapon of this file claims shows the row's own text, never the weapon an earlier file put
     // there: the save then skips it rather than writing that weapon's place into this file.
@@ -214,13 +218,12 @@ void WeaponGroup::load() {
         const auto row = static_cast<std::size_t>(r);
         lblWeaponName[row]->setText(kNoFileOpen);
         setCheckValue(chkWeapMode[row], 0);
-        lblWeaponName[row]->setEnabled(true);
-        chkWeapMode[row]->setEnabled(true);
     }
-    checkBallLauncher(main_.playerFile());
+    setEditing(true);
+    checkBallLauncher();
     for (const Weapon& weapon : kWeapons) {
         const QString section = QLatin1String(weapon.section);
-        const QString priority = ReadINI(section, kPriority, QString(), main_.playerFile());
+        const QString priority = ReadINI(section, kPriority, QString(), files_.player());
         const double value = number(priority);
         // The Redeemer must stay below the Ball Launcher: at 13 or above it is reported and left out.
         if (&weapon == &kWeapons[0] && !(value < 13)) {
@@ -233,7 +236,7 @@ void WeaponGroup::load() {
         const auto row = static_cast<std::size_t>(rowOf(value));
         lblWeaponName[row]->setText(QLatin1String(weapon.name));
         const QString fireDefault = weapon.sentinelFireDefault ? NoDataFound : QString();
-        setCheckValue(chkWeapMode[row], fireModeOf(ReadINI(section, kFireModes, fireDefault, main_.playerFile())));
+        setCheckValue(chkWeapMode[row], fireModeOf(ReadINI(section, kFireModes, fireDefault, files_.player())));
     }
 }
 
@@ -254,9 +257,8 @@ void WeaponGroup::save() {
             continue;
         }
         const QString section = QLatin1String(weapon->section);
-        WriteINI(section, kPriority, QString::fromStdString(platform::decimalText(r)), main_.playerFile());
-        WriteINI(section, kFireModes, QString::fromStdString(platform::decimalText(checkValue(chkWeapMode[row]))),
-                 main_.playerFile());
+        WriteINI(section, kPriority, decimal(r), files_.player());
+        WriteINI(section, kFireModes, decimal(checkValue(chkWeapMode[row])), files_.player());
     }
 }
 
@@ -266,19 +268,22 @@ void WeaponGroup::resetRows() {
         lblWeaponName[row]->setText(kNoFileOpen);
         setRowColor(r, unselectedColor());
         setCheckValue(chkWeapMode[row], 0);
-        lblWeaponName[row]->setEnabled(false);
-        chkWeapMode[row]->setEnabled(false);
     }
 }
 
-void WeaponGroup::disableMoveButtons() {
-    cmdMoveUp->setEnabled(false);
-    cmdMoveDown->setEnabled(false);
+void WeaponGroup::setEditing(bool editing) {
+    for (int r = 1; r <= 12; ++r) {
+        lblWeaponName[static_cast<std::size_t>(r)]->setEnabled(editing);
+        chkWeapMode[static_cast<std::size_t>(r)]->setEnabled(editing);
+    }
+    if (!editing) {
+        cmdMoveUp->setEnabled(false);
+        cmdMoveDown->setEnabled(false);
+    }
 }
 
 // ---- Handlers ----
 
-// No input can make this handler fail today; its message stays for an error a later change may bring.
 void WeaponGroup::lblWeaponName_Click(int Index) {
     runHandler({QStringLiteral(" - "), QStringLiteral(" While Selecting Weapon!"), vbInformation}, [&] {
         if (Index < 1 || Index > 12) throw platform::AppError(platform::kSubscriptOutOfRange);
@@ -303,7 +308,6 @@ void WeaponGroup::moveSelection(int from, int to) {
     setRowColor(from, unselectedColor());
 }
 
-// No input can make this handler fail today; its message stays for an error a later change may bring.
 void WeaponGroup::cmdMoveUp_Click() {
     runHandler({QStringLiteral(" - "), QStringLiteral(" While Moving Weapon Priority Up!"), vbInformation}, [&] {
         // Downwards, so that the weapon just raised is not met again: one click, one place.
@@ -318,7 +322,6 @@ void WeaponGroup::cmdMoveUp_Click() {
     });
 }
 
-// No input can make this handler fail today; its message stays for an error a later change may bring.
 void WeaponGroup::cmdMoveDown_Click() {
     runHandler({QStringLiteral(" - "), QStringLiteral(" While Moving Weapon Priority Down!"), vbInformation}, [&] {
         // Upwards, the mirror of Move Up.

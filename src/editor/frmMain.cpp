@@ -2,9 +2,7 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QCheckBox>
 #include <QCloseEvent>
-#include <QComboBox>
 #include <QDateTime>
 #include <QFileInfo>
 #include <QGroupBox>
@@ -14,9 +12,6 @@
 #include <QMenuBar>
 #include <QProgressBar>
 #include <QProxyStyle>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QSlider>
 #include <QStatusBar>
 #include <QStyle>
 #include <QTabBar>
@@ -29,9 +24,9 @@
 #include "config/frmOptions.h"
 #include "config/frmSplash.h"
 #include "editor/ClientGroup.h"
-#include "editor/Controls.h"
 #include "editor/DisplayGroup.h"
 #include "editor/FileViewer.h"
+#include "editor/GroupControls.h"
 #include "editor/HudGroup.h"
 #include "editor/InputGroup.h"
 #include "editor/PlayerGroup.h"
@@ -39,8 +34,9 @@
 #include "info/frmAbout.h"
 #include "info/frmTextInfo.h"
 #include "platform/numbers.h"
+#include "platform/qt/controls.h"
 #include "platform/qt/msgbox.h"
-#include "platform/qt/text.h"
+#include "platform/qt/startprogram.h"
 
 namespace {
 
@@ -110,15 +106,7 @@ frmMain::frmMain() {
     buildToolBar();
     buildTabs();
     buildStatusBar();
-
-    player = std::make_unique<PlayerGroup>(*this);
-    hud = std::make_unique<HudGroup>(*this);
-    input = std::make_unique<InputGroup>(*this);
-    weapons = std::make_unique<WeaponGroup>(*this);
-    display = std::make_unique<DisplayGroup>(*this);
-    client = std::make_unique<ClientGroup>(*this);
-    viewer = std::make_unique<FileViewer>(*this);
-    arrangeSettingsTab();
+    buildGroups();
     // The toolbar spans the tab strip, and the path of the open file takes the width that the strip gained.
     picToolBar->resize(SSTab1->width(), picToolBar->height());
     lblOFile->resize(lblOFile->width() + pageGrowth_, lblOFile->height());
@@ -232,7 +220,7 @@ void frmMain::buildToolBar() {
     connect(cmdOpen, &QToolButton::clicked, this, [this] { cmdOpen_Click(); });
     connect(cmdCloseUser, &QToolButton::clicked, this, [this] { cmdCloseUser_Click(); });
     connect(cmdLaunch, &QToolButton::clicked, this, [this] {
-        if (!copying_) viewer->cmdLaunch_Click();
+        if (!copying_) cmdLaunch_Click();
     });
 }
 
@@ -254,52 +242,50 @@ void frmMain::buildTabs() {
     }
     fitTabsInOneRow(SSTab1);
     pageGrowth_ = SSTab1->width() - tw(11895);
-    // The player frames take the width the page gained; the weapon list moves along with the right edge.
-    const int growth = pageGrowth_;
-    QWidget* playerTab = tabPages[0];
-    framePlayer = makeFrame(playerTab, QStringLiteral("framePlayer"), QStringLiteral("Player Information"),
-                            QRect(144, 4, 290 + growth, 226));
-    frameController = makeFrame(playerTab, QStringLiteral("frameController"), QStringLiteral("Controller Setup"),
-                                QRect(144, 234, 290 + growth, 46));
-    framePlayerSetup = makeFrame(playerTab, QStringLiteral("framePlayerSetup"), QStringLiteral(" Weapon Setup"),
-                                 QRect(440 + growth, 4, tw(5055), tw(4095)));
-    frameHudSettings = makeFrame(playerTab, QStringLiteral("frameHudSettings"), QStringLiteral("Hud Settings"),
-                                 QRect(8, 284, 773 + growth, 175), QStringLiteral("Setup User Hud"));
-
-    QWidget* engineTab = tabPages[6];
-    frameEngineSettings = makeFrame(engineTab, QStringLiteral("frameEngineSettings"),
-                                    QStringLiteral("Render Engine Settings"), QRect(4, 4, 250, 242));
-    frameRenderEngine = makeFrame(engineTab, QStringLiteral("frameRenderEngine"), QStringLiteral("Render Method"),
-                                  QRect(4, 250, 250, 50), QStringLiteral("Render Method Selection"));
-    frameTextures0 = makeFrame(engineTab, QStringLiteral("frameTextures(0)"), QStringLiteral("Texture Setup"),
-                               QRect(4, 304, 426, 155));
-    frameOpenGlVars = makeFrame(engineTab, QStringLiteral("frameOpenGlVars"), QStringLiteral("OpenGL Render Values"),
-                                QRect(258, 4, 172, 164), QStringLiteral("OpenGL Render Settings."));
-    frameNullDevice =
-        makeFrame(engineTab, QStringLiteral("frameNullDevice"), QStringLiteral("Null Device Render Values"),
-                  QRect(258, 172, 172, 128), QStringLiteral("Null Render Device Settings."));
-    frameRenderVariablesD3D =
-        makeFrame(engineTab, QStringLiteral("frameRenderVariablesD3D"), QStringLiteral("Direct3D Render Values"),
-                  QRect(434, 4, 168, 410), QStringLiteral("Direct3D Render Values."));
-    frameClientSetup = makeFrame(engineTab, QStringLiteral("frameClientSetup"), QStringLiteral("Client Setup"),
-                                 QRect(606, 4, 179, 170), QStringLiteral("Client Screen Setup"));
-    frameSound =
-        makeFrame(engineTab, QStringLiteral("frameSound"), QStringLiteral("Sound Setup"), QRect(606, 178, 179, 281));
 }
 
-void frmMain::arrangeSettingsTab() {
+void frmMain::buildGroups() {
+    QWidget* playerPage = tabPages[0];
+    QWidget* settingsPage = tabPages[6];
+    const int growth = pageGrowth_;
+    // Every group reads and writes the game files of the last load.
+    const editor::GameFiles files{[this] { return playerFile_; }, [this] { return engineFile_; }};
+    // Each group builds the frames it fills, and all of them stand before any group's controls are made: the
+    // player's keys stand in three frames of other groups, and the order in which the controls are made is the
+    // window's tab order, group by group (player, HUD, bindings, weapons, display, client, viewer). The player
+    // frames take the width the page gained; the weapon list moves along with the right edge.
+    const DisplayGroup::Frames displayFrames = DisplayGroup::buildFrames(settingsPage);
+    QGroupBox* playerFrame = PlayerGroup::buildFrame(playerPage, growth);
+    const ClientGroup::Frames clientFrames = ClientGroup::buildFrames(playerPage, settingsPage, growth);
+    QGroupBox* weaponFrame = WeaponGroup::buildFrame(playerPage, growth);
+    QGroupBox* hudFrame = HudGroup::buildFrame(playerPage, growth);
+
+    player_ = std::make_unique<PlayerGroup>(
+        playerPage, PlayerGroup::Frames{playerFrame, weaponFrame, hudFrame, clientFrames.clientSetup}, files);
+    hud_ = std::make_unique<HudGroup>(hudFrame, files);
+    input_ = std::make_unique<InputGroup>(
+        InputGroup::Pages{tabPages[1], tabPages[2], tabPages[3], tabPages[4], tabPages[5]}, growth, files);
+    weapons_ = std::make_unique<WeaponGroup>(weaponFrame, files, &frmMain::showOpenFailure);
+    display_ = std::make_unique<DisplayGroup>(displayFrames, files);
+    client_ = std::make_unique<ClientGroup>(clientFrames, files);
+    viewer_ = std::make_unique<FileViewer>(tabPages[7], growth, files);
+
+    arrangeSettingsTab({{{displayFrames.engineSettings, displayFrames.renderEngine},
+                         {displayFrames.openGl, displayFrames.nullDevice},
+                         {displayFrames.direct3D},
+                         {clientFrames.clientSetup, clientFrames.sound}}},
+                       clientFrames.textures);
+}
+
+void frmMain::arrangeSettingsTab(const std::array<std::vector<QGroupBox*>, 4>& columns, QGroupBox* underFirstTwo) {
     // Four columns of frames, each as wide as the widest of its frames needs for its captions, with the width
     // that the page has to spare shared among them; "Texture Setup" lies under the first two columns.
     constexpr int kGap = 4;
     constexpr int kPageInset = 4;  // the strip's border around its pages
-    const std::array<std::vector<QGroupBox*>, 4> columns = {{{frameEngineSettings, frameRenderEngine},
-                                                             {frameOpenGlVars, frameNullDevice},
-                                                             {frameRenderVariablesD3D},
-                                                             {frameClientSetup, frameSound}}};
     std::array<int, 4> widths{};
     for (std::size_t i = 0; i < columns.size(); ++i)
-        for (QGroupBox* frame : columns[i]) widths[i] = std::max(widths[i], groupcontrols::widthToHold(frame));
-    widths[1] = std::max(widths[1], groupcontrols::widthToHold(frameTextures0) - widths[0] - kGap);
+        for (QGroupBox* frame : columns[i]) widths[i] = std::max(widths[i], editor::widthToHold(frame));
+    widths[1] = std::max(widths[1], editor::widthToHold(underFirstTwo) - widths[0] - kGap);
     const int needed = std::accumulate(widths.begin(), widths.end(), kGap * static_cast<int>(columns.size() + 1));
     const int page = SSTab1->width() - kPageInset;
     if (needed > page) {
@@ -314,7 +300,7 @@ void frmMain::arrangeSettingsTab() {
         for (QGroupBox* frame : columns[i]) frame->setGeometry(left, frame->y(), widths[i], frame->height());
         left += widths[i] + kGap;
     }
-    frameTextures0->setGeometry(kGap, frameTextures0->y(), widths[0] + kGap + widths[1], frameTextures0->height());
+    underFirstTwo->setGeometry(kGap, underFirstTwo->y(), widths[0] + kGap + widths[1], underFirstTwo->height());
 }
 
 void frmMain::buildStatusBar() {
@@ -392,11 +378,10 @@ void frmMain::Form_Load() {
         ProgressBar1->setValue(0);
 
         mnuFileSave->setEnabled(false);
-        hud->disableAtLoad();
-        player->fillLists();
-        hud->fillLists();
-        display->fillLists();
-        client->fillLists();
+        player_->fillLists();
+        hud_->fillLists();
+        display_->fillLists();
+        client_->fillLists();
         Unload<frmOptions>();
         const QString autoOpen = ReadSetting(QStringLiteral("AutoOpenINI"), QStringLiteral("0"));
         if (platform::toNumber(autoOpen.toStdString()) == 1.0) OpenINIFiles();
@@ -408,7 +393,7 @@ void frmMain::Form_Unload() {
         // Unload the other windows, the latest first; window 0, the earliest still loaded, is this one.
         const QList<Form*> loaded = forms::loadedForms();
         for (qsizetype i = loaded.size() - 1; i >= 1; --i) forms::unload(loaded[i]);
-        viewer->closeViewFile();
+        viewer_->closeViewFile();
     });
 }
 
@@ -457,11 +442,27 @@ ProcedureStep step(const char* name, Group& group, void (Group::*action)(), int 
     return {name, [&group, action] { (group.*action)(); }, progress};
 }
 
+// A step that turns a settings group's editing controls on or off.
+template <class Group>
+ProcedureStep editing(const char* name, Group& group, bool on, int progress = -1) {
+    return {name, [&group, on] { group.setEditing(on); }, progress};
+}
+
 }  // namespace
 
 void frmMain::buildProcedures() {
+    PlayerGroup& player = *player_;
+    HudGroup& hud = *hud_;
+    InputGroup& input = *input_;
+    WeaponGroup& weapons = *weapons_;
+    DisplayGroup& display = *display_;
+    ClientGroup& client = *client_;
+    FileViewer& viewer = *viewer_;
+
     // The load reads the player file group by group, then the engine file, and last the announcer volume,
-    // a key of the player file that belongs with the engine file's sound keys.
+    // a key of the player file that belongs with the engine file's sound keys. The character list comes to life
+    // with the character, and the weapon rows with the weapons; the other editing controls only once every key
+    // has been read.
     loadSteps_ = {
         {"showOpening",
          [this] {
@@ -471,31 +472,30 @@ void frmMain::buildProcedures() {
              setStatus(QStringLiteral("Opening File..."));
              setProgress(0);
          }},
-        step("loadNameAndCharacter", *player, &PlayerGroup::loadNameAndCharacter),
-        step("loadTeam", *player, &PlayerGroup::loadTeam, 1000),
-        step("loadAliases", *input, &InputGroup::loadAliases),
-        step("loadDigitsFunctionKeysLetters", *input, &InputGroup::loadDigitsFunctionKeysLetters, 2000),
-        step("loadOtherMouseNumPad", *input, &InputGroup::loadOtherMouseNumPad, 3000),
-        step("loadJoystick", *input, &InputGroup::loadJoystick, 4000),
-        step("loadHud", *hud, &HudGroup::loadHud),
-        step("loadCrossHairColor", *hud, &HudGroup::loadCrossHairColor, 5000),
-        step("loadPlayerController", *player, &PlayerGroup::loadPlayerController, 6500),
-        step("loadWeapons", *weapons, &WeaponGroup::load, 7000),
-        step("loadWeaponBob", *player, &PlayerGroup::loadWeaponBob),
-        step("loadRenderDevice", *display, &DisplayGroup::loadRenderDevice, 8000),
-        step("loadWindowsClient", *display, &DisplayGroup::loadWindowsClient),
-        step("loadControllerAndClient", *client, &ClientGroup::loadControllerAndClient),
-        step("loadTextureDetail", *client, &ClientGroup::loadTextureDetail, 9000),
-        step("loadD3D", *display, &DisplayGroup::loadD3D),
-        step("loadOpenGLAndNull", *display, &DisplayGroup::loadOpenGLAndNull),
-        step("loadSound", *client, &ClientGroup::loadSound),
-        step("loadAnnouncer", *client, &ClientGroup::loadAnnouncer),
-        {"enableHudChecksAndSwitches",
-         [this] {
-             hud->setChecksEnabled(true);
-             player->setSwitchesEnabled(true);
-         }},
-        {"enableEditingControls", [this] { enableEditingControls(); }, 10000},
+        step("loadNameAndCharacter", player, &PlayerGroup::loadNameAndCharacter),
+        step("loadTeam", player, &PlayerGroup::loadTeam, 1000),
+        step("loadAliases", input, &InputGroup::loadAliases),
+        step("loadDigitsFunctionKeysLetters", input, &InputGroup::loadDigitsFunctionKeysLetters, 2000),
+        step("loadOtherMouseNumPad", input, &InputGroup::loadOtherMouseNumPad, 3000),
+        step("loadJoystick", input, &InputGroup::loadJoystick, 4000),
+        step("loadHud", hud, &HudGroup::loadHud),
+        step("loadCrossHairColor", hud, &HudGroup::loadCrossHairColor, 5000),
+        step("loadPlayerController", player, &PlayerGroup::loadPlayerController, 6500),
+        step("loadWeapons", weapons, &WeaponGroup::load, 7000),
+        step("loadWeaponBob", player, &PlayerGroup::loadWeaponBob),
+        step("loadRenderDevice", display, &DisplayGroup::loadRenderDevice, 8000),
+        step("loadWindowsClient", display, &DisplayGroup::loadWindowsClient),
+        step("loadControllerAndClient", client, &ClientGroup::loadControllerAndClient),
+        step("loadTextureDetail", client, &ClientGroup::loadTextureDetail, 9000),
+        step("loadD3D", display, &DisplayGroup::loadD3D),
+        step("loadOpenGLAndNull", display, &DisplayGroup::loadOpenGLAndNull),
+        step("loadSound", client, &ClientGroup::loadSound),
+        step("loadAnnouncer", client, &ClientGroup::loadAnnouncer),
+        {"enableFileMenus", [this] { setFileMenus(true); }, 10000},
+        editing("enableHudEditing", hud, true),
+        editing("enablePlayerEditing", player, true),
+        editing("enableClientEditing", client, true),
+        editing("enableDisplayEditing", display, true),
         {"setFileIsOpen",
          [this] {
              FileIsOpen = true;
@@ -519,31 +519,31 @@ void frmMain::buildProcedures() {
              setProgress(0);
              ProgressBar1->setMaximum(10000);
          }},
-        step("saveDefaultPlayer", *player, &PlayerGroup::saveDefaultPlayer),
-        step("saveStatsUsername", *player, &PlayerGroup::saveStatsUsername),
-        step("savePasswordFovAndSwitches", *player, &PlayerGroup::savePasswordFovAndSwitches, 1000),
-        step("saveWeaponBob", *player, &PlayerGroup::saveWeaponBob),
-        step("saveHudKeys", *hud, &HudGroup::saveHudKeys),
-        step("saveScaleOpacityConsole", *hud, &HudGroup::saveScaleOpacityConsole, 2000),
+        step("saveDefaultPlayer", player, &PlayerGroup::saveDefaultPlayer),
+        step("saveStatsUsername", player, &PlayerGroup::saveStatsUsername),
+        step("savePasswordFovAndSwitches", player, &PlayerGroup::savePasswordFovAndSwitches, 1000),
+        step("saveWeaponBob", player, &PlayerGroup::saveWeaponBob),
+        step("saveHudKeys", hud, &HudGroup::saveHudKeys),
+        step("saveScaleOpacityConsole", hud, &HudGroup::saveScaleOpacityConsole, 2000),
         // The bar steps back here, to 250.
-        step("saveCrossHairColor", *hud, &HudGroup::saveCrossHairColor, 250),
-        step("saveCrosshairStyle", *hud, &HudGroup::saveCrosshairStyle, 3000),
-        step("saveWeapons", *weapons, &WeaponGroup::save, 3250),
-        step("saveAliases", *input, &InputGroup::saveAliases, 4500),
-        step("saveDigits", *input, &InputGroup::saveDigits, 5000),
-        step("saveFunctionKeysLetters", *input, &InputGroup::saveFunctionKeysLetters, 5250),
-        step("saveOtherMouse", *input, &InputGroup::saveOtherMouse, 6000),
-        step("saveNumPadJoystick", *input, &InputGroup::saveNumPadJoystick, 7000),
-        step("saveController", *client, &ClientGroup::saveController),
-        step("saveResolution", *display, &DisplayGroup::saveResolution, 8000),
-        step("saveWindowsClient", *display, &DisplayGroup::saveWindowsClient),
-        step("saveClientAndTexture", *client, &ClientGroup::saveClientAndTexture),
-        step("saveRenderDevice", *display, &DisplayGroup::saveRenderDevice),
-        step("saveOpenGL", *display, &DisplayGroup::saveOpenGL),
-        step("saveD3DAndNull", *display, &DisplayGroup::saveD3DAndNull, 10000),
-        step("saveSoundAndMusic", *client, &ClientGroup::saveSoundAndMusic),
-        step("saveAnnouncer", *client, &ClientGroup::saveAnnouncer),
-        step("saveSoundVolume", *client, &ClientGroup::saveSoundVolume),
+        step("saveCrossHairColor", hud, &HudGroup::saveCrossHairColor, 250),
+        step("saveCrosshairStyle", hud, &HudGroup::saveCrosshairStyle, 3000),
+        step("saveWeapons", weapons, &WeaponGroup::save, 3250),
+        step("saveAliases", input, &InputGroup::saveAliases, 4500),
+        step("saveDigits", input, &InputGroup::saveDigits, 5000),
+        step("saveFunctionKeysLetters", input, &InputGroup::saveFunctionKeysLetters, 5250),
+        step("saveOtherMouse", input, &InputGroup::saveOtherMouse, 6000),
+        step("saveNumPadJoystick", input, &InputGroup::saveNumPadJoystick, 7000),
+        step("saveController", client, &ClientGroup::saveController),
+        step("saveResolution", display, &DisplayGroup::saveResolution, 8000),
+        step("saveWindowsClient", display, &DisplayGroup::saveWindowsClient),
+        step("saveClientAndTexture", client, &ClientGroup::saveClientAndTexture),
+        step("saveRenderDevice", display, &DisplayGroup::saveRenderDevice),
+        step("saveOpenGL", display, &DisplayGroup::saveOpenGL),
+        step("saveD3DAndNull", display, &DisplayGroup::saveD3DAndNull, 10000),
+        step("saveSoundAndMusic", client, &ClientGroup::saveSoundAndMusic),
+        step("saveAnnouncer", client, &ClientGroup::saveAnnouncer),
+        step("saveSoundVolume", client, &ClientGroup::saveSoundVolume),
         // The steps above only gather the writes (the save's batch). Every value and every file they change is
         // checked before the first key is written, so a save that cannot finish changes neither file.
         {"writeKeys", [this] { saveBatch_->commit(); }},
@@ -554,7 +554,9 @@ void frmMain::buildProcedures() {
          }},
     };
 
-    // The close puts every control back to its placeholder and disables what needs an open file.
+    // The close puts every control back to its placeholder and disables what needs an open file: the HUD's and the
+    // client's editing controls before the bindings are reset, the weapons' with their rows, the player's and the
+    // display's last. Only a picture that cannot be loaded (the portrait's, the crosshair's) stops it part-way.
     closeSteps_ = {
         {"showClosing",
          [this] {
@@ -562,61 +564,35 @@ void frmMain::buildProcedures() {
              ProgressBar1->setMaximum(10000);
              setStatus(QStringLiteral("Closing File..."));
          }},
-        step("closeViewFile", *viewer, &FileViewer::closeViewFile),
-        step("resetCharacterLabel", *player, &PlayerGroup::resetCharacterLabel),
-        step("resetViewerTexts", *viewer, &FileViewer::resetTexts),
-        step("resetTextBoxesAndList", *player, &PlayerGroup::resetTextBoxesAndList),
-        {"disableColourSlidersAndTextureLists",
-         [this] {
-             hud->setColourSlidersEnabled(false);
-             client->setTextureListsEnabled(false);
-         }},
-        step("resetAliases", *input, &InputGroup::resetAliases),
-        step("resetDigitsFunctionKeys", *input, &InputGroup::resetDigitsFunctionKeys, 1000),
-        step("resetLetters", *input, &InputGroup::resetLetters, 2000),
-        step("resetOther", *input, &InputGroup::resetOther, 3000),
-        step("resetMouse", *input, &InputGroup::resetMouse, 4000),
-        step("resetNumPadJoystick", *input, &InputGroup::resetNumPadJoystick, 5000),
-        step("resetPortrait", *player, &PlayerGroup::resetPortrait),
-        step("resetChecksScaleOpacityStyleText", *hud, &HudGroup::resetChecksScaleOpacityStyleText),
-        step("resetFov", *player, &PlayerGroup::resetFov),
-        step("resetListsRefreshAndLabels", *display, &DisplayGroup::resetListsRefreshAndLabels),
-        step("resetVolumeLabels", *client, &ClientGroup::resetVolumeLabels),
-        step("resetMinRefresh", *display, &DisplayGroup::resetMinRefresh),
-        step("resetConsoleAndColour", *hud, &HudGroup::resetConsoleAndColour, 6000),
-        step("resetSwitches", *player, &PlayerGroup::resetSwitches),
-        step("resetWeaponRows", *weapons, &WeaponGroup::resetRows),
-        step("resetPreviewAndSample", *hud, &HudGroup::resetPreviewAndSample, 7000),
-        step("resetRenderType", *display, &DisplayGroup::resetRenderType),
-        step("disableMoveButtons", *weapons, &WeaponGroup::disableMoveButtons),
-        {"disableStyleSlidersTeamFovAndBob",
-         [this] {
-             hud->setStyleAndSlidersEnabled(false);
-             player->setTeamFovAndBobEnabled(false);
-         }},
-        {"disableControllerConsoleChecksAndSwitches",
-         [this] {
-             client->setControllerEnabled(false);
-             hud->setConsoleListsEnabled(false);
-             hud->setChecksEnabled(false);
-             player->setSwitchesEnabled(false);
-         },
-         8000},
-        {"resetAndDisableSlidersAndLists",
-         [this] {
-             display->setListsAndSlidersEnabled(false);
-             display->resetSliders();
-             display->setFullScreenEnabled(false);
-             client->resetVolumeSliders();
-             client->setVolumeSlidersEnabled(false);
-         },
-         10000},
+        step("closeViewFile", viewer, &FileViewer::closeViewFile),
+        step("resetCharacterLabel", player, &PlayerGroup::resetCharacterLabel),
+        step("resetViewerTexts", viewer, &FileViewer::resetTexts),
+        step("resetTextBoxesAndList", player, &PlayerGroup::resetTextBoxesAndList),
+        editing("disableHudEditing", hud, false),
+        editing("disableClientEditing", client, false),
+        step("resetAliases", input, &InputGroup::resetAliases),
+        step("resetDigitsFunctionKeys", input, &InputGroup::resetDigitsFunctionKeys, 1000),
+        step("resetLetters", input, &InputGroup::resetLetters, 2000),
+        step("resetOther", input, &InputGroup::resetOther, 3000),
+        step("resetMouse", input, &InputGroup::resetMouse, 4000),
+        step("resetNumPadJoystick", input, &InputGroup::resetNumPadJoystick, 5000),
+        step("resetPortrait", player, &PlayerGroup::resetPortrait),
+        step("resetChecksScaleOpacityStyleText", hud, &HudGroup::resetChecksScaleOpacityStyleText),
+        step("resetFov", player, &PlayerGroup::resetFov),
+        step("resetListsRefreshAndLabels", display, &DisplayGroup::resetListsRefreshAndLabels),
+        step("resetVolumeLabels", client, &ClientGroup::resetVolumeLabels),
+        step("resetMinRefresh", display, &DisplayGroup::resetMinRefresh),
+        step("resetConsoleAndColour", hud, &HudGroup::resetConsoleAndColour, 6000),
+        step("resetSwitches", player, &PlayerGroup::resetSwitches),
+        step("resetWeaponRows", weapons, &WeaponGroup::resetRows),
+        editing("disableWeaponEditing", weapons, false),
+        step("resetPreviewAndSample", hud, &HudGroup::resetPreviewAndSample, 7000),
+        step("resetRenderType", display, &DisplayGroup::resetRenderType),
+        editing("disablePlayerEditing", player, false, 8000),
+        editing("disableDisplayEditing", display, false, 10000),
+        step("resetDisplaySliders", display, &DisplayGroup::resetSliders),
+        step("resetVolumeSliders", client, &ClientGroup::resetVolumeSliders),
         {"enableOpenMenu", [this] { setFileMenus(false); }},
-        {"disableRenderAndSoundChecks",
-         [this] {
-             display->setRenderChecksEnabled(false);
-             client->setChecksEnabled(false);
-         }},
         {"clearFileIsOpen",
          [this] {
              FileIsOpen = false;
@@ -642,21 +618,6 @@ void frmMain::runSteps(const Procedure& steps) {
 void frmMain::setFileMenus(bool fileOpen) {
     mnuFileSave->setEnabled(fileOpen);
     mnuFileOpen->setEnabled(!fileOpen);
-}
-
-void frmMain::enableEditingControls() {
-    setFileMenus(true);
-    hud->setStyleAndSlidersEnabled(true);
-    player->setTeamFovAndBobEnabled(true);
-    client->setControllerEnabled(true);
-    hud->setColourSlidersEnabled(true);
-    hud->setConsoleListsEnabled(true);
-    display->setListsAndSlidersEnabled(true);
-    client->setVolumeSlidersEnabled(true);
-    display->setFullScreenEnabled(true);
-    display->setRenderChecksEnabled(true);
-    client->setChecksEnabled(true);
-    client->setTextureListsEnabled(true);
 }
 
 void frmMain::leaveNoFileState() {
@@ -702,12 +663,20 @@ void frmMain::CloseINIFiles() {
 void frmMain::mnuFileExit_Click() {
     if (copying_) return;
     runHandler({QStringLiteral(" - "), QStringLiteral(" While Exiting File!"), vbInformation}, [&] {
-        viewer->closeViewFile();
+        viewer_->closeViewFile();
         Unload<frmMain>();
         Unload<frmAbout>();
         Unload<frmOptions>();
         Unload<frmSplash>();
         QCoreApplication::exit(0);
+    });
+}
+
+void frmMain::cmdLaunch_Click() {
+    runHandler({QStringLiteral(" - "), QStringLiteral(" While Trying To Launch UT2003!"), vbInformation}, [&] {
+        // Unsaved edits are dropped without a question; the game starts whatever the reset reported.
+        CloseINIFiles();
+        StartProgram(UT2003exePath, vbMinimizedFocus);
     });
 }
 

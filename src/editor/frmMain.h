@@ -29,9 +29,10 @@ class DisplayGroup;
 class ClientGroup;
 class FileViewer;
 
-// One step of a file procedure: a named action, and the progress value the bar shows before it runs (-1 leaves
-// the bar as it is). The load, the save and the close are tables of such steps, walked in order by one runner,
-// so that the order of the groups, and with it where new keys land in the game files, reads in one place.
+// One step of a file procedure: a named action of the main window or of one settings group, and the progress value
+// the bar shows before it runs (-1 leaves the bar as it is). The load, the save and the close are tables of such
+// steps, walked in order by one runner, so that the order of the groups, and with it where new keys land in the
+// game files, reads in one place.
 struct ProcedureStep {
     const char* name;
     std::function<void()> run;
@@ -69,6 +70,8 @@ class frmMain : public QMainWindow, public Form {
     void cmdCloseUser_Click();
     void cmdSave_Click();
     void mnuSaveAs_Click();
+    // The toolbar's game launcher.
+    void cmdLaunch_Click();
     // True while the Save As copy runs: the window's other commands wait for it.
     bool copyInProgress() const { return copying_; }
 
@@ -83,10 +86,6 @@ class frmMain : public QMainWindow, public Form {
     // Status reports: the progress bar in panel 1 and the status text in panel 2, repainted at once.
     void setProgress(int value);
     void setStatus(const QString& text);
-
-    // How much wider than at design the tab strip and its pages are: the strip grows as far as its captions need
-    // in the window's font, and the tabs' frames that reach its right edge grow or move along with it.
-    int pageGrowth() const { return pageGrowth_; }
 
     // Frame controls.
     QWidget* picToolBar = nullptr;
@@ -117,29 +116,6 @@ class frmMain : public QMainWindow, public Form {
     QMenu* mnuHelp = nullptr;
     QAction* mnuHelpAbout = nullptr;
 
-    // Frames shared by the settings groups on the "Player Settings" and "UT2003 Settings" tabs.
-    QGroupBox* framePlayer = nullptr;
-    QGroupBox* frameController = nullptr;
-    QGroupBox* framePlayerSetup = nullptr;
-    QGroupBox* frameHudSettings = nullptr;
-    QGroupBox* frameEngineSettings = nullptr;
-    QGroupBox* frameRenderEngine = nullptr;
-    QGroupBox* frameRenderVariablesD3D = nullptr;
-    QGroupBox* frameOpenGlVars = nullptr;
-    QGroupBox* frameNullDevice = nullptr;
-    QGroupBox* frameClientSetup = nullptr;
-    QGroupBox* frameSound = nullptr;
-    QGroupBox* frameTextures0 = nullptr;
-
-    // The settings groups.
-    std::unique_ptr<PlayerGroup> player;
-    std::unique_ptr<HudGroup> hud;
-    std::unique_ptr<InputGroup> input;
-    std::unique_ptr<WeaponGroup> weapons;
-    std::unique_ptr<DisplayGroup> display;
-    std::unique_ptr<ClientGroup> client;
-    std::unique_ptr<FileViewer> viewer;
-
   signals:
     // Every progress value and status text, in order (the status bar shows the last one).
     void progressReported(int value);
@@ -154,19 +130,21 @@ class frmMain : public QMainWindow, public Form {
     void buildTabs();
     void buildMenus();
     void buildStatusBar();
+    void buildGroups();
     void buildProcedures();
-    void arrangeSettingsTab();
+    // Lays the frames of the "UT2003 Settings" tab out in four columns, with one frame under the first two.
+    void arrangeSettingsTab(const std::array<std::vector<QGroupBox*>, 4>& columns, QGroupBox* underFirstTwo);
     void runSteps(const Procedure& steps);
     // The menus of the two states: File > Save while a file is open, File > Open while none is.
     void setFileMenus(bool fileOpen);
-    // The end of a load brings every other editing control to life, group by group.
-    void enableEditingControls();
     // After a load or a close that stopped part-way the controls hold mixed values or placeholders: no save
     // may write them, so the window takes the no-file state's flag and menus.
     void leaveNoFileState();
     void AttachProgressBar(QProgressBar* bar, QStatusBar* statusBar, int panel, int inset);
     void copyFile(const QString& source, const QString& target);
 
+    // How much wider than at design the tab strip and its pages are: the strip grows as far as its captions need
+    // in the window's font, and the tabs' frames that reach its right edge grow or move along with it.
     int pageGrowth_ = 0;
     bool progressAttached_ = false;
     bool copying_ = false;
@@ -174,6 +152,16 @@ class frmMain : public QMainWindow, public Form {
     QString engineFile_;
     // The writes of the save that runs: made only once all of them are known and checked.
     std::optional<IniWriteBatch> saveBatch_;
+
+    // The settings groups, each filling its frames on the tabs.
+    std::unique_ptr<PlayerGroup> player_;
+    std::unique_ptr<HudGroup> hud_;
+    std::unique_ptr<InputGroup> input_;
+    std::unique_ptr<WeaponGroup> weapons_;
+    std::unique_ptr<DisplayGroup> display_;
+    std::unique_ptr<ClientGroup> client_;
+    std::unique_ptr<FileViewer> viewer_;
+
     Procedure loadSteps_;
     Procedure saveSteps_;
     Procedure closeSteps_;

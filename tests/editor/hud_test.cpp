@@ -27,12 +27,11 @@ QStringList parts(const QString& value) {
 class HudTest : public GuiTest {
   protected:
     // Loads a player file whose "Engine.Hud" holds the given lines; without lines, a file with no such section.
-    HudGroup& open(const QByteArray& lines) {
+    void open(const QByteArray& lines) {
         main = openEditor(quietPlayerFile(lines.isEmpty() ? lines : "[Engine.Hud]\r\n" + lines), quietEngineFile());
-        return *main->hud;
     }
     QString preview() const {
-        return QFileInfo(main->hud->picCrossHair->property("picturePath").toString()).fileName();
+        return QFileInfo(find<QLabel>("picCrossHair")->property("picturePath").toString()).fileName();
     }
     frmMain* main = nullptr;
 };
@@ -74,14 +73,14 @@ TEST_F(HudTest, LoadAndUntouchedSave) {
             expected +=
                 (key.contains('>') ? line.section('=', 0, 0) + "=" + key.section('>', 1) : key).toLatin1() + "\r\n";
         }
-        HudGroup& h = open(file);
+        open(file);
         if (error) {
             ASSERT_EQ(messages.size(), 1u);
             EXPECT_EQ(messages[0].prompt, "Error " + QString(error) +
                                               " At Corvane While Opening File, Your User.ini File May be corrupt or "
                                               "wrong type!!");
             EXPECT_EQ(messages[0].style, 16);
-            EXPECT_FALSE(FileIsOpen || h.cboCrossSelect->isEnabled());
+            EXPECT_FALSE(FileIsOpen || find<QComboBox>("cboCrossSelect")->isEnabled());
         } else {
             EXPECT_TRUE(messages.empty());
             main->mnuFileSave_Click();
@@ -116,26 +115,26 @@ TEST(HudColourParser, CutsAtFixedDistancesAndNeverReadsOutsideTheText) {
 // "Show CrossHair" switches the preview between the style's picture and the hidden one; the font size list
 // shows 8 down to 0 and a console list's typed text is saved as -1.
 TEST_F(HudTest, UserMovesAndThePreview) {
-    HudGroup& h = open(
+    open(
         "bCrosshairShow=True\r\nHudScale=0.85\r\nConsoleMessageCount=4\r\nConsoleFontSize=3\r\nMessageFontOffset=7\r\n"
         "CrossHairColor=(B=007,G=010,R=000,A=255)\r\nCrosshairStyle=3\r\n");
-    EXPECT_EQ(h.cboMssgSetup[1]->currentText(), QStringLiteral("5"));
-    EXPECT_EQ(h.lblCrossColor[0]->text(), QStringLiteral("007"));
-    EXPECT_EQ(h.slideHudScale->value(), 850);
+    EXPECT_EQ(find<QComboBox>("cboMssgSetup(1)")->currentText(), QStringLiteral("5"));
+    EXPECT_EQ(find<QLabel>("lblCrossColor(0)")->text(), QStringLiteral("007"));
+    EXPECT_EQ(find<QSlider>("slideHudScale")->value(), 850);
     EXPECT_EQ(preview(), "cross_4.jpg");
-    const QColor sample = h.lblCHcolor->palette().color(QPalette::Window);
-    h.slideCrossColor[3]->setSliderPosition(77);
-    h.slideCrossColor[3]->triggerAction(QAbstractSlider::SliderMove);
-    EXPECT_EQ(h.lblCrossColor[3]->text(), QStringLiteral("77"));
-    EXPECT_EQ(h.lblCHcolor->palette().color(QPalette::Window), sample);
-    h.slideCrossColor[2]->triggerAction(QAbstractSlider::SliderMove);  // blue, at the same position
-    h.slideHudScale->triggerAction(QAbstractSlider::SliderSingleStepAdd);
-    EXPECT_EQ(h.lblHudScale->text(), QStringLiteral("0.851"));
-    h.chkHud[5]->setChecked(false);
+    const QColor sample = find<QLabel>("lblCHcolor")->palette().color(QPalette::Window);
+    find<QSlider>("slideCrossColor(3)")->setSliderPosition(77);
+    find<QSlider>("slideCrossColor(3)")->triggerAction(QAbstractSlider::SliderMove);
+    EXPECT_EQ(find<QLabel>("lblCrossColor(3)")->text(), QStringLiteral("77"));
+    EXPECT_EQ(find<QLabel>("lblCHcolor")->palette().color(QPalette::Window), sample);
+    find<QSlider>("slideCrossColor(2)")->triggerAction(QAbstractSlider::SliderMove);  // blue, at the same position
+    find<QSlider>("slideHudScale")->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    EXPECT_EQ(find<QLabel>("lblHudScale")->text(), QStringLiteral("0.851"));
+    find<QCheckBox>("chkHud(5)")->setChecked(false);
     EXPECT_EQ(preview(), "hidden.jpg");
-    h.chkHud[5]->setChecked(true);
+    find<QCheckBox>("chkHud(5)")->setChecked(true);
     EXPECT_EQ(preview(), "cross_4.jpg");
-    h.cboMssgSetup[0]->setEditText(QStringLiteral("7"));
+    find<QComboBox>("cboMssgSetup(0)")->setEditText(QStringLiteral("7"));
     main->mnuFileSave_Click();
     const QByteArray saved = readFile(userIni());
     for (const char* line :

@@ -11,9 +11,6 @@
 #include "GuiTest.h"
 #include "config/Startup.h"
 #include "config/frmSplash.h"
-#include "editor/Controls.h"
-#include "editor/HudGroup.h"
-#include "editor/WeaponGroup.h"
 #include "editor/frmMain.h"
 #include "info/frmAbout.h"
 #include "info/frmTextInfo.h"
@@ -200,7 +197,7 @@ class LooksTest : public GuiTest {
         }
         main->SSTab1->setCurrentIndex(0);
         for (int r = 1; r <= 12; ++r) {
-            QLabel* name = main->weapons->lblWeaponName[static_cast<std::size_t>(r)];
+            QLabel* name = find<QLabel>(QStringLiteral("lblWeaponName(%1)").arg(r));
             ASSERT_NE(name, nullptr) << "lblWeaponName(" << r << ")";
             EXPECT_GE(drawnContrast(name), kReadable) << qPrintable(state + " " + name->objectName());
         }
@@ -215,7 +212,7 @@ TEST_F(LooksTest, NoWindowCutsOffItsTexts) {
     unloadAll();
     frmMain* main = openEditorWithFixtures("User.ini", "UT2003.ini");
     ASSERT_TRUE(FileIsOpen);
-    QTest::mouseClick(main->weapons->lblWeaponName[5], Qt::LeftButton);  // one row selected
+    QTest::mouseClick(find<QLabel>("lblWeaponName(5)"), Qt::LeftButton);  // one row selected
     expectMainWindowWhole(main, "loaded");
     for (QWidget* page : main->tabPages) {
         expectInsideAndApart(page, QRect(QPoint(0, 0), main->SSTab1->currentWidget()->size()));
@@ -275,7 +272,7 @@ TEST_F(LooksTest, MainWindowShrinksBelowItsDesignSize) {
 // and dark primaries, and the button face of the no-file state.
 TEST_F(LooksTest, CrossHairCaptionReadsOnEverySample) {
     frmMain* main = openEditorWithFixtures("User.ini", "UT2003.ini");
-    QLabel* sample = main->hud->lblCHcolor;
+    QLabel* sample = find<QLabel>("lblCHcolor");
     ASSERT_NE(sample, nullptr);
     const QColor samples[] = {Qt::black,
                               Qt::white,
@@ -290,9 +287,12 @@ TEST_F(LooksTest, CrossHairCaptionReadsOnEverySample) {
                               QColor(128, 0, 128),
                               Qt::cyan};
     for (const QColor& colour : samples) {
-        main->hud->SetCrossHairColor(static_cast<unsigned char>(colour.red()),
-                                     static_cast<unsigned char>(colour.green()),
-                                     static_cast<unsigned char>(colour.blue()));
+        // The red, green and blue sliders set the sample, as the user moves them.
+        for (const auto& [slider, value] :
+             {std::pair("slideCrossColor(0)", colour.red()), std::pair("slideCrossColor(1)", colour.green()),
+              std::pair("slideCrossColor(2)", colour.blue())})
+            find<QSlider>(slider)->setSliderPosition(value);
+        find<QSlider>("slideCrossColor(0)")->triggerAction(QAbstractSlider::SliderMove);
         ASSERT_EQ(sample->palette().color(QPalette::Window), colour) << qPrintable(colour.name());
         EXPECT_GE(drawnContrast(sample), kReadable) << qPrintable(colour.name());
     }

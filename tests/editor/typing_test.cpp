@@ -6,7 +6,7 @@
 #include "GuiTest.h"
 #include "IniText.h"
 #include "config/Startup.h"
-#include "editor/Controls.h"
+#include "editor/GroupControls.h"
 #include "editor/frmMain.h"
 
 using TypingTest = GuiTest;
@@ -35,7 +35,7 @@ TEST_F(TypingTest, TypedTextStaysAsTyped) {
         if (finish != Qt::Key_unknown) QTest::keyClick(list->lineEdit(), finish);
         EXPECT_EQ(list->currentText(), typed);
         EXPECT_EQ(list->currentIndex(), position);
-        EXPECT_EQ(groupcontrols::listPosition(list), -1);
+        EXPECT_EQ(editor::listPosition(list), -1);
         EXPECT_FALSE(find<QCheckBox>("chkDefaultVars(10)")->isChecked());
     }
     main->mnuFileSave_Click();

@@ -4,7 +4,6 @@
 #include "GuiTest.h"
 #include "IniText.h"
 #include "config/Startup.h"
-#include "editor/FileViewer.h"
 #include "editor/frmMain.h"
 
 using View = std::pair<QString, QString>;  // the text box and the length label
@@ -22,13 +21,14 @@ class ViewerTest : public GuiTest {
 // the save writes (after Save As the copy) or the engine file. A file that cannot be opened is reported and what was
 // shown stays; Close File shows its placeholders, also when the file is closed already.
 TEST_F(ViewerTest, RefreshShowsTheChosenFileAsItIsNow) {
-    frmMain* main = openEditorWithFixtures();
+    openEditorWithFixtures();
     act("click cmdOpenRefresh");
     EXPECT_EQ(view(), of(fixtureBytes("User.ini")));
+    auto* const cmdCloseFile = find<QPushButton>("cmdCloseFile");
     for (int i = 0; i < 2; ++i) {
-        main->viewer->cmdCloseFile_Click();  // the second time on a disabled button: the handler itself
+        emit cmdCloseFile->clicked();  // the second time on a disabled button: the handler itself
         EXPECT_EQ(view(), View("NO File Open!!", "NFO"));
-        EXPECT_FALSE(main->viewer->cmdCloseFile->isEnabled());
+        EXPECT_FALSE(cmdCloseFile->isEnabled());
         EXPECT_EQ(ViewFileNum, 0);
     }
     act("click cmdOpenRefresh; text txtAlias(0) Crouch; trigger mnuFileSave");

@@ -6,9 +6,9 @@
 #include "GuiTest.h"
 #include "IniText.h"
 #include "config/Startup.h"
-#include "editor/Controls.h"
 #include "editor/WeaponGroup.h"
 #include "editor/frmMain.h"
+#include "platform/qt/controls.h"
 #include "platform/qt/msgbox.h"
 
 static const QString kLoadFailed = " At Corvane While Opening File, Your User.ini File May be corrupt or wrong type!!";
@@ -31,14 +31,13 @@ static QByteArray changed(const QByteArray& changes) {
 class WeaponsTest : public GuiTest {
   protected:
     // Loads the changed list into a window that was loaded and closed, every row back to "NO File Open".
-    WeaponGroup& load(const QByteArray& changes, bool readOnly = false) {
+    void load(const QByteArray& changes, bool readOnly = false) {
         main_ = openEditor(quietPlayerFile(), quietEngineFile());
         main_->CloseINIFiles();
         writeFile(userIni(), user_ = changed(changes));
         if (readOnly) QFile::setPermissions(userIni(), QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
         messages.clear();
         main_->OpenINIFiles();
-        return *main_->weapons;
     }
     QByteArray saved() { return messages.clear(), main_->mnuFileSave_Click(), readFile(userIni()); }
     Shown shown() const {
@@ -48,41 +47,46 @@ class WeaponsTest : public GuiTest {
     }
     // Each row from the bottom as the first letter of its caption ("-" for "NO File Open"), its box's value, and
     // "*" when it carries the marker colour.
-    static QString rows(WeaponGroup& w) {
+    static QString rows() {
         QStringList list;
         for (int r = 1; r <= 12; ++r) {
-            const QString caption = w.lblWeaponName[r]->text();
-            const bool on = w.lblWeaponName[r]->palette().color(QPalette::Window) == WeaponGroup::selectedColor();
-            list << (caption == "NO File Open" ? "-" : caption.left(1)) +
-                        QString::number(checkValue(w.chkWeapMode[r])) + (on ? "*" : "");
+            const QString caption = name(r)->text();
+            const bool on = name(r)->palette().color(QPalette::Window) == WeaponGroup::selectedColor();
+            list << (caption == "NO File Open" ? "-" : caption.left(1)) + QString::number(checkValue(mode(r))) +
+                        (on ? "*" : "");
         }
         return list.join(' ');
     }
+    // Row r's weapon name and its fire-mode box.
+    static QLabel* name(int r) { return find<QLabel>(QStringLiteral("lblWeaponName(%1)").arg(r)); }
+    static QCheckBox* mode(int r) { return find<QCheckBox>(QStringLiteral("chkWeapMode(%1)").arg(r)); }
     frmMain* main_ = nullptr;
     QByteArray user_;
 };
 
 TEST_F(WeaponsTest, SelectingSetsTheMoveButtonsAndMovesCarryTheBoxes) {
-    WeaponGroup& w = load("FlakCannon.ExchangeFireModes=2");
-    auto buttons = [&w] { return std::pair(w.cmdMoveUp->isEnabled(), w.cmdMoveDown->isEnabled()); };
+    load("FlakCannon.ExchangeFireModes=2");
+    auto* const cmdMoveUp = find<QPushButton>("cmdMoveUp");
+    auto* const cmdMoveDown = find<QPushButton>("cmdMoveDown");
+    auto buttons = [&] { return std::pair(cmdMoveUp->isEnabled(), cmdMoveDown->isEnabled()); };
     // The bottom row can only go up, the top row only down.
-    QTest::mouseClick(w.lblWeaponName[1], Qt::LeftButton);
-    EXPECT_EQ(rows(w), "R0* I0 T0 S0 A0 S0 L0 B0 M0 F2 R0 L0");
+    QTest::mouseClick(name(1), Qt::LeftButton);
+    EXPECT_EQ(rows(), "R0* I0 T0 S0 A0 S0 L0 B0 M0 F2 R0 L0");
     EXPECT_EQ(buttons(), std::pair(true, false));
-    QTest::mouseClick(w.lblWeaponName[12], Qt::LeftButton);
-    EXPECT_EQ(rows(w), "R0 I0 T0 S0 A0 S0 L0 B0 M0 F2 R0 L0*");
+    QTest::mouseClick(name(12), Qt::LeftButton);
+    EXPECT_EQ(rows(), "R0 I0 T0 S0 A0 S0 L0 B0 M0 F2 R0 L0*");
     EXPECT_EQ(buttons(), std::pair(false, true));
     // The Rocket Launcher, its box ticked, moves up to the top over the Lightning Gun (further up changes
     // nothing, only Move Down is left); the greyed Flak Cannon moves down over the Minigun.
-    w.chkWeapMode[11]->setChecked(true);
-    QTest::mouseClick(w.lblWeaponName[11], Qt::LeftButton);
-    QTest::mouseClick(w.cmdMoveUp, Qt::LeftButton);
-    w.cmdMoveUp_Click();
-    EXPECT_EQ(rows(w), "R0 I0 T0 S0 A0 S0 L0 B0 M0 F2 L0 R1*");
+    mode(11)->setChecked(true);
+    QTest::mouseClick(name(11), Qt::LeftButton);
+    QTest::mouseClick(cmdMoveUp, Qt::LeftButton);
+    emit cmdMoveUp->clicked();  // on the disabled button: the handler itself
+    EXPECT_EQ(rows(), "R0 I0 T0 S0 A0 S0 L0 B0 M0 F2 L0 R1*");
     EXPECT_EQ(buttons(), std::pair(false, true));
-    QTest::mouseClick(w.lblWeaponName[10], Qt::LeftButton);
-    QTest::mouseClick(w.cmdMoveDown, Qt::LeftButton);
-    EXPECT_EQ(rows(w), "R0 I0 T0 S0 A0 S0 L0 B0 F2* M0 L0 R1");
+    QTest::mouseClick(name(10), Qt::LeftButton);
+    QTest::mouseClick(cmdMoveDown, Qt::LeftButton);
+    EXPECT_EQ(rows(), "R0 I0 T0 S0 A0 S0 L0 B0 F2* M0 L0 R1");
     EXPECT_EQ(buttons(), std::pair(true, true));
     // The greyed box of the Flak Cannon is written back as 2.
     EXPECT_TRUE(saved().startsWith(
@@ -110,10 +114,10 @@ TEST_F(WeaponsTest, BallLauncherCheck) {
         {vbYes, true, false, {question, {"Error Permission denied" + kLoadFailed, vbCritical}, notice}}};
     for (const auto& [answer, readOnly, fixed, messagesShown] : cases) {
         msgBoxAnswers = {answer};
-        WeaponGroup& w = load("BallLauncher.Priority=12", readOnly);
+        load("BallLauncher.Priority=12", readOnly);
         EXPECT_EQ(shown(), messagesShown);
         EXPECT_TRUE(sameBytes(readFile(userIni()), fixed ? quietPlayerFile() : user_));
-        EXPECT_TRUE(FileIsOpen && w.lblWeaponName[12]->text() == "Lightning Gun");
+        EXPECT_TRUE(FileIsOpen && name(12)->text() == "Lightning Gun");
         // A save keeps the priority that the file holds then (a read-only file refuses the save and keeps all).
         EXPECT_TRUE(saved().startsWith(fixed ? quietPlayerFile() : user_));
         unloadAll();
@@ -140,16 +144,16 @@ TEST_F(WeaponsTest, LoadPlacesTheWeaponsOrStopsAtABadValue) {
         {"FlakCannon.Priority", "Error Type mismatch", "R0 I0 T0 S0 A0 S0 L0 B0 M0 -0 -0 -0"},
         {"BioRifle.ExchangeFireModes=3", "Error Invalid property value", "R0 I0 T0 S0 A0 S0 L0 B0 -0 -0 -0 -0"}};
     for (const auto& [change, message, placed] : cases) {
-        WeaponGroup& w = load(change);
+        load(change);
         const bool goesOn = !message.startsWith("Error");
         EXPECT_EQ(shown(), message.isEmpty()
                                ? Shown()
                                : Shown({{message + (goesOn ? "" : kLoadFailed), goesOn ? vbInformation : vbCritical}}));
-        EXPECT_EQ(rows(w), placed);
+        EXPECT_EQ(rows(), placed);
         EXPECT_EQ(FileIsOpen, goesOn);
         if (goesOn) {
             EXPECT_TRUE(saved().startsWith(user_));
-            EXPECT_EQ(shown(), Shown({{unclaimed.arg(rows(w).indexOf('-') / 3 + 1), vbInformation}}));
+            EXPECT_EQ(shown(), Shown({{unclaimed.arg(rows().indexOf('-') / 3 + 1), vbInformation}}));
         }
         unloadAll();
     }

@@ -1,47 +1,36 @@
 #pragma once
-// Small helpers shared by the settings groups: Boolean words, the load and save of a key table
-// walked in step with its control array.
-#include <QCheckBox>
-#include <QGroupBox>
+// What the settings groups share in building and filling their controls: the placeholders of the no-file state,
+// the texts of Booleans and numbers, the pick lists and option groups, slider rows and check box columns, and
+// the fitting of captions.
 #include <QRect>
 #include <QString>
 #include <QStringList>
-#include <QWidget>
-#include <array>
 #include <span>
 #include <vector>
 
+class QCheckBox;
 class QComboBox;
 class QLabel;
+class QObject;
 class QRadioButton;
 class QSlider;
+class QWidget;
 
-#include "config/Startup.h"
-#include "platform/qt/controls.h"
+namespace editor {
 
-inline QString boolText(bool checked) {
-    return checked ? QStringLiteral("True") : QStringLiteral("False");
-}
+// The placeholders the controls show while no file is open.
+inline const QString kNoFileOpen = QStringLiteral("NO File Open");
+inline const QString kNFO = QStringLiteral("NFO");
 
-// Check boxes paired with a key table: each box is checked when its key reads exactly "True" (or, with
-// acceptLower, "true").
-template <std::size_t N>
-void loadChecks(const std::array<QCheckBox*, N>& boxes, const std::array<QString, N>& keys, const QString& section,
-                const QString& defaultValue, const QString& file, bool acceptLower = false) {
-    for (std::size_t i = 0; i < N; ++i) {
-        const QString value = ReadINI(section, keys[i], defaultValue, file);
-        boxes[i]->setChecked(value == QLatin1String("True") || (acceptLower && value == QLatin1String("true")));
-    }
-}
+// A Boolean as the game files hold it: "True" or "False".
+QString boolText(bool checked);
+// A whole number as plain decimal text.
+QString decimal(long long value);
+// Position / 100 as the shortest decimal text (123 gives "1.23", 100 gives "1").
+QString hundredths(int position);
 
-template <std::size_t N>
-void saveChecks(const std::array<QCheckBox*, N>& boxes, const std::array<QString, N>& keys, const QString& section,
-                const QString& file) {
-    for (std::size_t i = 0; i < N; ++i) WriteINI(section, keys[i], boolText(boxes[i]->isChecked()), file);
-}
+// ---- Pick lists and option groups ----
 
-// Control helpers of the settings groups.
-namespace groupcontrols {
 // An option group that can show no selected button: selecting one clears the others, and clicking the
 // selected one keeps it selected.
 void makeOptionGroup(QObject* owner, const std::vector<QRadioButton*>& buttons);
@@ -62,6 +51,9 @@ void settleTypedTextOnLeave(QComboBox* combo);
 void dropListPosition(QComboBox* combo, const QString& designText);
 // Fills a pick list without choosing an item: the combo keeps the text it showed and has no list position.
 void fillList(QComboBox* combo, const QStringList& items);
+
+// ---- Sliders ----
+
 // One slider row: its caption, the slider and its read-out (a label with a single border, "NFO" at design).
 struct SliderRow {
     QLabel*& caption;
@@ -82,17 +74,6 @@ struct SliderRow {
 };
 void makeSliderRow(QWidget* frame, const SliderRow& row, const QRect& caption, const QRect& slider,
                    const QRect& readOut);
-// A column of check boxes, one row of 18 pixels each from top, named name(i).
-void makeCheckColumn(QWidget* parent, std::span<QCheckBox*> boxes, const char* name, const char* const* captions,
-                     const char* const* tooltips, int left, int top, int width);
-// Fits the captions of a frame (its labels, buttons, check boxes, option buttons and lists) in the window's
-// font: each grows as far as its caption needs, a control to its right that it would run into moves along
-// (keeping the gap it had, up to 4 pixels), and the frame grows to hold them all.
-void fitCaptionsIn(QWidget* frame);
-// The width a frame needs for its caption and its controls, with as much room right of them as left.
-int widthToHold(const QWidget* frame);
-// Position / 100 as the shortest decimal text (123 gives "1.23", 100 gives "1").
-QString hundredths(int position);
 // A file value on a slider with a read-out: the read-out shows the text as read, the slider the text as a
 // number times 100, held within the slider's range and rounded halves to even. Text that is no number raises
 // "Type mismatch" (the read-out already shows it); a number of any size loads.
@@ -100,4 +81,24 @@ void showScaledValue(QSlider* slider, QLabel* readOut, const QString& value);
 // The whole-number position nearest to a file's number within the slider's range: a number outside it is held
 // at the nearer end first, so that no number is too large for the slider.
 int positionWithin(const QSlider* slider, double number);
-}  // namespace groupcontrols
+
+// ---- Layout ----
+
+// A column of check boxes, one row of 18 pixels each from top, named name(i), disabled until a file is loaded.
+void makeCheckColumn(QWidget* parent, std::span<QCheckBox*> boxes, const char* name, const char* const* captions,
+                     const char* const* tooltips, int left, int top, int width);
+// A label with a single border, for a value read from a file: the text exactly as read, never taken for markup.
+QLabel* makeValueLabel(QWidget* parent, const QString& name, const QString& text, const QRect& rect,
+                       const QString& tooltip = QString());
+// Fits the captions of a frame (its labels, buttons, check boxes, option buttons and lists) in the window's
+// font: each grows as far as its caption needs, a control to its right that it would run into moves along
+// (keeping the gap it had, up to 4 pixels), and the frame grows to hold them all.
+void fitCaptionsIn(QWidget* frame);
+// The width a frame needs for its caption and its controls, with as much room right of them as left.
+int widthToHold(const QWidget* frame);
+// The left edge of column 0 to 4 of the HUD frame "Hud Settings": the design's columns, spread evenly over the
+// width that the frame has gained over its design width. The HUD switches fill them, and the player's
+// switches stand in columns 1 and 2.
+int hudColumnLeft(const QWidget* hudFrame, int column);
+
+}  // namespace editor

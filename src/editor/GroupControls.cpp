@@ -1,28 +1,36 @@
-#include "editor/Controls.h"
+#include "editor/GroupControls.h"
 
+#include <QAbstractButton>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
 #include <QFocusEvent>
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
 #include <QSlider>
-#include <QString>
-#include <QStyleOptionButton>
-#include <QStyleOptionGroupBox>
-#include <QStylePainter>
 #include <algorithm>
+#include <array>
 #include <map>
 
-#include "platform/error.h"
 #include "platform/numbers.h"
+#include "platform/qt/controls.h"
 
-namespace groupcontrols {
+namespace editor {
+
+QString boolText(bool checked) {
+    return checked ? QStringLiteral("True") : QStringLiteral("False");
+}
+
+QString decimal(long long value) {
+    return QString::fromStdString(platform::decimalText(value));
+}
+
+QString hundredths(int position) {
+    return QString::fromStdString(platform::shortestText(position / 100.0));
+}
 
 void makeOptionGroup(QObject* owner, const std::vector<QRadioButton*>& buttons) {
     // The group is not exclusive, so that no button may be selected (the state of a file whose value the
@@ -121,9 +129,7 @@ void makeSliderRow(QWidget* frame, const SliderRow& row, const QRect& caption, c
     s->setToolTip(QLatin1String(row.sliderTip));
     s->setEnabled(false);
     row.slider = s;
-    row.readOut =
-        makeLabel(frame, QLatin1String(row.readOutName), QStringLiteral("NFO"), readOut, QLatin1String(row.readOutTip));
-    row.readOut->setFrameShape(QFrame::Box);
+    row.readOut = makeValueLabel(frame, QLatin1String(row.readOutName), kNFO, readOut, QLatin1String(row.readOutTip));
     row.readOut->setAlignment(Qt::AlignCenter);
 }
 
@@ -137,6 +143,14 @@ void makeCheckColumn(QWidget* parent, std::span<QCheckBox*> boxes, const char* n
         box->setEnabled(false);
         boxes[i] = box;
     }
+}
+
+QLabel* makeValueLabel(QWidget* parent, const QString& name, const QString& text, const QRect& rect,
+                       const QString& tooltip) {
+    QLabel* label = makeLabel(parent, name, text, rect, tooltip);
+    label->setTextFormat(Qt::PlainText);
+    label->setFrameShape(QFrame::Box);
+    return label;
 }
 
 void fitCaptionsIn(QWidget* frame) {
@@ -175,10 +189,6 @@ int widthToHold(const QWidget* frame) {
     return std::max(right + std::max(left, 0), captionSize(frame).width());
 }
 
-QString hundredths(int position) {
-    return QString::fromStdString(platform::shortestText(position / 100.0));
-}
-
 int positionWithin(const QSlider* slider, double number) {
     return platform::roundToInt(
         std::clamp(number, static_cast<double>(slider->minimum()), static_cast<double>(slider->maximum())));
@@ -191,4 +201,13 @@ void showScaledValue(QSlider* slider, QLabel* readOut, const QString& value) {
     slider->setValue(positionWithin(slider, platform::toNumber(value.toStdString()) * 100.0));
 }
 
-}  // namespace groupcontrols
+int hudColumnLeft(const QWidget* hudFrame, int column) {
+    // The design's columns of a frame 773 pixels wide. Column 4 stands close to column 3, so that the crosshair
+    // list has room for its texts and its caption beside it.
+    constexpr int kDesignWidth = 773;
+    constexpr std::array<int, 5> kColumnX = {8, 166, 324, 476, 640};
+    const int gained = std::max(hudFrame->width() - kDesignWidth, 0);
+    return kColumnX[static_cast<std::size_t>(column)] + gained * column / 4;
+}
+
+}  // namespace editor
